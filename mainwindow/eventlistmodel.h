@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/eventstore.h"
+
+#include <QStandardItemModel>
+
+// The main window's list: four columns per event (next date, days remaining, name, the event).
+// Each row owns the Event stored in its "Data" column.
+class EventListModel final : public QStandardItemModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { DateColumn = 0, DaysColumn = 1, NameColumn = 2, DataColumn = 3 };
+
+    explicit EventListModel(QObject *parent = nullptr);
+    ~EventListModel() override;
+
+    Event *eventAt(int row) const;
+
+    // Writes the date columns of a row for the given day.
+    void writeDates(int row, QDate today);
+    // Writes the name and dates of a row.
+    void writeEvent(int row, const Event &event, QDate today);
+
+    // Puts the events at the top in the order that inserting them one by one at row 0 would
+    // give (the last one first), in one step, so that large lists load in linear time.
+    void insertAtTop(const EventStore &events, QDate today);
+
+    // Rewrites both date columns of every row, announcing the change once.
+    void refreshDates(QDate today);
+
+private:
+    Q_DISABLE_COPY_MOVE(EventListModel)
+};

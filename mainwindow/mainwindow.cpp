@@ -1,0 +1,216 @@
+#include "mainwindow/mainwindow.h"
+
+#include "model/clock.h"
+#include "ui_mainwindow.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTimer>
+
+#include <algorithm>
+
+// The images are compiled into a static library: register them before the form asks for them.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+QSettings nativeSettings()
+{
+    return QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), model(nullptr), dateRefreshTimer(new QTimer(this))
+{
+    initResources();
+    ui->setupUi(this);
+    ui->tabWidget->setProperty("showTabs", false);
+    ui->tabWidget->setCurrentIndex(0);
+
+    model = new EventListModel(this);
+    model->setHeaderData(EventListModel::DateColumn, Qt::Horizontal, QObject::tr("Date"), Qt::EditRole);
+    model->setHeaderData(EventListModel::DaysColumn, Qt::Horizontal, QObject::tr("Days Remaining"), Qt::EditRole);
+    model->setHeaderData(EventListModel::NameColumn, Qt::Horizontal, QObject::tr("Event"), Qt::EditRole);
+    model->setHeaderData(EventListModel::DataColumn, Qt::Horizontal, QObject::tr("Data"), Qt::EditRole);
+
+    ui->eventTreeView->setModel(model);
+    ui->eventTreeView->hideColumn(EventListModel::DataColumn);
+
+    loadRows(eventsFilePath());
+
+    ui->centralWidget->setStyleSheet(ui->centralWidget->styleSheet() +
+                                     QStringLiteral("QWidget#centralWidget {background-color: rgb(232,236,246);} "
+                                                    "QWidget#viewTab {background-color: rgb(214,221,239);} "
+                                                    "QWidget#editTab {background-color: rgb(214,221,239);} "
+                                                    "QWidget#infoTab {background-color: rgb(214,221,239);} "
+                                                    "QWidget#settingsTab {background-color: rgb(214,221,239);}"));
+
+    const QSettings settings = nativeSettings();
+    restoreGeometry(settings.value(QStringLiteral("geometryMainWindow")).toByteArray());
+    const int sortOrder = settings.value(QStringLiteral("sortOrder")).toInt();
+    const int sortSection = settings.value(QStringLiteral("sortSection")).toInt();
+    // Values from elsewhere could name the hidden column or no order at all.
+    ui->eventTreeView->sortByColumn(std::clamp(sortSection, 0, int(EventListModel::NameColumn)),
+                                    sortOrder == Qt::DescendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder);
+
+    dateRefreshTimer->setSingleShot(true);
+    connect(dateRefreshTimer, &QTimer::timeout, this, &MainWindow::refreshDates);
+    scheduleDateRefresh();
+}
+
+MainWindow::~MainWindow()
+{
+    // The rows own their events.
+    for (int row = 0; row < model->rowCount(); ++row)
+        delete model->eventAt(row);
+    delete ui;
+}
+
+void MainWindow::addEventRow(Event *event)
+{
+    const QDate today = Clock::today();
+    model->insertRows(0, 1);
+    model->writeEvent(0, *event, today);
+    model->setData(model->index(0, EventListModel::DataColumn), QVariant::fromValue(event), Qt::EditRole);
+    ++nameCount[event->name];
+}
+
+void MainWindow::replaceEventRow(int row, Event *event)
+{
+    model->writeEvent(row, *event, Clock::today());
+    Event *old = model->eventAt(row);
+    if (old) {
+        --nameCount[old->name];
+        delete old;
+    }
+    ++nameCount[event->name];
+    model->setData(model->index(row, EventListModel::DataColumn), QVariant::fromValue(event), Qt::EditRole);
+}
+
+void MainWindow::removeEventRow(int row)
+{
+    Event *event = model->eventAt(row);
+    if (event) {
+        --nameCount[event->name];
+        delete event;
+    }
+    model->removeRows(row, 1);
+}
+
+Event *MainWindow::eventAtRow(int row) const
+{
+    return model->eventAt(row);
+}
+
+bool MainWindow::isNameTaken(const QString &name) const
+{
+    return nameCount.value(name) != 0;
+}
+
+bool MainWindow::saveRows(const QString &path)
+{
+    EventStore events;
+    events.reserve(model->rowCount());
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (Event *event = model->eventAt(row))
+            events.append(event);
+    }
+    return saveEvents(events, path);
+}
+
+void MainWindow::loadRows(const QString &path)
+{
+    LoadStatus status = LoadStatus::Missing;
+    const EventStore events = loadEvents(path, &status);
+    eventsFileDamaged = eventsFileDamaged || status == LoadStatus::Damaged;
+    const QDate today = Clock::today();
+    model->insertAtTop(events, today);
+    for (const Event *event : events)
+        ++nameCount[event->name];
+    datesWrittenFor = today;
+}
+
+void MainWindow::refreshDates()
+{
+    const QDate today = Clock::today();
+    if (today != datesWrittenFor) {
+        model->refreshDates(today);
+        datesWrittenFor = today;
+        // Only a sort by a date column can change with the day; the rows keep their selection.
+        const int section = ui->eventTreeView->header()->sortIndicatorSection();
+        if (section == EventListModel::DateColumn || section == EventListModel::DaysColumn)
+            resortList();
+    }
+    scheduleDateRefresh();
+}
+
+void MainWindow::resortList()
+{
+    const QHeaderView *header = ui->eventTreeView->header();
+    ui->eventTreeView->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+}
+
+void MainWindow::scheduleDateRefresh()
+{
+    // Wake just after midnight, and at least every minute so that a suspended machine or a
+    // changed clock is noticed soon after.
+    const QDateTime now = Clock::now();
+    const qint64 toMidnight = now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0)));
+    dateRefreshTimer->start(int(std::clamp<qint64>(toMidnight + 500, 1000, 60 * 1000)));
+}
+
+void MainWindow::saveEventsFile()
+{
+    const QString path = eventsFilePath();
+    if (eventsFileDamaged && QFile::exists(path)) {
+        const QString kept =
+            path + QStringLiteral(".damaged-") + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        // Without a copy of the damaged file, keep it rather than overwrite what could not be read.
+        if (!QFile::copy(path, kept))
+            return;
+    }
+    if (saveRows(path))
+        eventsFileDamaged = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveEventsFile();
+
+    QSettings settings = nativeSettings();
+    settings.setValue(QStringLiteral("geometryMainWindow"), saveGeometry());
+    const QHeaderView *header = ui->eventTreeView->header();
+    settings.setValue(QStringLiteral("sortOrder"), int(header->sortIndicatorOrder()));
+    settings.setValue(QStringLiteral("sortSection"), header->sortIndicatorSection());
+
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void MainWindow::on_viewOKButton_clicked()
+{
+    ui->tabWidget->setCurrentIndex(0);
+}
+
+void MainWindow::on_settingsCancelButton_clicked()
+{
+    ui->tabWidget->setCurrentIndex(0);
+}
+
+void MainWindow::on_cancelButton_clicked()
+{
+    ui->tabWidget->setCurrentIndex(0);
+}

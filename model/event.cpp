@@ -1,0 +1,305 @@
+#include "model/event.h"
+
+#include "model/clock.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+qint64 julianDay(QDate d)
+{
+    return d.isNull() ? 0 : d.toJulianDay();
+}
+
+// Index into Event::weekdays (Monday 0) of a Julian day, valid for negative days too.
+int weekdayIndex(qint64 jd)
+{
+    return int(((jd % 7) + 7) % 7);
+}
+
+// QDate has no year 0: the year after -1 is 1.
+int nextYear(int year)
+{
+    return year == -1 ? 1 : year + 1;
+}
+
+// The day `day` of a month, kept inside the month: a day beyond its end is its last day.
+QDate dayInMonth(int year, int month, int day)
+{
+    const QDate first(year, month, 1);
+    if (!first.isValid())
+        return QDate();
+    return first.addDays(std::min(day, first.daysInMonth()) - 1);
+}
+
+// Julian day of the first weekday `w` (0 = Monday) on or after the given day.
+qint64 firstWeekdayOnOrAfter(qint64 jd, int w)
+{
+    return jd + (w - weekdayIndex(jd) + 7) % 7;
+}
+
+QDate weeklyOccurrence(const Event &e, QDate from)
+{
+    const qint64 start = from.toJulianDay();
+    for (int i = 0; i < 7; ++i) {
+        if (e.weekdays[weekdayIndex(start + i)])
+            return from.addDays(i);
+    }
+    return QDate();
+}
+
+qint64 monthlyDistance(const Event &e, QDate from)
+{
+    const qint64 fromJd = from.toJulianDay();
+    int year = 0, month = 0, day = 0;
+    from.getDate(&year, &month, &day);
+    const qint64 n = e.ordinal;
+    qint64 best = NoOccurrence;
+
+    if (e.useDayNumber) {
+        // Day N counts N - 1 days from the first of a month, so it may run into the next month.
+        const qint64 dayNumber = std::max<qint64>(n, 1);
+        best = std::min(best, dayNumber >= day ? dayNumber - day : from.daysInMonth() - day + dayNumber);
+    }
+
+    if (n >= 1 && n <= 5) {
+        for (int w = 0; w < 7; ++w) {
+            if (!e.weekdays[w])
+                continue;
+            int y = year, m = month;
+            // Months with fewer than N such weekdays are skipped; past NoOccurrence nothing can win.
+            for (;;) {
+                const QDate first(y, m, 1);
+                if (!first.isValid())
+                    break;
+                const qint64 firstJd = first.toJulianDay();
+                if (firstJd - fromJd >= best)
+                    break;
+                const qint64 candidate = firstWeekdayOnOrAfter(firstJd, w) + (n - 1) * 7;
+                if (candidate - firstJd < first.daysInMonth() && candidate >= fromJd) {
+                    best = std::min(best, candidate - fromJd);
+                    break;
+                }
+                if (++m > 12) {
+                    m = 1;
+                    y = nextYear(y);
+                }
+            }
+        }
+    }
+    return best;
+}
+
+qint64 yearlyDistance(const Event &e, QDate from)
+{
+    const qint64 fromJd = from.toJulianDay();
+    const int year = from.year();
+    const qint64 n = std::max<qint64>(e.ordinal, 1);
+    qint64 best = NoOccurrence;
+
+    if (e.useDayNumber) {
+        if (e.wholeYear) {
+            const qint64 dayOfYear = from.dayOfYear();
+            best = std::min(best, n >= dayOfYear ? n - dayOfYear : from.daysInYear() - dayOfYear + n);
+        }
+        const int day = int(std::min<qint64>(n, 31));
+        for (int m = 0; m < 12; ++m) {
+            if (!e.months[m])
+                continue;
+            QDate candidate = dayInMonth(year, m + 1, day);
+            if (candidate.isValid() && candidate < from)
+                candidate = dayInMonth(nextYear(year), m + 1, day);
+            if (candidate.isValid())
+                best = std::min(best, candidate.toJulianDay() - fromJd);
+        }
+    }
+
+    // The Nth weekday counted from the first of a month (or of January); it may run past the month.
+    const auto nthWeekdayFrom = [&](int y, int month, int w) -> qint64 {
+        const QDate first(y, month, 1);
+        if (!first.isValid())
+            return std::numeric_limits<qint64>::max();
+        return firstWeekdayOnOrAfter(first.toJulianDay(), w) + (n - 1) * 7;
+    };
+    const auto distanceFor = [&](int month, int w) -> qint64 {
+        qint64 candidate = nthWeekdayFrom(year, month, w);
+        if (candidate < fromJd)
+            candidate = nthWeekdayFrom(nextYear(year), month, w);
+        return candidate == std::numeric_limits<qint64>::max() ? qint64(NoOccurrence) : candidate - fromJd;
+    };
+    for (int w = 0; w < 7; ++w) {
+        if (!e.weekdays[w])
+            continue;
+        qint64 forWeekday = NoOccurrence;
+        if (e.wholeYear)
+            forWeekday = distanceFor(1, w);
+        for (int m = 0; m < 12; ++m) {
+            if (e.months[m])
+                forWeekday = std::min(forWeekday, distanceFor(m + 1, w));
+        }
+        best = std::min(best, forWeekday);
+    }
+    return best;
+}
+
+void addToCount(qint32 &count, qint64 more)
+{
+    // A count read from a file may be anything; never let it wrap.
+    count = qint32(std::min<qint64>(qint64(count) + more, std::numeric_limits<qint32>::max()));
+}
+
+} // namespace
+
+QDate Event::nextOccurrence(QDate from) const
+{
+    switch (schedule) {
+    case Singular:
+        return date;
+    case Weekly:
+        return from.isNull() ? QDate() : weeklyOccurrence(*this, from);
+    case Monthly:
+        return from.isNull() ? QDate() : from.addDays(monthlyDistance(*this, from));
+    case Yearly:
+        return from.isNull() ? QDate() : from.addDays(yearlyDistance(*this, from));
+    }
+    return QDate();
+}
+
+void Event::advanceCount()
+{
+    advanceCount(Clock::today());
+}
+
+void Event::advanceCount(QDate today)
+{
+    if (countDate == today)
+        return;
+
+    if (schedule == Singular) {
+        // The one occurrence is counted once, when it falls after countDate and by today.
+        if (!date.isNull() && date > countDate && date <= today)
+            addToCount(count, 1);
+    } else if (schedule == Weekly) {
+        // Every ticked weekday in (countDate, today] is one occurrence: count whole weeks at once.
+        if (!countDate.isNull() && countDate < today) {
+            const qint64 first = countDate.toJulianDay() + 1;
+            const qint64 last = today.toJulianDay();
+            const qint64 weeks = (last - first + 1) / 7;
+            const qint64 perWeek = std::count(weekdays.begin(), weekdays.end(), true);
+            qint64 total = weeks * perWeek;
+            for (qint64 jd = first + weeks * 7; jd <= last; ++jd)
+                total += weekdays[weekdayIndex(jd)] ? 1 : 0;
+            addToCount(count, total);
+        }
+    } else {
+        QDate d = nextOccurrence(countDate.addDays(1));
+        while (!d.isNull() && d <= today) {
+            addToCount(count, 1);
+            const QDate next = nextOccurrence(d.addDays(1));
+            if (next <= d)
+                break;
+            d = next;
+        }
+    }
+    countDate = today;
+}
+
+bool Event::hasWeekday() const
+{
+    return std::any_of(weekdays.begin(), weekdays.end(), [](bool b) { return b; });
+}
+
+bool Event::hasMonth() const
+{
+    return std::any_of(months.begin(), months.end(), [](bool b) { return b; });
+}
+
+ValidationResult Event::checkEvent(QString *message) const
+{
+    const auto fail = [message](ValidationResult result, const char *text) {
+        if (message)
+            *message = QString::fromLatin1(text);
+        return result;
+    };
+    const char *const missingSchedule = "Please select a reminder schedule.";
+
+    if (name.isEmpty())
+        return fail(MissingName, "Please enter a description of the event.");
+
+    switch (schedule) {
+    case Weekly:
+        if (!hasWeekday())
+            return fail(MissingSchedule, missingSchedule);
+        break;
+    case Monthly:
+        if (ordinal > 5 && hasWeekday())
+            return fail(MonthlyLimit, "You cannot select a monthly repetition period greater than 5 week days.");
+        if (!useDayNumber && !hasWeekday())
+            return fail(MissingSchedule, missingSchedule);
+        break;
+    case Yearly:
+        if (ordinal > 5) {
+            if (hasWeekday() && hasMonth())
+                return fail(YearlyLimit,
+                            "You cannot select a yearly repetition period greater than 5 weeks for a specific month.");
+            if (ordinal > 31 && useDayNumber && hasMonth())
+                return fail(YearlyLimit,
+                            "You cannot select a yearly repetition period greater than 31 days for a specific month.");
+            if (ordinal > 52 && hasWeekday() && wholeYear)
+                return fail(YearlyLimit, "You cannot select a yearly repetition period greater than 52 weeks.");
+        }
+        if (!((useDayNumber || hasWeekday()) && (wholeYear || hasMonth())))
+            return fail(MissingSchedule, missingSchedule);
+        break;
+    case Singular:
+        break;
+    }
+    return Valid;
+}
+
+QString Event::ordinalSuffix(int n)
+{
+    const char *suffix = "th";
+    const int lastTwo = n % 100;
+    if (lastTwo != 11 && lastTwo != 12 && lastTwo != 13) {
+        switch (n % 10) {
+        case 1:
+            suffix = "st";
+            break;
+        case 2:
+            suffix = "nd";
+            break;
+        case 3:
+            suffix = "rd";
+            break;
+        }
+    }
+    return QString::number(n, 10) + QLatin1String(suffix);
+}
+
+bool operator==(const Event &a, const Event &b)
+{
+    // Null and empty names are different texts in the file, so compare them as such.
+    return a.name == b.name && a.name.isNull() == b.name.isNull() && a.counted == b.counted && a.count == b.count &&
+           a.countDate == b.countDate && a.schedule == b.schedule && a.date == b.date && a.weekdays == b.weekdays &&
+           a.useDayNumber == b.useDayNumber && a.ordinal == b.ordinal && a.months == b.months &&
+           a.wholeYear == b.wholeYear && a.notify == b.notify && a.notifyDaysBefore == b.notifyDaysBefore &&
+           a.showOnce == b.showOnce && a.lastNotified == b.lastNotified && a.snoozeDays == b.snoozeDays;
+}
+
+qint64 dayDistance(QDate from, QDate to)
+{
+    return julianDay(to) - julianDay(from);
+}
+
+int daysRemaining(const Event &event)
+{
+    return daysRemaining(event, Clock::today());
+}
+
+int daysRemaining(const Event &event, QDate today)
+{
+    const qint64 days = dayDistance(today, event.nextOccurrence(today));
+    return int(std::clamp<qint64>(days, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}

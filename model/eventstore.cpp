@@ -1,0 +1,261 @@
+#include "model/eventstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace {
+
+// Size of one record without the characters of its name.
+constexpr int FixedRecordSize = 60;
+constexpr int BufferSize = 64 * 1024;
+constexpr quint32 NullStringLength = 0xFFFFFFFFu;
+
+// Appends the big-endian encodings that QDataStream (version Qt_4_2) gives each field type.
+class RecordWriter
+{
+public:
+    explicit RecordWriter(QByteArray &out) : m_out(out) {}
+
+    void u32(quint32 v)
+    {
+        char b[4];
+        qToBigEndian(v, b);
+        m_out.append(b, 4);
+    }
+    void i32(qint32 v) { u32(quint32(v)); }
+    void flag(bool v) { m_out.append(char(v ? 1 : 0)); }
+    void date(QDate d) { u32(d.isNull() ? 0u : quint32(d.toJulianDay())); }
+    void string(const QString &s)
+    {
+        if (s.isNull()) {
+            u32(NullStringLength);
+            return;
+        }
+        u32(quint32(s.size()) * 2);
+        const int start = m_out.size();
+        m_out.resize(start + s.size() * 2);
+        auto *dst = reinterpret_cast<uchar *>(m_out.data() + start);
+        for (const QChar c : s) {
+            *dst++ = uchar(c.unicode() >> 8);
+            *dst++ = uchar(c.unicode() & 0xff);
+        }
+    }
+
+private:
+    QByteArray &m_out;
+};
+
+void writeRecord(QByteArray &out, const Event &e)
+{
+    RecordWriter w(out);
+    w.string(e.name);
+    w.flag(e.counted);
+    w.i32(e.count);
+    w.date(e.countDate);
+    w.i32(e.schedule);
+    w.date(e.date);
+    for (bool b : e.weekdays)
+        w.flag(b);
+    w.flag(e.useDayNumber);
+    w.i32(e.ordinal);
+    for (bool b : e.months)
+        w.flag(b);
+    w.flag(e.wholeYear);
+    w.flag(e.notify);
+    w.i32(e.notifyDaysBefore);
+    w.flag(e.showOnce);
+    w.date(e.lastNotified);
+    w.i32(e.snoozeDays);
+}
+
+// Reads a device in blocks so that no field costs a device call and nothing is allocated
+// beyond what the device really holds.
+class BlockReader
+{
+public:
+    explicit BlockReader(QIODevice &device) : m_device(device) {}
+
+    // Makes at least `n` bytes (n <= BufferSize) available; false at the end of the data.
+    bool ensure(int n)
+    {
+        if (m_buffer.size() - m_pos >= n)
+            return true;
+        m_buffer.remove(0, m_pos);
+        m_pos = 0;
+        while (m_buffer.size() < n) {
+            const int have = m_buffer.size();
+            m_buffer.resize(BufferSize);
+            const qint64 got = m_device.read(m_buffer.data() + have, BufferSize - have);
+            m_buffer.resize(have + int(std::max<qint64>(got, 0)));
+            if (got <= 0)
+                return false;
+        }
+        return true;
+    }
+    int available() const { return m_buffer.size() - m_pos; }
+    const uchar *take(int n)
+    {
+        const auto *p = reinterpret_cast<const uchar *>(m_buffer.constData()) + m_pos;
+        m_pos += n;
+        return p;
+    }
+    bool atEnd() { return !ensure(1); }
+
+private:
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    int m_pos = 0;
+};
+
+quint32 u32At(const uchar *p)
+{
+    return qFromBigEndian<quint32>(p);
+}
+
+QDate dateAt(const uchar *p)
+{
+    const quint32 jd = u32At(p);
+    return jd == 0 ? QDate() : QDate::fromJulianDay(jd);
+}
+
+// Reads a name of `bytes` bytes of UTF-16 piece by piece, so a damaged length costs nothing.
+bool readName(BlockReader &in, quint32 bytes, QString &name)
+{
+    if (bytes == NullStringLength) {
+        name = QString();
+        return true;
+    }
+    if (bytes % 2 != 0)
+        return false;
+    name = QString(0, QChar()); // empty, not null
+    quint32 left = bytes;
+    while (left > 0) {
+        const int piece = int(std::min<quint32>(left, BufferSize));
+        if (!in.ensure(std::min(piece, 2)))
+            return false;
+        const int chunk = std::min(piece, in.available()) & ~1;
+        const uchar *p = in.take(chunk);
+        const int start = name.size();
+        name.resize(start + chunk / 2);
+        QChar *dst = name.data() + start;
+        for (int i = 0; i < chunk; i += 2)
+            *dst++ = QChar(ushort((p[i] << 8) | p[i + 1]));
+        left -= quint32(chunk);
+    }
+    return true;
+}
+
+bool readRecord(BlockReader &in, Event &e)
+{
+    if (!in.ensure(4))
+        return false;
+    if (!readName(in, u32At(in.take(4)), e.name))
+        return false;
+    constexpr int rest = FixedRecordSize - 4;
+    if (!in.ensure(rest))
+        return false;
+    const uchar *p = in.take(rest);
+    e.counted = p[0] != 0;
+    e.count = qint32(u32At(p + 1));
+    e.countDate = dateAt(p + 5);
+    e.schedule = ScheduleKind(qint32(u32At(p + 9)));
+    e.date = dateAt(p + 13);
+    for (int i = 0; i < 7; ++i)
+        e.weekdays[i] = p[17 + i] != 0;
+    e.useDayNumber = p[24] != 0;
+    e.ordinal = qint32(u32At(p + 25));
+    for (int i = 0; i < 12; ++i)
+        e.months[i] = p[29 + i] != 0;
+    e.wholeYear = p[41] != 0;
+    e.notify = p[42] != 0;
+    e.notifyDaysBefore = qint32(u32At(p + 43));
+    e.showOnce = p[47] != 0;
+    e.lastNotified = dateAt(p + 48);
+    e.snoozeDays = qint32(u32At(p + 52));
+    return true;
+}
+
+} // namespace
+
+QString eventsFilePath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!dir.endsWith(QDir::separator()))
+        dir += QDir::separator();
+    return dir + QLatin1String("events.evt");
+}
+
+EventStore loadEvents(QIODevice &device, LoadStatus *status)
+{
+    EventStore events;
+    BlockReader in(device);
+    bool whole = true;
+    if (in.ensure(4)) {
+        const qint32 count = qint32(u32At(in.take(4)));
+        for (qint32 i = 0; i < count; ++i) {
+            auto *event = new Event;
+            if (!readRecord(in, *event)) {
+                delete event;
+                whole = false;
+                break;
+            }
+            events.append(event);
+        }
+        if (whole && count < 0)
+            whole = false;
+        if (whole && !in.atEnd())
+            whole = false;
+    } else {
+        // Fewer than four bytes: only a file with nothing in it at all is intact.
+        whole = in.available() == 0;
+    }
+    if (status)
+        *status = whole ? LoadStatus::Complete : LoadStatus::Damaged;
+    return events;
+}
+
+EventStore loadEvents(const QString &path, LoadStatus *status)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (status)
+            *status = LoadStatus::Missing;
+        return EventStore();
+    }
+    return loadEvents(file, status);
+}
+
+bool saveEvents(const EventStore &events, QIODevice &device)
+{
+    QByteArray buffer;
+    buffer.reserve(BufferSize + 1024);
+    RecordWriter(buffer).i32(qint32(events.size()));
+    for (const Event *e : events) {
+        writeRecord(buffer, *e);
+        if (buffer.size() >= BufferSize) {
+            if (device.write(buffer) != buffer.size())
+                return false;
+            buffer.clear();
+        }
+    }
+    return device.write(buffer) == buffer.size();
+}
+
+bool saveEvents(const EventStore &events, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!saveEvents(events, static_cast<QIODevice &>(file)) || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/event.h"
+
+#include <QList>
+#include <QString>
+
+class QIODevice;
+
+// An ordered list of events; whoever holds the list owns the events in it.
+using EventStore = QList<Event *>;
+
+enum class LoadStatus {
+    Complete, // the file was read to its end and held exactly the records it announced
+    Missing,  // the file could not be opened; the list is empty
+    Damaged,  // the file ended inside a record, or went on after the last one
+};
+
+// The events file in the per-user data directory.
+QString eventsFilePath();
+
+// Reads an events file. A damaged file yields the whole records before the damage; the count at
+// its head is never trusted for allocation.
+EventStore loadEvents(const QString &path, LoadStatus *status = nullptr);
+EventStore loadEvents(QIODevice &device, LoadStatus *status = nullptr);
+
+// Writes the events in list order. The file is replaced atomically, so a failed save leaves the
+// previous file whole. Failures are not reported to the user; the result says whether it worked.
+bool saveEvents(const EventStore &events, const QString &path);
+bool saveEvents(const EventStore &events, QIODevice &device);
