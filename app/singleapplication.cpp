@@ -65,8 +65,8 @@ void SingleApplication::decide()
     if (decided)
         return;
     decided = true;
-    const QString lockPath =
-        runtimeDirectory() + QLatin1Char('/') + organizationName() + QLatin1Char('-') + applicationName() + QLatin1String(".lock");
+    const QString lockPath = runtimeDirectory() + QLatin1Char('/') + organizationName() + QLatin1Char('-') +
+                             applicationName() + QLatin1String(".lock");
     lock = std::make_unique<QLockFile>(lockPath);
     // Only a lock whose owner has died is stale, however old it is.
     lock->setStaleLockTime(0);

@@ -29,6 +29,8 @@ int run(int argc, char *argv[])
 {
     SingleApplication app(argc, argv);
     setApplicationIdentity();
+    // Installed first so that a termination request during start-up waits for the window.
+    TerminationWatcher watcher;
 
     Brindlex::ExceptionHandler crashHandler;
     crashHandler.initExceptionHandler();
@@ -62,7 +64,6 @@ int run(int argc, char *argv[])
         if (shown && shown->isVisible())
             shown->close();
     };
-    TerminationWatcher watcher;
     QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &app, closeWindow);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, closeWindow);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, closeWindow);

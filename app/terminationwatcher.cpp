@@ -35,7 +35,9 @@ TerminationWatcher::TerminationWatcher(QObject *parent) : QObject(parent)
     }
     notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &TerminationWatcher::readSignal);
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

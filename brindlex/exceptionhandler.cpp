@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 
 #include <csignal>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 
 #ifdef Q_OS_UNIX
 #include <execinfo.h>
@@ -47,7 +47,8 @@ void formatNumber(char *out, long long value, int width = 0)
     char digits[24];
     int n = 0;
     const bool negative = value < 0;
-    unsigned long long v = negative ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    unsigned long long v =
+        negative ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     do {
         digits[n++] = char('0' + v % 10);
         v /= 10;
@@ -192,7 +193,9 @@ void ExceptionHandler::initExceptionHandler()
     stack.ss_size = sizeof(alternateStack);
     ::sigaltstack(&stack, nullptr);
 
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onFatalSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_ONSTACK;

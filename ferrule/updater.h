@@ -15,7 +15,12 @@ class Updater final : public QObject
     Q_OBJECT
 
 public:
-    enum class Outcome { NewerVersion, UpToDate, Failed };
+    enum class Outcome
+    {
+        NewerVersion,
+        UpToDate,
+        Failed
+    };
 
     // Whether automatic checks are switched on; kept under the updater's own settings key.
     bool autoRun() const;

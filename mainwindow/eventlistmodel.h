@@ -11,7 +11,13 @@ class EventListModel final : public QStandardItemModel
     Q_OBJECT
 
 public:
-    enum Column { DateColumn = 0, DaysColumn = 1, NameColumn = 2, DataColumn = 3 };
+    enum Column
+    {
+        DateColumn = 0,
+        DaysColumn = 1,
+        NameColumn = 2,
+        DataColumn = 3
+    };
 
     explicit EventListModel(QObject *parent = nullptr);
     ~EventListModel() override;

@@ -1,0 +1,365 @@
+#include "mainwindow/mainwindow.h"
+#include "model/clock.h"
+#include "tests/testenvironment.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+
+QDateTime at(int y, int m, int d, int hh = 12, int mm = 0, int ss = 0)
+{
+    return QDateTime(QDate(y, m, d), QTime(hh, mm, ss));
+}
+
+Event *weekly(const QString &name, std::initializer_list<int> days)
+{
+    auto *e = new Event;
+    e->name = name;
+    e->schedule = Weekly;
+    for (int d : days)
+        e->weekdays[d - 1] = true;
+    return e;
+}
+
+Event *singular(const QString &name, QDate date)
+{
+    auto *e = new Event;
+    e->name = name;
+    e->schedule = Singular;
+    e->date = date;
+    return e;
+}
+
+void writeEventsFile(const EventStore &events)
+{
+    QVERIFY(saveEvents(events, eventsFilePath()));
+    qDeleteAll(events);
+}
+
+QStringList namesOnFile()
+{
+    const EventStore events = loadEvents(eventsFilePath());
+    QStringList names;
+    for (const Event *e : events)
+        names << e->name;
+    qDeleteAll(events);
+    return names;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+    // A clock the tests move by hand.
+    QDateTime now;
+
+    QTreeView *list(MainWindow &w) { return w.findChild<QTreeView *>(QStringLiteral("eventTreeView")); }
+    QAbstractItemModel *model(MainWindow &w) { return list(w)->model(); }
+    QVariant cell(MainWindow &w, int row, int column) { return model(w)->index(row, column).data(); }
+    QStringList namesOnScreen(MainWindow &w)
+    {
+        QStringList names;
+        for (int row = 0; row < model(w)->rowCount(); ++row)
+            names << cell(w, row, 2).toString();
+        return names;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(TestEnvironment::reset());
+        Clock::setSource([this] { return now; });
+    }
+
+    void init()
+    {
+        QVERIFY(TestEnvironment::reset());
+        now = at(2027, 1, 6); // a Wednesday
+    }
+
+    void firstStart()
+    {
+        MainWindow w;
+        w.show();
+        QCOMPARE(model(w)->rowCount(), 0);
+        QCOMPARE(model(w)->columnCount(), 4);
+        QCOMPARE(w.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex(), 0);
+        const QHeaderView *header = list(w)->header();
+        QCOMPARE(header->sortIndicatorSection(), 0);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        QVERIFY(list(w)->isColumnHidden(3));
+        QStringList headers;
+        for (int c = 0; c < 4; ++c)
+            headers << model(w)->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(headers, QStringList({"Date", "Days Remaining", "Event", "Data"}));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Oriventa"));
+        QVERIFY(!w.windowIcon().isNull());
+        // Nothing is written before the window closes.
+        QVERIFY(!QFile::exists(eventsFilePath()));
+        w.close();
+        QCOMPARE(namesOnFile(), QStringList());
+        QFile file(eventsFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(4, '\0'));
+    }
+
+    void columnsShowNextOccurrence_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QVariant>("days");
+
+        QTest::newRow("weekly Thursday") << 0 << QDate(2027, 1, 7) << QVariant(1);
+        QTest::newRow("weekly Wednesday is today") << 1 << QDate(2027, 1, 6) << QVariant(0);
+        QTest::newRow("singular yesterday") << 2 << QDate(2027, 1, 5) << QVariant(QStringLiteral("N/A"));
+        QTest::newRow("weekly without days") << 3 << QDate() << QVariant(QStringLiteral("N/A"));
+        QTest::newRow("monthly 3rd Monday") << 4 << QDate(2027, 1, 18) << QVariant(12);
+        QTest::newRow("yearly 14 February") << 5 << QDate(2027, 2, 14) << QVariant(39);
+    }
+
+    void columnsShowNextOccurrence()
+    {
+        QFETCH(int, kind);
+        QFETCH(QDate, date);
+        QFETCH(QVariant, days);
+
+        Event *e = nullptr;
+        switch (kind) {
+        case 0:
+            e = weekly(QStringLiteral("e"), {4});
+            break;
+        case 1:
+            e = weekly(QStringLiteral("e"), {3});
+            break;
+        case 2:
+            e = singular(QStringLiteral("e"), QDate(2027, 1, 5));
+            break;
+        case 3:
+            e = weekly(QStringLiteral("e"), {});
+            break;
+        case 4:
+            e = weekly(QStringLiteral("e"), {1});
+            e->schedule = Monthly;
+            e->ordinal = 3;
+            break;
+        case 5:
+            e = new Event;
+            e->name = QStringLiteral("e");
+            e->schedule = Yearly;
+            e->useDayNumber = true;
+            e->ordinal = 14;
+            e->months[1] = true;
+            break;
+        }
+        writeEventsFile({e});
+
+        MainWindow w;
+        QCOMPARE(model(w)->rowCount(), 1);
+        QCOMPARE(cell(w, 0, 0).toDate(), date);
+        QCOMPARE(cell(w, 0, 1), days);
+        QCOMPARE(cell(w, 0, 2).toString(), QStringLiteral("e"));
+        QVERIFY(w.eventAtRow(0));
+    }
+
+    // Loading in bulk must give the order that inserting each event at the top would give.
+    void loadOrderMatchesOneByOneInsertion()
+    {
+        EventStore events;
+        for (int i = 0; i < 50; ++i)
+            events << weekly(QStringLiteral("event %1").arg(i), {3}); // all on the same day
+        QVERIFY(saveEvents(events, eventsFilePath()));
+
+        QStringList oneByOne;
+        for (const Event *e : events)
+            oneByOne.prepend(e->name);
+        qDeleteAll(events);
+
+        MainWindow w;
+        // The sort by date keeps equal rows in their order.
+        QCOMPARE(namesOnScreen(w), oneByOne);
+        for (int row = 0; row < 50; ++row)
+            QCOMPARE(w.eventAtRow(row)->name, oneByOne.at(row));
+        QCOMPARE(w.nameCountOf(QStringLiteral("event 7")), 1);
+    }
+
+    void sortAndGeometryAreRemembered()
+    {
+        writeEventsFile(
+            {weekly(QStringLiteral("b"), {1}), weekly(QStringLiteral("c"), {4}), weekly(QStringLiteral("a"), {5})});
+        QRect geometry;
+        {
+            MainWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            // By date ascending first: Thursday, Friday, Monday.
+            QCOMPARE(namesOnScreen(w), QStringList({"c", "a", "b"}));
+            QTest::mouseClick(list(w)->header()->viewport(), Qt::LeftButton, {},
+                              QPoint(list(w)->header()->sectionViewportPosition(2) + 5, 5));
+            QCOMPARE(list(w)->header()->sortIndicatorSection(), 2);
+            if (list(w)->header()->sortIndicatorOrder() != Qt::DescendingOrder)
+                list(w)->sortByColumn(2, Qt::DescendingOrder);
+            QCOMPARE(namesOnScreen(w), QStringList({"c", "b", "a"}));
+            w.resize(720, 760);
+            w.move(40, 30);
+            geometry = w.geometry();
+            w.close();
+        }
+        const QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        QCOMPARE(settings.value(QStringLiteral("sortOrder")).toInt(), 1);
+        QCOMPARE(settings.value(QStringLiteral("sortSection")).toInt(), 2);
+        QVERIFY(!settings.value(QStringLiteral("geometryMainWindow")).toByteArray().isEmpty());
+        // The file lists the rows as they stood on screen.
+        QCOMPARE(namesOnFile(), QStringList({"c", "b", "a"}));
+
+        MainWindow again;
+        QCOMPARE(again.size(), geometry.size());
+        QCOMPARE(list(again)->header()->sortIndicatorSection(), 2);
+        QCOMPARE(list(again)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(namesOnScreen(again), QStringList({"c", "b", "a"}));
+    }
+
+    void windowCannotBeMadeShorter()
+    {
+        MainWindow w;
+        w.show();
+        w.resize(639, 300);
+        QVERIFY(w.height() >= 690);
+    }
+
+    void fileIsWrittenInDisplayOrder()
+    {
+        writeEventsFile({weekly(QStringLiteral("b"), {1}), weekly(QStringLiteral("c"), {4})});
+        MainWindow w;
+        QCOMPARE(namesOnScreen(w), QStringList({"c", "b"}));
+        // A new row stays on top until the list is sorted again.
+        w.addEventRow(weekly(QStringLiteral("new"), {2}));
+        QCOMPARE(namesOnScreen(w), QStringList({"new", "c", "b"}));
+        w.close();
+        QCOMPARE(namesOnFile(), QStringList({"new", "c", "b"}));
+    }
+
+    void nameCountFollowsRows()
+    {
+        MainWindow w;
+        const QString twin = QStringLiteral("Twin");
+        QVERIFY(!w.isNameTaken(twin));
+        w.addEventRow(weekly(twin, {1}));
+        w.addEventRow(weekly(twin, {2}));
+        QCOMPARE(w.nameCountOf(twin), 2);
+        w.removeEventRow(0);
+        QCOMPARE(w.nameCountOf(twin), 1);
+        QVERIFY(w.isNameTaken(twin));
+
+        // A replacement with another name moves one count from the old name to the new one.
+        w.replaceEventRow(0, weekly(QStringLiteral("Other"), {3}));
+        QCOMPARE(w.nameCountOf(twin), 0);
+        QCOMPARE(w.nameCountOf(QStringLiteral("Other")), 1);
+        QCOMPARE(cell(w, 0, 2).toString(), QStringLiteral("Other"));
+        QCOMPARE(cell(w, 0, 0).toDate(), QDate(2027, 1, 6));
+
+        w.addEventRow(weekly(twin, {1}));
+        w.removeEventRow(0);
+        QVERIFY(!w.isNameTaken(twin));
+        w.removeEventRow(0);
+        QVERIFY(!w.isNameTaken(QStringLiteral("Other")));
+        QCOMPARE(model(w)->rowCount(), 0);
+    }
+
+    // The date columns follow the day when the window stays open past midnight.
+    void datesAreRewrittenAtMidnight()
+    {
+        writeEventsFile({weekly(QStringLiteral("thursday"), {4}), weekly(QStringLiteral("friday"), {5}),
+                         singular(QStringLiteral("once"), QDate(2027, 1, 7))});
+        now = at(2027, 1, 6, 23, 59, 59);
+        MainWindow w;
+        w.show();
+        const int thursdayRow = namesOnScreen(w).indexOf(QStringLiteral("thursday"));
+        QCOMPARE(cell(w, thursdayRow, 1), QVariant(1));
+        list(w)->selectionModel()->select(model(w)->index(thursdayRow, 0),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+
+        now = at(2027, 1, 7, 0, 0, 1);
+        // The window's own timer notices the new day.
+        QTRY_COMPARE_WITH_TIMEOUT(cell(w, namesOnScreen(w).indexOf(QStringLiteral("thursday")), 1), QVariant(0), 5000);
+        const int row = namesOnScreen(w).indexOf(QStringLiteral("thursday"));
+        QCOMPARE(cell(w, row, 0).toDate(), QDate(2027, 1, 7));
+        const QModelIndexList selected = list(w)->selectionModel()->selectedRows(2);
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().data().toString(), QStringLiteral("thursday"));
+
+        now = at(2027, 1, 8, 0, 0, 1);
+        w.refreshDates();
+        QCOMPARE(cell(w, namesOnScreen(w).indexOf(QStringLiteral("once")), 1), QVariant(QStringLiteral("N/A")));
+        QCOMPARE(cell(w, namesOnScreen(w).indexOf(QStringLiteral("thursday")), 0).toDate(), QDate(2027, 1, 14));
+        // Still sorted by date.
+        QCOMPARE(namesOnScreen(w), QStringList({"once", "friday", "thursday"}));
+    }
+
+    // A file that could not be read to its end is kept before it is replaced.
+    void damagedFileIsKeptAside()
+    {
+        EventStore events{weekly(QStringLiteral("kept"), {1})};
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+        QFile file(eventsFilePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("\x00\x00\x00\x07garbage", 11);
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray damaged = file.readAll();
+        file.close();
+
+        now = at(2027, 1, 6, 9, 8, 7);
+        {
+            MainWindow w;
+            QCOMPARE(namesOnScreen(w), QStringList({"kept"}));
+            w.close();
+        }
+        QFile kept(eventsFilePath() + QStringLiteral(".damaged-20270106-090807"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
+        LoadStatus status = LoadStatus::Missing;
+        const EventStore reread = loadEvents(eventsFilePath(), &status);
+        QCOMPARE(status, LoadStatus::Complete);
+        QCOMPARE(reread.size(), 1);
+        qDeleteAll(reread);
+
+        // The next run finds a sound file and keeps no further copy.
+        now = at(2027, 1, 6, 10, 0, 0);
+        {
+            MainWindow w;
+            w.close();
+        }
+        QVERIFY(!QFile::exists(eventsFilePath() + QStringLiteral(".damaged-20270106-100000")));
+    }
+
+    void pagesReturnToTheList()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        for (const char *button : {"cancelButton", "viewOKButton", "settingsCancelButton"}) {
+            tabs->setCurrentIndex(2);
+            auto *b = w.findChild<QAbstractButton *>(QLatin1String(button));
+            QVERIFY2(b, button);
+            b->click();
+            QCOMPARE(tabs->currentIndex(), 0);
+        }
+        // The page tabs are hidden: they take no height.
+        QCOMPARE(tabs->property("showTabs").toBool(), false);
+        QVERIFY(tabs->tabBar()->height() <= 1);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
