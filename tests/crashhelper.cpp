@@ -1,0 +1,32 @@
+// Arms the crash handler as the program does, then fails in the way the first argument asks.
+#include "app/startup.h"
+#include "brindlex/exceptionhandler.h"
+
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int crashBySegfault()
+{
+    volatile int *nowhere = nullptr;
+    *nowhere = 1;
+    return *nowhere;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    Startup::setApplicationIdentity();
+    Brindlex::ExceptionHandler handler;
+    handler.initExceptionHandler();
+    if (argc > 1 && std::strcmp(argv[1], "segv") == 0)
+        return crashBySegfault();
+    if (argc > 1 && std::strcmp(argv[1], "abort") == 0)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,268 @@
+// Start-up as the user meets it: the real program started as separate processes.
+#include "app/singleapplication.h"
+#include "app/startup.h"
+#include "model/eventstore.h"
+#include "tests/testenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QWidget>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+QString program()
+{
+    return qEnvironmentVariable("ORIVENTA_BIN");
+}
+
+Event *weekly(const QString &name, int day)
+{
+    auto *e = new Event;
+    e->name = name;
+    e->schedule = Weekly;
+    e->weekdays[day - 1] = true;
+    return e;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    SingleApplication *app() { return static_cast<SingleApplication *>(qApp); }
+
+    // A runtime directory of its own makes a started copy independent of this test process,
+    // which holds the single-instance lock of the suite's usual directory.
+    QProcessEnvironment separateEnvironment(const QString &tag)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString runtime = TestEnvironment::root() + QStringLiteral("/runtime-") + tag;
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        return env;
+    }
+
+    QString socketIn(const QProcessEnvironment &env)
+    {
+        return env.value(QStringLiteral("XDG_RUNTIME_DIR")) + QStringLiteral("/Brindlex-Oriventa.socket");
+    }
+
+    // Starts the program and waits until it has taken the single-instance role.
+    void startFirstCopy(QProcess &process, const QProcessEnvironment &env, const QStringList &arguments = {})
+    {
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(program(), arguments);
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socketIn(env)), 10000);
+        QCOMPARE(process.state(), QProcess::Running);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(TestEnvironment::reset());
+        QVERIFY(QFile::exists(program()));
+        // This process is the first copy for the suite's own runtime directory.
+        QVERIFY(!app()->isRunning());
+    }
+
+    void init() { QDir(TestEnvironment::dataDir()).removeRecursively(); }
+
+    void identity()
+    {
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.2.2"));
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Brindlex"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Oriventa"));
+        QVERIFY(eventsFilePath().startsWith(qEnvironmentVariable("XDG_DATA_HOME") + "/Brindlex/Oriventa/"));
+    }
+
+    void modeChoice_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("autoMode");
+        QTest::newRow("no argument") << QStringList{"oriventa"} << false;
+        QTest::newRow("auto") << QStringList{"oriventa", "auto"} << true;
+        QTest::newRow("auto n") << QStringList{"oriventa", "auto", "3600"} << true;
+        QTest::newRow("Auto") << QStringList{"oriventa", "Auto"} << false;
+        QTest::newRow("AUTO") << QStringList{"oriventa", "AUTO"} << false;
+        QTest::newRow("other first") << QStringList{"oriventa", "x", "auto"} << false;
+    }
+
+    void modeChoice()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, autoMode);
+        QCOMPARE(Startup::isAutoMode(arguments), autoMode);
+    }
+
+    // A second copy, in either mode, ends at once with 0, builds no window, touches no file,
+    // and brings the running copy's window to the front.
+    void secondCopyRaisesTheFirst_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("normal") << QStringList();
+        QTest::newRow("auto") << QStringList{"auto"};
+        QTest::newRow("auto 3600") << QStringList{"auto", "3600"};
+    }
+
+    void secondCopyRaisesTheFirst()
+    {
+        QFETCH(QStringList, arguments);
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("first copy"));
+        app()->setActivationWindow(&window, true);
+        QSignalSpy messages(app(), &SingleApplication::messageReceived);
+
+        QProcess second;
+        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        second.start(program(), arguments);
+        // The message arrives through this process's event loop, so keep it turning.
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE(messages.count(), 1);
+        QVERIFY(window.isVisible());
+        QVERIFY(!QFile::exists(eventsFilePath()));
+        app()->setActivationWindow(nullptr, false);
+    }
+
+    // A copy that crashed leaves its lock behind; it must not keep the next start away.
+    void crashedCopyDoesNotBlock()
+    {
+        const QProcessEnvironment env = separateEnvironment(QStringLiteral("crash"));
+        {
+            QProcess first;
+            startFirstCopy(first, env);
+            first.kill();
+            QVERIFY(first.waitForFinished());
+        }
+        QVERIFY(QFile::exists(env.value(QStringLiteral("XDG_RUNTIME_DIR")) + "/Brindlex-Oriventa.lock"));
+        QProcess next;
+        startFirstCopy(next, env);
+        QTest::qWait(300);
+        QCOMPARE(next.state(), QProcess::Running);
+        ::kill(pid_t(next.processId()), SIGTERM);
+        QVERIFY(next.waitForFinished(10000));
+        QCOMPARE(next.exitCode(), 0);
+    }
+
+    // A termination request closes the window normally, which writes the events back. A file
+    // with bytes after its last record is rewritten cleanly and kept aside first.
+    void terminationRequestSavesTheList_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void terminationRequestSavesTheList()
+    {
+        QFETCH(int, signalNumber);
+        EventStore events{weekly(QStringLiteral("Bin day"), 1), weekly(QStringLiteral("Choir"), 4)};
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+        QFile file(eventsFilePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("trailing");
+        file.close();
+        const QByteArray damaged = readFile(eventsFilePath());
+
+        const QProcessEnvironment env = separateEnvironment(QStringLiteral("term"));
+        QProcess first;
+        startFirstCopy(first, env);
+        ::kill(pid_t(first.processId()), signalNumber);
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(first.exitCode(), 0);
+
+        LoadStatus status = LoadStatus::Missing;
+        const EventStore saved = loadEvents(eventsFilePath(), &status);
+        QCOMPARE(status, LoadStatus::Complete);
+        QCOMPARE(saved.size(), 2);
+        qDeleteAll(saved);
+        const QStringList kept = QDir(TestEnvironment::dataDir()).entryList({"events.evt.damaged-*"});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(readFile(TestEnvironment::dataDir() + "/" + kept.first()), damaged);
+
+        const QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        QVERIFY(!settings.value(QStringLiteral("geometryMainWindow")).toByteArray().isEmpty());
+    }
+
+    void autoStartWithNothingDueExitsAtOnce()
+    {
+        const QProcessEnvironment env = separateEnvironment(QStringLiteral("auto"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program(), {QStringLiteral("auto")});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+    }
+
+    // The crash handler writes a report and the process still dies of its signal.
+    void crashLeavesAReport_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("signalLine");
+        QTest::newRow("segfault") << "segv" << QStringLiteral("signal: %1 SIGSEGV").arg(SIGSEGV);
+        QTest::newRow("abort") << "abort" << QStringLiteral("signal: %1 SIGABRT").arg(SIGABRT);
+    }
+
+    void crashLeavesAReport()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, signalLine);
+        QProcess helper;
+        helper.start(qEnvironmentVariable("ORIVENTA_CRASH_HELPER"), {how});
+        QVERIFY(helper.waitForFinished(10000));
+        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+
+        const QStringList reports = QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"});
+        QCOMPARE(reports.size(), 1);
+        const QString report = QString::fromUtf8(readFile(TestEnvironment::dataDir() + "/" + reports.first()));
+        QVERIFY2(report.startsWith("Oriventa crash report\ntime: "), qPrintable(report));
+        QVERIFY(QRegularExpression(QStringLiteral("time: \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d UTC\n"))
+                    .match(report)
+                    .hasMatch());
+        QVERIFY(report.contains("version: 1.0.2.2\n"));
+        QVERIFY2(report.contains(signalLine), qPrintable(report));
+        const QString trace = report.section(QStringLiteral("backtrace:\n"), 1);
+        QVERIFY2(trace.count(QLatin1Char('\n')) >= 2, qPrintable(report));
+    }
+
+    void crashHandlerStaysQuietWithoutACrash()
+    {
+        QProcess helper;
+        helper.start(qEnvironmentVariable("ORIVENTA_CRASH_HELPER"), {"none"});
+        QVERIFY(helper.waitForFinished(10000));
+        QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(helper.exitCode(), 0);
+        QVERIFY(QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"}).isEmpty());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    SingleApplication app(argc, argv);
+    Startup::setApplicationIdentity();
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
