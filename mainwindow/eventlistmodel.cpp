@@ -2,6 +2,10 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace {
 
 QVariant daysValue(const Event &event, QDate today)
@@ -56,12 +60,12 @@ void EventListModel::insertAtTop(const EventStore &events, QDate today)
         const QSignalBlocker blocker(this);
         insertRows(0, count);
         for (int i = 0; i < count; ++i) {
-            const Event *event = events.at(i);
+            Event *event = events.at(i);
             const int row = count - 1 - i;
             setItem(row, NameColumn, itemWith(event->name));
             setItem(row, DateColumn, itemWith(event->nextOccurrence(today)));
             setItem(row, DaysColumn, itemWith(daysValue(*event, today)));
-            setItem(row, DataColumn, itemWith(QVariant::fromValue(events.at(i))));
+            setItem(row, DataColumn, itemWith(QVariant::fromValue(event)));
         }
     }
     endResetModel();
@@ -78,4 +82,53 @@ void EventListModel::refreshDates(QDate today)
             writeDates(row, today);
     }
     Q_EMIT dataChanged(index(0, DateColumn), index(rows - 1, DaysColumn));
+}
+
+void EventListModel::sort(int column, Qt::SortOrder order)
+{
+    const int rows = rowCount();
+    const int columns = columnCount();
+    if (column < 0 || column >= columns || rows == 0)
+        return;
+
+    // Rows without an item in the sort column keep their order after all the others.
+    std::vector<int> sorted;
+    std::vector<int> unsortable;
+    sorted.reserve(size_t(rows));
+    for (int row = 0; row < rows; ++row)
+        (item(row, column) ? sorted : unsortable).push_back(row);
+    const auto key = [this, column](int row) -> const QStandardItem & { return *item(row, column); };
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) { return key(a) < key(b); });
+    else
+        std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) { return key(b) < key(a); });
+    sorted.insert(sorted.end(), unsortable.begin(), unsortable.end());
+
+    std::vector<int> newRowOf(static_cast<size_t>(rows));
+    for (int i = 0; i < rows; ++i)
+        newRowOf[size_t(sorted[size_t(i)])] = i;
+
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    {
+        const QSignalBlocker blocker(this);
+        // Every cell holds one value; move the values column by column into their new rows.
+        std::vector<QVariant> values(static_cast<size_t>(rows));
+        for (int c = 0; c < columns; ++c) {
+            for (int row = 0; row < rows; ++row) {
+                const QStandardItem *cell = item(row, c);
+                values[size_t(row)] = cell ? cell->data(Qt::EditRole) : QVariant();
+            }
+            for (int i = 0; i < rows; ++i) {
+                if (QStandardItem *cell = item(i, c))
+                    cell->setData(values[size_t(sorted[size_t(i)])], Qt::EditRole);
+            }
+        }
+    }
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex &index : from)
+        to.append(index.isValid() ? this->index(newRowOf[size_t(index.row())], index.column()) : index);
+    changePersistentIndexList(from, to);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

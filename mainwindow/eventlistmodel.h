@@ -36,6 +36,11 @@ public:
     // Rewrites both date columns of every row, announcing the change once.
     void refreshDates(QDate today);
 
+    // Sorts as QStandardItemModel does (stable, by the sort role), but moves the values between
+    // the cells instead of moving the items. Qt's own sort leaves each item's cached position
+    // stale, which makes every later change, and the model's destruction, search the whole list.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
 private:
     Q_DISABLE_COPY_MOVE(EventListModel)
 };

@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QHeaderView>
+#include <QRandomGenerator>
 #include <QSettings>
+#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
@@ -225,6 +227,67 @@ private Q_SLOTS:
         QCOMPARE(list(again)->header()->sortIndicatorSection(), 2);
         QCOMPARE(list(again)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(namesOnScreen(again), QStringList({"c", "b", "a"}));
+    }
+
+    // The list sorts exactly as QStandardItemModel's own sort would, and each row keeps its event.
+    void sortMatchesTheStandardSort_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("order");
+        for (int column = 0; column < 3; ++column) {
+            QTest::addRow("column %d ascending", column) << column << int(Qt::AscendingOrder);
+            QTest::addRow("column %d descending", column) << column << int(Qt::DescendingOrder);
+        }
+    }
+
+    void sortMatchesTheStandardSort()
+    {
+        QFETCH(int, column);
+        QFETCH(int, order);
+        EventStore events;
+        QRandomGenerator random(7);
+        for (int i = 0; i < 300; ++i) {
+            const int kind = random.bounded(3);
+            const QString name = QStringLiteral("n%1").arg(random.bounded(40));
+            if (kind == 0)
+                events << singular(name, QDate(2027, 1, 6).addDays(random.bounded(-20, 20)));
+            else if (kind == 1)
+                events << weekly(name, {random.bounded(1, 8)});
+            else
+                events << weekly(name, {});
+        }
+        writeEventsFile(events);
+        MainWindow w;
+        QAbstractItemModel *m = model(w);
+
+        QStandardItemModel reference(m->rowCount(), 4);
+        for (int row = 0; row < m->rowCount(); ++row) {
+            for (int c = 0; c < 4; ++c)
+                reference.setData(reference.index(row, c), cell(w, row, c));
+        }
+        reference.QStandardItemModel::sort(column, Qt::SortOrder(order));
+        list(w)->sortByColumn(column, Qt::SortOrder(order));
+
+        for (int row = 0; row < m->rowCount(); ++row) {
+            for (int c = 0; c < 4; ++c)
+                QCOMPARE(cell(w, row, c), reference.index(row, c).data());
+            const Event *e = w.eventAtRow(row);
+            QCOMPARE(cell(w, row, 2).toString(), e->name);
+            QCOMPARE(cell(w, row, 0).toDate(), e->nextOccurrence(QDate(2027, 1, 6)));
+        }
+    }
+
+    void selectionFollowsTheSort()
+    {
+        writeEventsFile(
+            {weekly(QStringLiteral("b"), {1}), weekly(QStringLiteral("c"), {4}), weekly(QStringLiteral("a"), {5})});
+        MainWindow w;
+        const int row = namesOnScreen(w).indexOf(QStringLiteral("b"));
+        list(w)->setCurrentIndex(model(w)->index(row, 0));
+        list(w)->sortByColumn(2, Qt::AscendingOrder);
+        QCOMPARE(namesOnScreen(w), QStringList({"a", "b", "c"}));
+        QCOMPARE(list(w)->currentIndex().row(), 1);
+        QCOMPARE(list(w)->selectionModel()->selectedRows(2).value(0).data().toString(), QStringLiteral("b"));
     }
 
     void windowCannotBeMadeShorter()
