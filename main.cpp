@@ -1,6 +1,6 @@
-#include "app/startup.h"
+#include "app/launcher.h"
 
 int main(int argc, char *argv[])
 {
-    return Startup::run(argc, argv);
+    return Launcher::run(argc, argv);
 }

@@ -1,14 +1,6 @@
 #include "app/startup.h"
 
-#include "app/singleapplication.h"
-#include "app/terminationwatcher.h"
-#include "brindlex/exceptionhandler.h"
-#include "ferrule/updater.h"
-#include "mainwindow/mainwindow.h"
-
-#include <QPointer>
-
-#include <memory>
+#include <QCoreApplication>
 
 namespace Startup {
 
@@ -23,53 +15,6 @@ void setApplicationIdentity()
 bool isAutoMode(const QStringList &arguments)
 {
     return arguments.size() >= 2 && arguments.at(1) == QLatin1String("auto");
-}
-
-int run(int argc, char *argv[])
-{
-    SingleApplication app(argc, argv);
-    setApplicationIdentity();
-    // Installed first so that a termination request during start-up waits for the window.
-    TerminationWatcher watcher;
-
-    Brindlex::ExceptionHandler crashHandler;
-    crashHandler.initExceptionHandler();
-
-    Ferrule::getUpdater()->autoCheck();
-
-    if (app.isRunning()) {
-        app.activateWindow();
-        // Bring the running copy's window to the front.
-        app.sendMessage(QStringLiteral("activate"));
-        return 0;
-    }
-
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
-    std::unique_ptr<QWidget> window;
-    if (isAutoMode(arguments)) {
-        // Reminders are shown by a later part of the program; until then nothing is due.
-        return 0;
-    }
-    window = std::make_unique<MainWindow>();
-
-    app.setActivationWindow(window.get(), true);
-
-    // A termination request or the end of the desktop session closes the window the normal
-    // way, so that it saves what the user changed.
-    QPointer<QWidget> shown = window.get();
-    const auto closeWindow = [shown] {
-        if (shown && shown->isVisible())
-            shown->close();
-    };
-    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &app, closeWindow);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, closeWindow);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, closeWindow);
-
-    window->setVisible(true);
-    return app.exec();
 }
 
 } // namespace Startup
