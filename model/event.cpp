@@ -18,9 +18,12 @@ int weekdayIndex(qint64 jd)
     return int(((jd % 7) + 7) % 7);
 }
 
-// QDate has no year 0: the year after -1 is 1.
+// QDate has no year 0: the year after -1 is 1. The last year QDate can hold has no next year;
+// 0 then gives invalid dates, which end the searches instead of wrapping to the first year.
 int nextYear(int year)
 {
+    if (year == std::numeric_limits<int>::max())
+        return 0;
     return year == -1 ? 1 : year + 1;
 }
 

@@ -1,0 +1,869 @@
+#include "model/eventstore.h"
+#include "tests/testenvironment.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <algorithm>
+#include <csignal>
+#include <limits>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(Event)
+Q_DECLARE_METATYPE(LoadStatus)
+
+// Readable failure output for QCOMPARE on events.
+char *toString(const Event &e)
+{
+    QString flags;
+    for (bool b : e.weekdays)
+        flags += b ? QLatin1Char('1') : QLatin1Char('0');
+    flags += QLatin1Char('/');
+    for (bool b : e.months)
+        flags += b ? QLatin1Char('1') : QLatin1Char('0');
+    const QString text =
+        QStringLiteral("Event(%1 \"%2\" counted %3 count %4 countDate %5 schedule %6 date %7 weekdays/months %8 "
+                       "day %9 ordinal %10 year %11 notify %12 before %13 once %14 last %15 snooze %16)")
+            .arg(e.name.isNull() ? QStringLiteral("null") : QString::number(e.name.size()))
+            .arg(e.name.left(40))
+            .arg(e.counted)
+            .arg(e.count)
+            .arg(e.countDate.toJulianDay())
+            .arg(int(e.schedule))
+            .arg(e.date.toJulianDay())
+            .arg(flags)
+            .arg(e.useDayNumber)
+            .arg(e.ordinal)
+            .arg(e.wholeYear)
+            .arg(e.notify)
+            .arg(e.notifyDaysBefore)
+            .arg(e.showOnce)
+            .arg(e.lastNotified.toJulianDay())
+            .arg(e.snoozeDays);
+    return qstrdup(text.toUtf8().constData());
+}
+
+char *toString(LoadStatus status)
+{
+    switch (status) {
+    case LoadStatus::Complete:
+        return qstrdup("Complete");
+    case LoadStatus::Missing:
+        return qstrdup("Missing");
+    case LoadStatus::Damaged:
+        return qstrdup("Damaged");
+    }
+    return qstrdup("?");
+}
+
+namespace {
+
+// The example file of one weekly "Bin day" event, field by field.
+const char BinDayHex[] = "00000001"                                    // number of records
+                         "0000000e 0042 0069 006e 0020 0064 0061 0079" // name
+                         "00"                                          // counted
+                         "00000000"                                    // count
+                         "00258ee2"                                    // countDate 4 Jan 2027
+                         "00000001"                                    // schedule
+                         "00000000"                                    // date
+                         "01 00 00 00 00 00 00"                        // weekdays
+                         "00"                                          // useDayNumber
+                         "00000000"                                    // ordinal
+                         "00 00 00 00 00 00 00 00 00 00 00 00"         // months
+                         "00"                                          // wholeYear
+                         "01"                                          // notify
+                         "00000001"                                    // notifyDaysBefore
+                         "01"                                          // showOnce
+                         "00258ee1"                                    // lastNotified 3 Jan 2027
+                         "00000000";                                   // snoozeDays
+
+Event binDay()
+{
+    Event e;
+    e.name = QStringLiteral("Bin day");
+    e.countDate = QDate(2027, 1, 4);
+    e.schedule = Weekly;
+    e.weekdays[0] = true;
+    e.notify = true;
+    e.notifyDaysBefore = 1;
+    e.showOnce = true;
+    e.lastNotified = QDate(2027, 1, 3);
+    return e;
+}
+
+Event named(const QString &name)
+{
+    Event e = binDay();
+    e.name = name;
+    return e;
+}
+
+// Owns the events it is given.
+class Store
+{
+public:
+    explicit Store(const QList<Event> &events)
+    {
+        for (const Event &e : events)
+            m_events.append(new Event(e));
+    }
+    ~Store() { qDeleteAll(m_events); }
+    const EventStore &events() const { return m_events; }
+
+private:
+    Q_DISABLE_COPY(Store)
+    EventStore m_events;
+};
+
+// Takes the events out of a loaded list and deletes it.
+QList<Event> take(const EventStore &loaded)
+{
+    QList<Event> values;
+    for (const Event *e : loaded)
+        values.append(*e);
+    qDeleteAll(loaded);
+    return values;
+}
+
+QByteArray saveToBytes(const QList<Event> &events)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    Store store(events);
+    if (!saveEvents(store.events(), buffer))
+        qWarning("saveEvents to a buffer failed");
+    return bytes;
+}
+
+QList<Event> loadFromBytes(const QByteArray &bytes, LoadStatus *status)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return take(loadEvents(buffer, status));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList entriesOf(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The reference encoding: what QDataStream itself writes for each field, in file order.
+void streamEvent(QDataStream &out, const Event &e)
+{
+    out << e.name << e.counted << qint32(e.count) << e.countDate << qint32(e.schedule) << e.date;
+    for (bool b : e.weekdays)
+        out << b;
+    out << e.useDayNumber << qint32(e.ordinal);
+    for (bool b : e.months)
+        out << b;
+    out << e.wholeYear << e.notify << qint32(e.notifyDaysBefore) << e.showOnce << e.lastNotified
+        << qint32(e.snoozeDays);
+}
+
+QByteArray streamEvents(const QList<Event> &events)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_2);
+    out << qint32(events.size());
+    for (const Event &e : events)
+        streamEvent(out, e);
+    return bytes;
+}
+
+QList<Event> unstreamEvents(const QByteArray &bytes)
+{
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_4_2);
+    qint32 count = 0;
+    in >> count;
+    QList<Event> events;
+    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        Event e;
+        qint32 schedule = 0;
+        in >> e.name >> e.counted >> e.count >> e.countDate >> schedule >> e.date;
+        e.schedule = ScheduleKind(schedule);
+        for (bool &b : e.weekdays)
+            in >> b;
+        in >> e.useDayNumber >> e.ordinal;
+        for (bool &b : e.months)
+            in >> b;
+        in >> e.wholeYear >> e.notify >> e.notifyDaysBefore >> e.showOnce >> e.lastNotified >> e.snoozeDays;
+        events.append(e);
+    }
+    return events;
+}
+
+bool chance(QRandomGenerator &rng, int percent)
+{
+    return rng.bounded(100) < percent;
+}
+
+qint32 anyInt(QRandomGenerator &rng)
+{
+    static const qint32 edges[] = {0, 1, -1, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()};
+    if (chance(rng, 30))
+        return edges[rng.bounded(5)];
+    return qint32(rng.generate());
+}
+
+// Null, or any day a file can name: Julian day 1 to 0xFFFFFFFF.
+QDate anyDate(QRandomGenerator &rng)
+{
+    if (chance(rng, 15))
+        return QDate();
+    if (chance(rng, 50))
+        return QDate(2000, 1, 1).addDays(rng.bounded(-40000, 40000));
+    return QDate::fromJulianDay(qint64(rng.bounded(0xFFFFFFFFu)) + 1);
+}
+
+// Null, empty, or any UTF-16 code units, lone surrogates included; now and then longer than the
+// reader's and writer's blocks.
+QString anyName(QRandomGenerator &rng)
+{
+    if (chance(rng, 10))
+        return QString();
+    if (chance(rng, 10))
+        return QLatin1String("");
+    const int length = chance(rng, 2) ? rng.bounded(30000, 70000) : rng.bounded(1, 40);
+    QString name(length, Qt::Uninitialized);
+    for (QChar &c : name)
+        c = chance(rng, 70) ? QChar(ushort(rng.bounded(0x20, 0x7f))) : QChar(ushort(rng.bounded(0x10000)));
+    return name;
+}
+
+Event anyEvent(QRandomGenerator &rng)
+{
+    Event e;
+    e.name = anyName(rng);
+    e.counted = chance(rng, 50);
+    e.count = anyInt(rng);
+    e.countDate = anyDate(rng);
+    e.schedule = ScheduleKind(chance(rng, 80) ? rng.bounded(4) : anyInt(rng));
+    e.date = anyDate(rng);
+    for (bool &b : e.weekdays)
+        b = chance(rng, 50);
+    e.useDayNumber = chance(rng, 50);
+    e.ordinal = anyInt(rng);
+    for (bool &b : e.months)
+        b = chance(rng, 50);
+    e.wholeYear = chance(rng, 50);
+    e.notify = chance(rng, 50);
+    e.notifyDaysBefore = anyInt(rng);
+    e.showOnce = chance(rng, 50);
+    e.lastNotified = anyDate(rng);
+    e.snoozeDays = anyInt(rng);
+    return e;
+}
+
+QList<Event> repeated(int times, const Event &e)
+{
+    QList<Event> events;
+    for (int i = 0; i < times; ++i)
+        events.append(e);
+    return events;
+}
+
+QList<Event> threeEvents()
+{
+    Event second;
+    second.schedule = Monthly;
+    second.ordinal = 31;
+    second.useDayNumber = true;
+    second.counted = true;
+    second.count = 12;
+    Event third = named(QStringLiteral("Zoë's birthday"));
+    third.schedule = Yearly;
+    third.months[5] = true;
+    third.snoozeDays = -2;
+    return {binDay(), second, third};
+}
+
+QByteArray be32(quint32 v)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(v, bytes.data());
+    return bytes;
+}
+
+// Caps the address space a little above what the process uses now, so that a reader that
+// believed a damaged count or length would fail loudly instead of quietly taking gigabytes.
+class AddressSpaceCap
+{
+public:
+    AddressSpaceCap()
+    {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (getrlimit(RLIMIT_AS, &m_old) != 0 || !statm.open(QIODevice::ReadOnly))
+            return;
+        const qint64 pages = statm.readAll().split(' ').value(0).toLongLong();
+        const rlim_t wanted = rlim_t(pages * sysconf(_SC_PAGESIZE) + 512ll * 1024 * 1024);
+        if (m_old.rlim_cur != RLIM_INFINITY && m_old.rlim_cur <= wanted) {
+            m_inForce = true; // already capped at least as tightly
+            return;
+        }
+        rlimit capped = m_old;
+        capped.rlim_cur = wanted;
+        m_lowered = setrlimit(RLIMIT_AS, &capped) == 0;
+        m_inForce = m_lowered;
+    }
+    ~AddressSpaceCap()
+    {
+        if (m_lowered)
+            setrlimit(RLIMIT_AS, &m_old);
+    }
+    bool inForce() const { return m_inForce; }
+
+private:
+    Q_DISABLE_COPY(AddressSpaceCap)
+    rlimit m_old{};
+    bool m_lowered = false;
+    bool m_inForce = false;
+};
+
+// Lowers the largest file size this process may write; writes beyond it fail with EFBIG
+// instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        m_active = getrlimit(RLIMIT_FSIZE, &m_old) == 0;
+        rlimit lowered = m_old;
+        lowered.rlim_cur = bytes;
+        m_active = m_active && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (m_active)
+            setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool active() const { return m_active; }
+
+private:
+    Q_DISABLE_COPY(FileSizeLimit)
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+// Takes `capacity` bytes and then fails a write: with an error, or by taking only what still fits
+// (after which it either fails for good or, like a pipe, takes whole writes again).
+class FailingDevice : public QIODevice
+{
+public:
+    enum Failure
+    {
+        Error,
+        ShortWrite,
+        ShortWriteOnce
+    };
+
+    FailingDevice(qint64 capacity, Failure failure) : m_capacity(capacity), m_failure(failure) {}
+    QByteArray written;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        const qint64 room = m_capacity - written.size();
+        if (len <= room || m_failed) {
+            written.append(data, int(len));
+            return len;
+        }
+        if (m_failure == Error || room <= 0)
+            return -1;
+        written.append(data, int(room));
+        m_failed = m_failure == ShortWriteOnce;
+        return room;
+    }
+
+private:
+    qint64 m_capacity;
+    Failure m_failure;
+    bool m_failed = false;
+};
+
+} // namespace
+
+class TestEventStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(TestEnvironment::reset());
+        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
+        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        // Only now: reset() empties the temporary directory too.
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void binDayExample();
+    void emptyList();
+    void names_data();
+    void names();
+    void orderIsKept();
+    void anyFlagByteIsTrue_data();
+    void anyFlagByteIsTrue();
+    void matchesQDataStream_data();
+    void matchesQDataStream();
+    void damaged_data();
+    void damaged();
+
+    void missingFile_data();
+    void missingFile();
+    void saveCreatesDirectories();
+    void eventsFileLocation();
+
+    void failedSaveKeepsOldFile_data();
+    void failedSaveKeepsOldFile();
+    void failingDevice_data();
+    void failingDevice();
+    void readOnlyDirectory();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestEventStore::binDayExample()
+{
+    const QByteArray expected = QByteArray::fromHex(BinDayHex);
+    QCOMPARE(expected.size(), 78);
+    const QString path = m_dir->filePath(QStringLiteral("binday.evt"));
+
+    {
+        Store store({binDay()});
+        QVERIFY(saveEvents(store.events(), path));
+    }
+    QCOMPARE(readFile(path).toHex(), expected.toHex());
+
+    LoadStatus status = LoadStatus::Missing;
+    const QList<Event> loaded = take(loadEvents(path, &status));
+    QCOMPARE(status, LoadStatus::Complete);
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(loaded.first(), binDay());
+
+    Store again(loaded);
+    QVERIFY(saveEvents(again.events(), path));
+    QCOMPARE(readFile(path).toHex(), expected.toHex());
+}
+
+void TestEventStore::emptyList()
+{
+    const QString path = m_dir->filePath(QStringLiteral("empty.evt"));
+    QVERIFY(saveEvents(EventStore(), path));
+    QCOMPARE(readFile(path), QByteArray(4, '\0'));
+
+    LoadStatus status = LoadStatus::Missing;
+    QCOMPARE(take(loadEvents(path, &status)).size(), 0);
+    QCOMPARE(status, LoadStatus::Complete);
+}
+
+void TestEventStore::names_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("encoded");
+
+    QTest::newRow("null") << QString() << QByteArray::fromHex("ffffffff");
+    QTest::newRow("empty") << QString(QLatin1String("")) << QByteArray::fromHex("00000000");
+    QTest::newRow("Latin-1 and apostrophe")
+        << QStringLiteral("Zoë's birthday")
+        << QByteArray::fromHex("0000001c 005a 006f 00eb 0027 0073 0020 0062 0069 0072 0074 0068 0064 0061 0079");
+    QTest::newRow("beyond the BMP") << QStringLiteral("\U0001F382 cake")
+                                    << QByteArray::fromHex("0000000e d83c df82 0020 0063 0061 006b 0065");
+    QTest::newRow("lone surrogate and U+FFFF")
+        << QString(QChar(0xdc00)) + QChar(0xffff) << QByteArray::fromHex("00000004 dc00 ffff");
+    QTest::newRow("NUL inside") << QStringLiteral("a") + QChar(0) + QLatin1Char('b')
+                                << QByteArray::fromHex("00000006 0061 0000 0062");
+}
+
+void TestEventStore::names()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, encoded);
+
+    const QString path = m_dir->filePath(QStringLiteral("name.evt"));
+    {
+        Store store({named(name)});
+        QVERIFY(saveEvents(store.events(), path));
+    }
+    const QByteArray bytes = readFile(path);
+    QCOMPARE(bytes.size(), 4 + 56 + encoded.size());
+    QCOMPARE(bytes.mid(4, encoded.size()).toHex(), encoded.toHex());
+
+    LoadStatus status = LoadStatus::Missing;
+    const QList<Event> loaded = take(loadEvents(path, &status));
+    QCOMPARE(status, LoadStatus::Complete);
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(loaded[0].name, name);
+    QCOMPARE(loaded[0].name.isNull(), name.isNull());
+    QCOMPARE(loaded[0], named(name));
+}
+
+void TestEventStore::orderIsKept()
+{
+    const QString path = m_dir->filePath(QStringLiteral("three.evt"));
+    Store store(threeEvents());
+    QVERIFY(saveEvents(store.events(), path));
+
+    LoadStatus status = LoadStatus::Missing;
+    QCOMPARE(take(loadEvents(path, &status)), threeEvents());
+    QCOMPARE(status, LoadStatus::Complete);
+}
+
+void TestEventStore::anyFlagByteIsTrue_data()
+{
+    QTest::addColumn<int>("byte");
+
+    QTest::newRow("0x02") << 0x02;
+    QTest::newRow("0x80") << 0x80;
+    QTest::newRow("0xFF") << 0xff;
+}
+
+void TestEventStore::anyFlagByteIsTrue()
+{
+    QFETCH(int, byte);
+
+    // Where the flags of the example file lie: counted, weekdays, useDayNumber, months, wholeYear,
+    // notify, showOnce.
+    QList<int> flagOffsets = {22, 46, 63, 64, 69};
+    for (int i = 0; i < 7; ++i)
+        flagOffsets << 39 + i;
+    for (int i = 0; i < 12; ++i)
+        flagOffsets << 51 + i;
+    QByteArray bytes = QByteArray::fromHex(BinDayHex);
+    QByteArray normal = bytes;
+    for (const int offset : flagOffsets) {
+        bytes[offset] = char(byte);
+        normal[offset] = 1;
+    }
+
+    LoadStatus status = LoadStatus::Missing;
+    const QList<Event> loaded = loadFromBytes(bytes, &status);
+    QCOMPARE(status, LoadStatus::Complete);
+    QCOMPARE(loaded.size(), 1);
+    Event expected = binDay();
+    expected.counted = expected.useDayNumber = expected.wholeYear = expected.notify = expected.showOnce = true;
+    expected.weekdays.fill(true);
+    expected.months.fill(true);
+    QCOMPARE(loaded[0], expected);
+    QCOMPARE(saveToBytes(loaded).toHex(), normal.toHex());
+}
+
+void TestEventStore::matchesQDataStream_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("events");
+
+    QTest::newRow("one event") << 31u << 1;
+    QTest::newRow("ten events") << 32u << 10;
+    QTest::newRow("three hundred events") << 33u << 300;
+    QTest::newRow("three hundred more") << 34u << 300;
+}
+
+void TestEventStore::matchesQDataStream()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, events);
+
+    QRandomGenerator rng(seed);
+    QList<Event> list;
+    for (int i = 0; i < events; ++i)
+        list.append(anyEvent(rng));
+
+    const QByteArray reference = streamEvents(list);
+    const QByteArray saved = saveToBytes(list);
+    QCOMPARE(saved.size(), reference.size());
+    if (saved != reference) {
+        int at = 0;
+        while (saved[at] == reference[at])
+            ++at;
+        QFAIL(qPrintable(QStringLiteral("first difference at byte %1").arg(at)));
+    }
+
+    LoadStatus status = LoadStatus::Missing;
+    const QList<Event> loaded = loadFromBytes(reference, &status);
+    QCOMPARE(status, LoadStatus::Complete);
+    QCOMPARE(loaded.size(), list.size());
+    for (int i = 0; i < list.size(); ++i)
+        QCOMPARE(loaded[i], list[i]);
+    QCOMPARE(unstreamEvents(saved), list);
+}
+
+void TestEventStore::damaged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<Event>>("expected");
+    QTest::addColumn<LoadStatus>("status");
+
+    const QList<Event> three = threeEvents();
+    const QByteArray file = streamEvents(three);
+    QList<int> recordEnds = {4};
+    for (const Event &e : three)
+        recordEnds.append(recordEnds.last() + streamEvents({e}).size() - 4);
+    QCOMPARE(recordEnds.last(), file.size());
+
+    for (int cut = 0; cut <= file.size(); ++cut) {
+        const int whole = int(std::upper_bound(recordEnds.begin(), recordEnds.end(), cut) - recordEnds.begin()) - 1;
+        const bool intact = cut == 0 || cut == file.size();
+        QTest::addRow("cut after %d bytes", cut) << file.left(cut) << three.mid(0, std::max(whole, 0))
+                                                 << (intact ? LoadStatus::Complete : LoadStatus::Damaged);
+    }
+
+    const QByteArray one = streamEvents({binDay()}).mid(4);
+    QTest::newRow("count 0x7FFFFFFF, one record")
+        << be32(0x7fffffff) + one << QList<Event>{binDay()} << LoadStatus::Damaged;
+    QTest::newRow("count 2, one record") << be32(2) + one << QList<Event>{binDay()} << LoadStatus::Damaged;
+    QTest::newRow("count 0") << be32(0) << QList<Event>() << LoadStatus::Complete;
+    QTest::newRow("count 0, a record behind") << be32(0) + one << QList<Event>() << LoadStatus::Damaged;
+    QTest::newRow("count -1, a record behind") << be32(0xffffffff) + one << QList<Event>() << LoadStatus::Damaged;
+    QTest::newRow("count -1 alone") << be32(0xffffffff) << QList<Event>() << LoadStatus::Damaged;
+    QTest::newRow("count INT_MIN, a record behind") << be32(0x80000000) + one << QList<Event>() << LoadStatus::Damaged;
+    QTest::newRow("one byte after the last record") << file + '\0' << three << LoadStatus::Damaged;
+    QTest::newRow("a record after the last one")
+        << be32(1) + one + one << QList<Event>{binDay()} << LoadStatus::Damaged;
+
+    // A record with the name "ab", to spoil its length.
+    const QByteArray ab = streamEvents({named(QStringLiteral("ab"))}).mid(4);
+    QByteArray odd = ab;
+    odd.replace(0, 4, be32(3));
+    QTest::newRow("odd name length") << be32(1) + odd << QList<Event>() << LoadStatus::Damaged;
+    QTest::newRow("odd name length in the second record")
+        << be32(2) + one + odd << QList<Event>{binDay()} << LoadStatus::Damaged;
+    QByteArray huge = ab;
+    huge.replace(0, 4, be32(0x7ffffff0));
+    QTest::newRow("name length 0x7FFFFFF0") << be32(1) + huge << QList<Event>() << LoadStatus::Damaged;
+    QTest::newRow("name length 0x7FFFFFF0, count 0x7FFFFFFF")
+        << be32(0x7fffffff) + one + huge << QList<Event>{binDay()} << LoadStatus::Damaged;
+    QByteArray longest = ab;
+    longest.replace(0, 4, be32(0xfffffffe));
+    QTest::newRow("name length 0xFFFFFFFE") << be32(1) + longest << QList<Event>() << LoadStatus::Damaged;
+    // The name swallows the rest of the record, and the record ends early.
+    QByteArray swallowing = ab;
+    swallowing.replace(0, 4, be32(4 + 56));
+    QTest::newRow("name runs over the fields") << be32(1) + swallowing << QList<Event>() << LoadStatus::Damaged;
+}
+
+void TestEventStore::damaged()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<Event>, expected);
+    QFETCH(LoadStatus, status);
+
+    const QString path = m_dir->filePath(QStringLiteral("damaged.evt"));
+    QVERIFY(writeFile(path, bytes));
+
+    QList<Event> fromDevice;
+    QList<Event> fromFile;
+    LoadStatus deviceStatus = LoadStatus::Missing;
+    LoadStatus fileStatus = LoadStatus::Missing;
+    {
+        AddressSpaceCap cap;
+        QVERIFY(cap.inForce());
+        fromDevice = loadFromBytes(bytes, &deviceStatus);
+        fromFile = take(loadEvents(path, &fileStatus));
+    }
+    QCOMPARE(fromDevice, expected);
+    QCOMPARE(deviceStatus, status);
+    QCOMPARE(fromFile, expected);
+    QCOMPARE(fileStatus, status);
+    QCOMPARE(take(loadEvents(path)).size(), expected.size());
+}
+
+void TestEventStore::missingFile_data()
+{
+    QTest::addColumn<QString>("relativePath");
+
+    QTest::newRow("no such file") << QStringLiteral("events.evt");
+    QTest::newRow("no such directories") << QStringLiteral("a/b/events.evt");
+    QTest::newRow("a directory") << QStringLiteral(".");
+}
+
+void TestEventStore::missingFile()
+{
+    QFETCH(QString, relativePath);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(relativePath);
+
+    LoadStatus status = LoadStatus::Complete;
+    QCOMPARE(take(loadEvents(path, &status)).size(), 0);
+    QCOMPARE(status, LoadStatus::Missing);
+    QCOMPARE(take(loadEvents(path)).size(), 0);
+    QCOMPARE(entriesOf(dir.path()), QStringList());
+}
+
+void TestEventStore::saveCreatesDirectories()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("one/two/three/events.evt"));
+
+    Store store(threeEvents());
+    QVERIFY(saveEvents(store.events(), path));
+    QVERIFY(QFileInfo(path).isFile());
+    QCOMPARE(entriesOf(QFileInfo(path).absolutePath()), QStringList{QStringLiteral("events.evt")});
+    QCOMPARE(take(loadEvents(path)), threeEvents());
+}
+
+void TestEventStore::eventsFileLocation()
+{
+    const QString path = eventsFilePath();
+    QVERIFY2(path.endsWith(QLatin1String("/Brindlex/Oriventa/events.evt")), qPrintable(path));
+    QCOMPARE(path, qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Brindlex/Oriventa/events.evt"));
+    QCOMPARE(QFileInfo(path).absolutePath(), TestEnvironment::dataDir());
+
+    // A first start has no events file and no directory for it yet.
+    QVERIFY(!QFileInfo::exists(TestEnvironment::dataDir()));
+    LoadStatus status = LoadStatus::Complete;
+    QCOMPARE(take(loadEvents(path, &status)).size(), 0);
+    QCOMPARE(status, LoadStatus::Missing);
+    Store store({binDay()});
+    QVERIFY(saveEvents(store.events(), path));
+    QCOMPARE(readFile(path), QByteArray::fromHex(BinDayHex));
+}
+
+void TestEventStore::failedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<int>("events");
+    QTest::addColumn<int>("limit");
+
+    // A small list stays in the file's write buffer until the end; a large one is written on the way.
+    QTest::newRow("small list, room for 1000 bytes") << 100 << 1000;
+    QTest::newRow("large list, room for 100000 bytes") << 3000 << 100000;
+    QTest::newRow("large list, one byte short") << 3000 << -1;
+    QTest::newRow("room for nothing") << 10 << 0;
+}
+
+void TestEventStore::failedSaveKeepsOldFile()
+{
+    QFETCH(int, events);
+    QFETCH(int, limit);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("events.evt"));
+    const QByteArray old = QByteArray::fromHex(BinDayHex);
+    QVERIFY(writeFile(path, old));
+
+    QList<Event> list;
+    for (int i = 0; i < events; ++i)
+        list.append(named(QStringLiteral("Event number %1").arg(i)));
+    const QByteArray full = streamEvents(list);
+    if (limit < 0)
+        limit = full.size() - 1;
+    QVERIFY(full.size() > limit);
+
+    Store store(list);
+    bool saved = true;
+    {
+        FileSizeLimit fileSize{rlim_t(limit)};
+        QVERIFY(fileSize.active());
+        saved = saveEvents(store.events(), path);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("events.evt")});
+
+    // With the limit gone the same save works.
+    QVERIFY(saveEvents(store.events(), path));
+    QCOMPARE(readFile(path), full);
+    QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("events.evt")});
+}
+
+void TestEventStore::failingDevice_data()
+{
+    QTest::addColumn<int>("events");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("failure");
+
+    const int small = streamEvents(threeEvents()).size();
+    const int large = streamEvents(repeated(2000, binDay())).size();
+    const QPair<FailingDevice::Failure, const char *> failures[] = {{FailingDevice::Error, "error"},
+                                                                    {FailingDevice::ShortWrite, "short write"},
+                                                                    {FailingDevice::ShortWriteOnce, "one short write"}};
+    for (const auto &failure : failures) {
+        const char *how = failure.second;
+        QTest::addRow("%s at once", how) << 3 << 0 << int(failure.first);
+        QTest::addRow("%s inside the count", how) << 3 << 3 << int(failure.first);
+        QTest::addRow("%s after the count", how) << 3 << 4 << int(failure.first);
+        QTest::addRow("%s at the last byte", how) << 3 << small - 1 << int(failure.first);
+        QTest::addRow("%s in the first block of many", how) << 2000 << 1000 << int(failure.first);
+        QTest::addRow("%s after the first block of many", how) << 2000 << 70000 << int(failure.first);
+        QTest::addRow("%s at the last byte of many", how) << 2000 << large - 1 << int(failure.first);
+    }
+}
+
+void TestEventStore::failingDevice()
+{
+    QFETCH(int, events);
+    QFETCH(int, capacity);
+    QFETCH(int, failure);
+
+    const QList<Event> list = events == 3 ? threeEvents() : repeated(events, binDay());
+    Store store(list);
+    FailingDevice device(capacity, FailingDevice::Failure(failure));
+    QVERIFY(device.open(QIODevice::WriteOnly));
+    QVERIFY(!saveEvents(store.events(), device));
+
+    // The same device with room enough takes the whole file.
+    const QByteArray full = streamEvents(list);
+    FailingDevice roomy(full.size(), FailingDevice::Failure(failure));
+    QVERIFY(roomy.open(QIODevice::WriteOnly));
+    QVERIFY(saveEvents(store.events(), roomy));
+    QCOMPARE(roomy.written, full);
+}
+
+void TestEventStore::readOnlyDirectory()
+{
+    if (geteuid() == 0)
+        QSKIP("root may write into a read-only directory");
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("events.evt"));
+    const QByteArray old = QByteArray::fromHex(BinDayHex);
+    QVERIFY(writeFile(path, old));
+    const QFile::Permissions permissions = QFile::permissions(dir.path());
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    Store store(threeEvents());
+    const bool saved = saveEvents(store.events(), path);
+    QFile::setPermissions(dir.path(), permissions);
+    QVERIFY(!saved);
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("events.evt")});
+}
+
+QTEST_MAIN(TestEventStore)
+#include "tst_eventstore.moc"
