@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "ferrule/updater.h"
 #include "model/clock.h"
 #include "ui_mainwindow.h"
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->eventTreeView->hideColumn(EventListModel::DataColumn);
 
     loadRows(eventsFilePath());
+    buildCheckLists();
 
     ui->centralWidget->setStyleSheet(ui->centralWidget->styleSheet() +
                                      QStringLiteral("QWidget#centralWidget {background-color: rgb(232,236,246);} "
@@ -59,6 +61,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Values from elsewhere could name the hidden column or no order at all.
     ui->eventTreeView->sortByColumn(std::clamp(sortSection, 0, int(EventListModel::NameColumn)),
                                     sortOrder == Qt::DescendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder);
+
+    readPreferences(preferences, settingsFilePath());
 
     dateRefreshTimer->setSingleShot(true);
     connect(dateRefreshTimer, &QTimer::timeout, this, &MainWindow::refreshDates);
@@ -107,6 +111,12 @@ void MainWindow::removeEventRow(int row)
 Event *MainWindow::eventAtRow(int row) const
 {
     return model->eventAt(row);
+}
+
+Event *MainWindow::currentEvent() const
+{
+    const QModelIndex current = ui->eventTreeView->currentIndex();
+    return current.isValid() ? eventAtRow(current.row()) : nullptr;
 }
 
 bool MainWindow::isNameTaken(const QString &name) const
@@ -210,7 +220,43 @@ void MainWindow::on_settingsCancelButton_clicked()
     ui->tabWidget->setCurrentIndex(0);
 }
 
-void MainWindow::on_cancelButton_clicked()
+void MainWindow::on_settingsButton_clicked()
 {
+    fillSettings();
+    ui->tabWidget->setCurrentIndex(3);
+}
+
+void MainWindow::on_settingOKButton_clicked()
+{
+    storeSettings();
     ui->tabWidget->setCurrentIndex(0);
+}
+
+void MainWindow::on_updatePushButton_clicked()
+{
+    Ferrule::getUpdater()->manualCheck();
+}
+
+void MainWindow::fillSettings()
+{
+    ui->trayRadioButton->setChecked(!preferences.popupNotifications);
+    ui->popupRadioButton->setChecked(preferences.popupNotifications);
+    ui->seperateCheckBox->setChecked(preferences.separateNotifications);
+    ui->facebookNotifyCheckBox->setChecked(preferences.facebookNotify);
+    // The spin box follows the stored switch only when the page opens, not while it is open.
+    ui->facebookNotifyMaxSpinBox->setEnabled(preferences.facebookNotify);
+    ui->facebookNotifyMaxSpinBox->setValue(preferences.facebookNotify ? preferences.facebookNotifyDaysBefore : 0);
+    ui->facebookShowOnceCheckBox->setChecked(preferences.facebookShowOnce);
+    ui->updateCheckBox->setChecked(Ferrule::getUpdater()->autoRun());
+}
+
+void MainWindow::storeSettings()
+{
+    preferences.popupNotifications = ui->popupRadioButton->isChecked();
+    preferences.separateNotifications = ui->seperateCheckBox->isChecked();
+    preferences.facebookNotify = ui->facebookNotifyCheckBox->isChecked();
+    preferences.facebookNotifyDaysBefore = ui->facebookNotifyMaxSpinBox->value();
+    preferences.facebookShowOnce = ui->facebookShowOnceCheckBox->isChecked();
+    Ferrule::getUpdater()->setAutoRun(ui->updateCheckBox->isChecked());
+    writePreferences(preferences, settingsFilePath());
 }

@@ -6,9 +6,22 @@
 
 #include <array>
 
-enum ScheduleKind : qint32 { Singular = 0, Weekly = 1, Monthly = 2, Yearly = 3 };
+enum ScheduleKind : qint32
+{
+    Singular = 0,
+    Weekly = 1,
+    Monthly = 2,
+    Yearly = 3
+};
 
-enum ValidationResult { Valid = 0, MissingName = 1, MonthlyLimit = 2, YearlyLimit = 3, MissingSchedule = 4 };
+enum ValidationResult
+{
+    Valid = 0,
+    MissingName = 1,
+    MonthlyLimit = 2,
+    YearlyLimit = 3,
+    MissingSchedule = 4
+};
 
 // Distance in days returned by the monthly and yearly rules when nothing they look at applies.
 constexpr int NoOccurrence = 32000;

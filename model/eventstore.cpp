@@ -1,9 +1,9 @@
 #include "model/eventstore.h"
 
+#include "model/savefile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QtEndian>
 
@@ -249,13 +249,5 @@ bool saveEvents(const EventStore &events, QIODevice &device)
 
 bool saveEvents(const EventStore &events, const QString &path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!saveEvents(events, static_cast<QIODevice &>(file)) || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveFileAtomically(path, [&events](QIODevice &device) { return saveEvents(events, device); });
 }

@@ -10,7 +10,8 @@ class QIODevice;
 // An ordered list of events; whoever holds the list owns the events in it.
 using EventStore = QList<Event *>;
 
-enum class LoadStatus {
+enum class LoadStatus
+{
     Complete, // the file was read to its end and held exactly the records it announced
     Missing,  // the file could not be opened; the list is empty
     Damaged,  // the file ended inside a record, or went on after the last one

@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
 #include "tests/testenvironment.h"
+#include "tests/testhelpers.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -13,21 +14,13 @@
 #include <QTreeView>
 #include <QtTest>
 
+using namespace TestHelpers;
+
 namespace {
 
 QDateTime at(int y, int m, int d, int hh = 12, int mm = 0, int ss = 0)
 {
     return QDateTime(QDate(y, m, d), QTime(hh, mm, ss));
-}
-
-Event *weekly(const QString &name, std::initializer_list<int> days)
-{
-    auto *e = new Event;
-    e->name = name;
-    e->schedule = Weekly;
-    for (int d : days)
-        e->weekdays[d - 1] = true;
-    return e;
 }
 
 Event *singular(const QString &name, QDate date)
@@ -137,19 +130,19 @@ private Q_SLOTS:
         Event *e = nullptr;
         switch (kind) {
         case 0:
-            e = weekly(QStringLiteral("e"), {4});
+            e = weeklyEvent(QStringLiteral("e"), {4});
             break;
         case 1:
-            e = weekly(QStringLiteral("e"), {3});
+            e = weeklyEvent(QStringLiteral("e"), {3});
             break;
         case 2:
             e = singular(QStringLiteral("e"), QDate(2027, 1, 5));
             break;
         case 3:
-            e = weekly(QStringLiteral("e"), {});
+            e = weeklyEvent(QStringLiteral("e"), {});
             break;
         case 4:
-            e = weekly(QStringLiteral("e"), {1});
+            e = weeklyEvent(QStringLiteral("e"), {1});
             e->schedule = Monthly;
             e->ordinal = 3;
             break;
@@ -177,7 +170,7 @@ private Q_SLOTS:
     {
         EventStore events;
         for (int i = 0; i < 50; ++i)
-            events << weekly(QStringLiteral("event %1").arg(i), {3}); // all on the same day
+            events << weeklyEvent(QStringLiteral("event %1").arg(i), {3}); // all on the same day
         QVERIFY(saveEvents(events, eventsFilePath()));
 
         QStringList oneByOne;
@@ -195,8 +188,8 @@ private Q_SLOTS:
 
     void sortAndGeometryAreRemembered()
     {
-        writeEventsFile(
-            {weekly(QStringLiteral("b"), {1}), weekly(QStringLiteral("c"), {4}), weekly(QStringLiteral("a"), {5})});
+        writeEventsFile({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4}),
+                         weeklyEvent(QStringLiteral("a"), {5})});
         QRect geometry;
         {
             MainWindow w;
@@ -252,9 +245,9 @@ private Q_SLOTS:
             if (kind == 0)
                 events << singular(name, QDate(2027, 1, 6).addDays(random.bounded(-20, 20)));
             else if (kind == 1)
-                events << weekly(name, {random.bounded(1, 8)});
+                events << weeklyEvent(name, {random.bounded(1, 8)});
             else
-                events << weekly(name, {});
+                events << weeklyEvent(name, {});
         }
         writeEventsFile(events);
         MainWindow w;
@@ -279,8 +272,8 @@ private Q_SLOTS:
 
     void selectionFollowsTheSort()
     {
-        writeEventsFile(
-            {weekly(QStringLiteral("b"), {1}), weekly(QStringLiteral("c"), {4}), weekly(QStringLiteral("a"), {5})});
+        writeEventsFile({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4}),
+                         weeklyEvent(QStringLiteral("a"), {5})});
         MainWindow w;
         const int row = namesOnScreen(w).indexOf(QStringLiteral("b"));
         list(w)->setCurrentIndex(model(w)->index(row, 0));
@@ -300,11 +293,11 @@ private Q_SLOTS:
 
     void fileIsWrittenInDisplayOrder()
     {
-        writeEventsFile({weekly(QStringLiteral("b"), {1}), weekly(QStringLiteral("c"), {4})});
+        writeEventsFile({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4})});
         MainWindow w;
         QCOMPARE(namesOnScreen(w), QStringList({"c", "b"}));
         // A new row stays on top until the list is sorted again.
-        w.addEventRow(weekly(QStringLiteral("new"), {2}));
+        w.addEventRow(weeklyEvent(QStringLiteral("new"), {2}));
         QCOMPARE(namesOnScreen(w), QStringList({"new", "c", "b"}));
         w.close();
         QCOMPARE(namesOnFile(), QStringList({"new", "c", "b"}));
@@ -315,21 +308,21 @@ private Q_SLOTS:
         MainWindow w;
         const QString twin = QStringLiteral("Twin");
         QVERIFY(!w.isNameTaken(twin));
-        w.addEventRow(weekly(twin, {1}));
-        w.addEventRow(weekly(twin, {2}));
+        w.addEventRow(weeklyEvent(twin, {1}));
+        w.addEventRow(weeklyEvent(twin, {2}));
         QCOMPARE(w.nameCountOf(twin), 2);
         w.removeEventRow(0);
         QCOMPARE(w.nameCountOf(twin), 1);
         QVERIFY(w.isNameTaken(twin));
 
         // A replacement with another name moves one count from the old name to the new one.
-        w.replaceEventRow(0, weekly(QStringLiteral("Other"), {3}));
+        w.replaceEventRow(0, weeklyEvent(QStringLiteral("Other"), {3}));
         QCOMPARE(w.nameCountOf(twin), 0);
         QCOMPARE(w.nameCountOf(QStringLiteral("Other")), 1);
         QCOMPARE(cell(w, 0, 2).toString(), QStringLiteral("Other"));
         QCOMPARE(cell(w, 0, 0).toDate(), QDate(2027, 1, 6));
 
-        w.addEventRow(weekly(twin, {1}));
+        w.addEventRow(weeklyEvent(twin, {1}));
         w.removeEventRow(0);
         QVERIFY(!w.isNameTaken(twin));
         w.removeEventRow(0);
@@ -340,7 +333,7 @@ private Q_SLOTS:
     // The date columns follow the day when the window stays open past midnight.
     void datesAreRewrittenAtMidnight()
     {
-        writeEventsFile({weekly(QStringLiteral("thursday"), {4}), weekly(QStringLiteral("friday"), {5}),
+        writeEventsFile({weeklyEvent(QStringLiteral("thursday"), {4}), weeklyEvent(QStringLiteral("friday"), {5}),
                          singular(QStringLiteral("once"), QDate(2027, 1, 7))});
         now = at(2027, 1, 6, 23, 59, 59);
         MainWindow w;
@@ -370,7 +363,7 @@ private Q_SLOTS:
     // A file that could not be read to its end is kept before it is replaced.
     void damagedFileIsKeptAside()
     {
-        EventStore events{weekly(QStringLiteral("kept"), {1})};
+        EventStore events{weeklyEvent(QStringLiteral("kept"), {1})};
         QVERIFY(saveEvents(events, eventsFilePath()));
         qDeleteAll(events);
         QFile file(eventsFilePath());

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "model/eventstore.h"
 #include "tests/testenvironment.h"
+#include "tests/testhelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,26 +15,13 @@
 
 #include <csignal>
 
+using namespace TestHelpers;
+
 namespace {
 
 QString program()
 {
     return qEnvironmentVariable("ORIVENTA_BIN");
-}
-
-Event *weekly(const QString &name, int day)
-{
-    auto *e = new Event;
-    e->name = name;
-    e->schedule = Weekly;
-    e->weekdays[day - 1] = true;
-    return e;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -174,7 +162,7 @@ private Q_SLOTS:
     void terminationRequestSavesTheList()
     {
         QFETCH(int, signalNumber);
-        EventStore events{weekly(QStringLiteral("Bin day"), 1), weekly(QStringLiteral("Choir"), 4)};
+        EventStore events{weeklyEvent(QStringLiteral("Bin day"), {1}), weeklyEvent(QStringLiteral("Choir"), {4})};
         QVERIFY(saveEvents(events, eventsFilePath()));
         qDeleteAll(events);
         QFile file(eventsFilePath());

@@ -1,0 +1,47 @@
+#include "app/preferences.h"
+
+#include "model/savefile.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+QString settingsFilePath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!dir.endsWith(QDir::separator()))
+        dir += QDir::separator();
+    return dir + QLatin1String("settings.ini");
+}
+
+void readPreferences(Preferences &record, QIODevice &device)
+{
+    // The file order differs from the declaration order. A short file gives the stream's
+    // past-the-end values (false, 0) for what is missing.
+    QDataStream in(&device);
+    in.setVersion(QDataStream::Qt_4_2);
+    in >> record.separateNotifications >> record.popupNotifications >> record.facebookNotify >>
+        record.facebookNotifyDaysBefore >> record.facebookShowOnce;
+}
+
+void readPreferences(Preferences &record, const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        readPreferences(record, file);
+}
+
+bool writePreferences(const Preferences &record, QIODevice &device)
+{
+    QDataStream out(&device);
+    out.setVersion(QDataStream::Qt_4_2);
+    out << record.separateNotifications << record.popupNotifications << record.facebookNotify
+        << record.facebookNotifyDaysBefore << record.facebookShowOnce;
+    return out.status() == QDataStream::Ok;
+}
+
+bool writePreferences(const Preferences &record, const QString &path)
+{
+    return saveFileAtomically(path, [&record](QIODevice &device) { return writePreferences(record, device); });
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/event.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <initializer_list>
+
+namespace TestHelpers {
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A weekly event on the given weekdays (1 = Monday).
+inline Event *weeklyEvent(const QString &name, std::initializer_list<int> days)
+{
+    auto *e = new Event;
+    e->name = name;
+    e->schedule = Weekly;
+    for (int d : days)
+        e->weekdays[d - 1] = true;
+    return e;
+}
+
+} // namespace TestHelpers

@@ -1,0 +1,719 @@
+// The main window's editor, details and settings pages, driven as a user would.
+#include "app/preferences.h"
+#include "ferrule/updater.h"
+#include "mainwindow/details.h"
+#include "mainwindow/mainwindow.h"
+#include "model/clock.h"
+#include "tests/testenvironment.h"
+#include "tests/testhelpers.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace TestHelpers;
+
+namespace {
+
+Event *weekly(const QString &name, std::initializer_list<int> days)
+{
+    Event *e = weeklyEvent(name, days);
+    e->notify = true;
+    e->notifyDaysBefore = 2;
+    return e;
+}
+
+const QDate today(2027, 1, 13); // a Wednesday
+
+// Answers the modal message boxes that appear, in order, with the given buttons, and keeps
+// what each one said.
+class BoxAnswerer : public QObject
+{
+public:
+    struct Seen
+    {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        bool hasParent;
+    };
+    QList<Seen> seen;
+
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> replies = {QMessageBox::Ok}) : answers(replies)
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || answered.contains(box))
+                return;
+            answered << box;
+            seen << Seen{box->icon(), box->windowTitle(), box->text(), box->parentWidget() != nullptr};
+            const QMessageBox::StandardButton answer = answers.value(seen.size() - 1, QMessageBox::Ok);
+            if (QAbstractButton *button = box->button(answer))
+                button->click();
+            else
+                box->reject();
+        });
+        timer.start(10);
+    }
+
+private:
+    QList<QMessageBox::StandardButton> answers;
+    QList<QPointer<QMessageBox>> answered;
+    QTimer timer;
+};
+
+} // namespace
+
+class TestPages : public QObject
+{
+    Q_OBJECT
+
+    MainWindow *w = nullptr;
+
+    template <typename T>
+    T *find(const char *name)
+    {
+        T *widget = w->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    void click(const char *button) { find<QAbstractButton>(button)->click(); }
+    int page() { return find<QTabWidget>("tabWidget")->currentIndex(); }
+    QTreeView *list() { return find<QTreeView>("eventTreeView"); }
+    int rows() { return list()->model()->rowCount(); }
+    QStringList names()
+    {
+        QStringList result;
+        for (int row = 0; row < rows(); ++row)
+            result << w->eventAtRow(row)->name;
+        return result;
+    }
+    void selectRows(std::initializer_list<int> selected)
+    {
+        list()->selectionModel()->clearSelection();
+        for (int row : selected)
+            list()->selectionModel()->select(list()->model()->index(row, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    void makeCurrent(int row)
+    {
+        list()->selectionModel()->setCurrentIndex(list()->model()->index(row, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // Ticks or unticks a row of a check list with the keyboard, as a user would.
+    void toggle(const char *listName, int row)
+    {
+        auto *view = find<QListView>(listName);
+        view->setCurrentIndex(view->model()->index(row, 0));
+        QTest::keyClick(view, Qt::Key_Space);
+    }
+    bool isTicked(const char *listName, int row)
+    {
+        return find<QListView>(listName)->model()->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked;
+    }
+    // The words of a details sentence as the user sees them: the texts of its visible labels.
+    QString sentence(const QStringList &labels)
+    {
+        QString text;
+        for (const QString &name : labels) {
+            auto *label = find<QLabel>(name.toLatin1().constData());
+            if (label->isVisibleTo(w))
+                text += label->text();
+        }
+        return text;
+    }
+    void openWindow(const EventStore &events = {})
+    {
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+        w = new MainWindow;
+        w->show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
+        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Clock::setSource([] { return QDateTime(today, QTime(10, 0)); });
+    }
+
+    void init() { QVERIFY(TestEnvironment::reset()); }
+
+    void cleanup()
+    {
+        delete w;
+        w = nullptr;
+    }
+
+    void addWithEmptyNameAsksForADescription()
+    {
+        openWindow();
+        click("addButton");
+        QCOMPARE(page(), 1);
+        QCOMPARE(find<QTabWidget>("tabWidget")->property("addMode").toBool(), true);
+        find<QLineEdit>("eventName")->clearFocus();
+        BoxAnswerer answer;
+        click("saveButton");
+        QCOMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].icon, QMessageBox::Information);
+        QCOMPARE(answer.seen[0].title, QStringLiteral("Enter Details"));
+        QCOMPARE(answer.seen[0].text, QStringLiteral("Please enter a description of the event."));
+        QVERIFY(!answer.seen[0].hasParent);
+        QCOMPARE(w->focusWidget(), find<QLineEdit>("eventName"));
+        QCOMPARE(page(), 1);
+        QCOMPARE(rows(), 0);
+    }
+
+    // A new event starts Singular on today, reminded 10 days before, once a day.
+    void addStartsFromAResetEditor()
+    {
+        openWindow({weekly(QStringLiteral("other"), {3})});
+        makeCurrent(0);
+        click("editButton");
+        click("cancelButton");
+        click("addButton");
+        QCOMPARE(find<QLineEdit>("eventName")->text(), QString());
+        QVERIFY(find<QRadioButton>("singularRadioButton")->isChecked());
+        QCOMPARE(find<QDateEdit>("eventDate")->date(), today);
+        QVERIFY(find<QDateEdit>("eventDate")->isEnabled());
+        QVERIFY(!find<QTabWidget>("repeatingTabWidget")->isEnabled());
+        QVERIFY(!isTicked("weeklyListView", 2));
+        QVERIFY(find<QCheckBox>("notifyCheckBox")->isChecked());
+        QCOMPARE(find<QSpinBox>("notifyMaxSpinBox")->value(), 10);
+        QVERIFY(find<QSpinBox>("notifyMaxSpinBox")->isEnabled());
+        QVERIFY(find<QCheckBox>("showOnceCheckBox")->isChecked());
+        QVERIFY(!find<QSpinBox>("eventCount")->isEnabled());
+
+        QTest::keyClicks(find<QLineEdit>("eventName"), QStringLiteral("Dentist"));
+        find<QDateEdit>("eventDate")->setDate(QDate(2027, 2, 1));
+        click("saveButton");
+        QCOMPARE(page(), 0);
+        QCOMPARE(rows(), 2);
+        const int row = names().indexOf(QStringLiteral("Dentist"));
+        const Event *saved = w->eventAtRow(row);
+        QCOMPARE(saved->schedule, Singular);
+        QCOMPARE(saved->date, QDate(2027, 2, 1));
+        QCOMPARE(saved->countDate, today);
+        QCOMPARE(saved->lastNotified, today.addDays(-1));
+        QCOMPARE(saved->snoozeDays, 0);
+        QVERIFY(saved->notify && saved->showOnce);
+        QCOMPARE(saved->notifyDaysBefore, 10);
+        // Sorted again by date after the save: today's Wednesday event comes first.
+        QCOMPARE(names(), QStringList({"other", "Dentist"}));
+    }
+
+    // A saved Monthly event with "Day" and no weekday keeps every weekday false.
+    void saveMonthlyDayNumber()
+    {
+        openWindow();
+        click("addButton");
+        QTest::keyClicks(find<QLineEdit>("eventName"), QStringLiteral("Rent"));
+        click("repeatingRadioButton");
+        QVERIFY(!find<QDateEdit>("eventDate")->isEnabled());
+        find<QTabWidget>("repeatingTabWidget")->setCurrentIndex(1);
+        toggle("monthlyListView", 0);
+        find<QSpinBox>("monthlySpinBox")->setValue(15);
+        find<QCheckBox>("eventCounted")->setChecked(true);
+        find<QSpinBox>("eventCount")->setValue(4);
+        click("saveButton");
+        QCOMPARE(rows(), 1);
+        const Event *saved = w->eventAtRow(0);
+        QCOMPARE(saved->schedule, Monthly);
+        QVERIFY(saved->useDayNumber);
+        QVERIFY(!saved->hasWeekday());
+        QCOMPARE(saved->ordinal, 15);
+        QVERIFY(saved->counted);
+        QCOMPARE(saved->count, 4);
+        QCOMPARE(list()->model()->index(0, 0).data().toDate(), QDate(2027, 1, 15));
+    }
+
+    void validationMovesTheFocus_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("spinBox");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("monthly weekday beyond 5")
+            << 1 << "monthlyListView"
+            << "monthlySpinBox"
+            << "You cannot select a monthly repetition period greater than 5 week days."
+            << "monthlySpinBox";
+        QTest::newRow("yearly weekday of a month beyond 5")
+            << 2 << "yearlyListView"
+            << "yearlySpinBox"
+            << "You cannot select a yearly repetition period greater than 5 weeks for a specific month."
+            << "yearlySpinBox";
+        QTest::newRow("nothing chosen") << 0 << ""
+                                        << ""
+                                        << "Please select a reminder schedule."
+                                        << "eventName";
+    }
+
+    void validationMovesTheFocus()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, list);
+        QFETCH(QString, spinBox);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        openWindow();
+        click("addButton");
+        QTest::keyClicks(find<QLineEdit>("eventName"), QStringLiteral("x"));
+        click("repeatingRadioButton");
+        find<QTabWidget>("repeatingTabWidget")->setCurrentIndex(tab);
+        if (!list.isEmpty()) {
+            toggle(list.toLatin1().constData(), 1); // Monday
+            find<QSpinBox>(spinBox.toLatin1().constData())->setValue(6);
+        }
+        if (tab == 2)
+            toggle("yearlyMonthListView", 6); // June
+        // With nothing chosen the focus stays where it was.
+        find<QLineEdit>("eventName")->setFocus();
+        BoxAnswerer answer;
+        click("saveButton");
+        QCOMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].text, message);
+        QVERIFY(w->focusWidget());
+        QCOMPARE(w->focusWidget()->objectName(), focus);
+        QCOMPARE(page(), 1);
+        QCOMPARE(rows(), 0);
+    }
+
+    // Opening a counted event advances the stored count, and it stays advanced after Cancel.
+    void editKeepsTheAdvancedCountAfterCancel()
+    {
+        Event *e = weekly(QStringLiteral("Swim"), {1});
+        e->counted = true;
+        e->count = 10;
+        e->countDate = QDate(2026, 12, 14); // a Monday, four weeks back
+        openWindow({e});
+        makeCurrent(0);
+        click("editButton");
+        QCOMPARE(find<QTabWidget>("tabWidget")->property("addMode").toBool(), false);
+        QCOMPARE(find<QSpinBox>("eventCount")->value(), 14);
+        QVERIFY(find<QSpinBox>("eventCount")->isEnabled());
+        QVERIFY(isTicked("weeklyListView", 0));
+        QCOMPARE(find<QTabWidget>("repeatingTabWidget")->currentIndex(), 0);
+        click("cancelButton");
+        QCOMPARE(page(), 0);
+        QCOMPARE(w->eventAtRow(0)->count, 14);
+        QCOMPARE(w->eventAtRow(0)->countDate, today);
+    }
+
+    void editEventWithoutReminder()
+    {
+        Event *e = weekly(QStringLiteral("Quiet"), {2});
+        e->notify = false;
+        e->notifyDaysBefore = 5;
+        openWindow({e});
+        makeCurrent(0);
+        click("editButton");
+        QCOMPARE(find<QSpinBox>("notifyMaxSpinBox")->value(), 0);
+        QVERIFY(!find<QSpinBox>("notifyMaxSpinBox")->isEnabled());
+        find<QCheckBox>("notifyCheckBox")->click();
+        QVERIFY(find<QSpinBox>("notifyMaxSpinBox")->isEnabled());
+        click("saveButton");
+        const Event *saved = w->eventAtRow(0);
+        QVERIFY(saved->notify);
+        QCOMPARE(saved->notifyDaysBefore, 0);
+        QCOMPARE(saved->name, QStringLiteral("Quiet"));
+        QCOMPARE(w->nameCountOf(QStringLiteral("Quiet")), 1);
+    }
+
+    // Switching a Singular event to Repeating shows the page that was current before.
+    void singularToRepeatingKeepsThePage()
+    {
+        auto *yearly = new Event;
+        yearly->name = QStringLiteral("Anniversary");
+        yearly->schedule = Yearly;
+        yearly->useDayNumber = true;
+        yearly->ordinal = 3;
+        yearly->months[4] = true;
+        auto *once = new Event;
+        once->name = QStringLiteral("Once");
+        once->date = QDate(2027, 3, 1);
+        openWindow({yearly, once});
+        makeCurrent(names().indexOf(QStringLiteral("Anniversary")));
+        click("editButton");
+        QCOMPARE(find<QTabWidget>("repeatingTabWidget")->currentIndex(), 2);
+        QVERIFY(isTicked("yearlyListView", 0));
+        QVERIFY(isTicked("yearlyMonthListView", 5));
+        QCOMPARE(find<QSpinBox>("yearlySpinBox")->value(), 3);
+        click("cancelButton");
+
+        makeCurrent(names().indexOf(QStringLiteral("Once")));
+        click("editButton");
+        QVERIFY(find<QRadioButton>("singularRadioButton")->isChecked());
+        QCOMPARE(find<QDateEdit>("eventDate")->date(), QDate(2027, 3, 1));
+        QVERIFY(!isTicked("yearlyMonthListView", 5));
+        click("repeatingRadioButton");
+        QVERIFY(find<QTabWidget>("repeatingTabWidget")->isEnabled());
+        QCOMPARE(find<QTabWidget>("repeatingTabWidget")->currentIndex(), 2);
+    }
+
+    void editOpensTheCurrentRowOnly()
+    {
+        openWindow(
+            {weekly(QStringLiteral("a"), {1}), weekly(QStringLiteral("b"), {2}), weekly(QStringLiteral("c"), {3})});
+        makeCurrent(1);
+        selectRows({0, 1, 2});
+        click("editButton");
+        QCOMPARE(find<QLineEdit>("eventName")->text(), names().at(1));
+    }
+
+    void removeSelectedRows_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QStringList>("left");
+        const QStringList all{"e0", "e1", "e2", "e3", "e4", "e5", "e6", "e7", "e8", "e9"};
+        QTest::newRow("rows 2, 5 and 7") << QList<int>{7, 2, 5} << int(QMessageBox::Yes)
+                                         << "Are you sure you wish to permanently remove these events?"
+                                         << QStringList{"e0", "e1", "e3", "e4", "e6", "e8", "e9"};
+        QTest::newRow("one row") << QList<int>{0} << int(QMessageBox::Yes)
+                                 << "Are you sure you wish to permanently remove this event?"
+                                 << QStringList(all.mid(1));
+        QTest::newRow("answered No") << QList<int>{1, 2} << int(QMessageBox::No)
+                                     << "Are you sure you wish to permanently remove these events?" << all;
+    }
+
+    void removeSelectedRows()
+    {
+        QFETCH(QList<int>, selected);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        QFETCH(QStringList, left);
+        EventStore events;
+        // All on one day, so the list keeps the order in which they are named here.
+        for (int i = 9; i >= 0; --i)
+            events << weekly(QStringLiteral("e%1").arg(i), {3});
+        openWindow(events);
+        QCOMPARE(names().first(), QStringLiteral("e0"));
+        list()->selectionModel()->clearSelection();
+        for (int row : selected)
+            list()->selectionModel()->select(list()->model()->index(row, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        BoxAnswerer box({QMessageBox::StandardButton(answer)});
+        click("removeButton");
+        QCOMPARE(box.seen.size(), 1);
+        QCOMPARE(box.seen[0].icon, QMessageBox::Question);
+        QCOMPARE(box.seen[0].title, QStringLiteral("Confirm Removal"));
+        QCOMPARE(box.seen[0].text, question);
+        QCOMPARE(names(), left);
+        for (int row = 0; row < rows(); ++row)
+            QCOMPARE(list()->model()->index(row, 2).data().toString(), names().at(row));
+        QCOMPARE(w->isNameTaken(QStringLiteral("e2")), left.contains(QStringLiteral("e2")));
+    }
+
+    void actionsWithoutASelectedRow_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("remove") << "removeButton"
+                                << "Please select an event to remove.";
+        QTest::newRow("edit") << "editButton"
+                              << "Please select an event to edit.";
+        QTest::newRow("view") << "viewButton"
+                              << "Please select an event to view.";
+    }
+
+    void actionsWithoutASelectedRow()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        openWindow({weekly(QStringLiteral("a"), {1})});
+        list()->setCurrentIndex(QModelIndex());
+        list()->selectionModel()->clearSelection();
+        BoxAnswerer answer;
+        click(button.toLatin1().constData());
+        QCOMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].icon, QMessageBox::Information);
+        QCOMPARE(answer.seen[0].title, QStringLiteral("Select Event"));
+        QCOMPARE(answer.seen[0].text, text);
+        QCOMPARE(page(), 0);
+        QCOMPARE(rows(), 1);
+    }
+
+    void listTexts_data()
+    {
+        QTest::addColumn<QList<int>>("weekdays");
+        QTest::addColumn<QList<int>>("months");
+        QTest::addColumn<bool>("dayNumber");
+        QTest::addColumn<bool>("wholeYear");
+        QTest::addColumn<QString>("weekdayText");
+        QTest::addColumn<QString>("dayText");
+        QTest::addColumn<QString>("monthText");
+        QTest::newRow("Monday and Wednesday")
+            << QList<int>{0, 2} << QList<int>{} << false << false << "Monday, Wednesday"
+            << "Monday, Wednesday"
+            << "";
+        QTest::newRow("Wednesday alone") << QList<int>{2} << QList<int>{} << false << false << "Wednesday"
+                                         << "Wednesday"
+                                         << "";
+        QTest::newRow("Day with Monday and Friday")
+            << QList<int>{0, 4} << QList<int>{} << true << false << "Monday, Friday"
+            << "Day, Monday, Friday"
+            << "";
+        QTest::newRow("Day alone") << QList<int>{} << QList<int>{} << true << false << ""
+                                   << "Day"
+                                   << "";
+        QTest::newRow("whole year") << QList<int>{} << QList<int>{} << false << true << ""
+                                    << ""
+                                    << "the Year";
+        QTest::newRow("year and March") << QList<int>{} << QList<int>{2} << false << true << ""
+                                        << ""
+                                        << "the Year, March";
+        QTest::newRow("every day and month") << QList<int>{0, 1, 2, 3, 4, 5, 6} << QList<int>{0, 11} << true << false
+                                             << "Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday"
+                                             << "Day, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday"
+                                             << "January, December";
+    }
+
+    void listTexts()
+    {
+        QFETCH(QList<int>, weekdays);
+        QFETCH(QList<int>, months);
+        QFETCH(bool, dayNumber);
+        QFETCH(bool, wholeYear);
+        Event e;
+        for (int d : weekdays)
+            e.weekdays[d] = true;
+        for (int m : months)
+            e.months[m] = true;
+        e.useDayNumber = dayNumber;
+        e.wholeYear = wholeYear;
+        QTEST(weekdayListText(e), "weekdayText");
+        QTEST(dayListText(e), "dayText");
+        QTEST(monthListText(e), "monthText");
+    }
+
+    void detailsSentences_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("schedule");
+        QTest::addColumn<QString>("repeat");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("occurred");
+        QTest::addColumn<QString>("reminder");
+
+        const QString noReminder = QStringLiteral("You will not be notified of this event.");
+        QTest::newRow("singular in the past") << 0 << "This event is singular."
+                                              << ""
+                                              << "Occurring once on the Friday, 1 January 2027"
+                                              << ""
+                                              << "" << noReminder;
+        QTest::newRow("weekly") << 1 << "This event is repeating."
+                                << "Occurring weekly."
+                                << "Every Monday, Wednesday"
+                                << "The event will occur next on Wednesday, 13 January 2027, in 0 days time."
+                                << "This event has occurred 1 time."
+                                << "You will be notified 1 day before the event.";
+        QTest::newRow("monthly") << 2 << "This event is repeating."
+                                 << "Occurring monthly."
+                                 << "Every 15th Day of the month."
+                                 << "The event will occur next on Friday, 15 January 2027, in 2 days time."
+                                 << "This event has occurred 0 times."
+                                 << "You will be notified 0 days before the event.";
+        QTest::newRow("yearly") << 3 << "This event is repeating."
+                                << "Occurring yearly."
+                                << "Every 3rd Friday of the Year, March"
+                                << "The event will occur next on Friday, 15 January 2027, in 2 days time."
+                                << ""
+                                << "You will be notified 12 days before the event.";
+    }
+
+    void detailsSentences()
+    {
+        QFETCH(int, kind);
+        auto *e = new Event;
+        e->name = QStringLiteral("Subject");
+        e->schedule = ScheduleKind(kind);
+        switch (kind) {
+        case 0:
+            e->date = QDate(2027, 1, 1);
+            e->showOnce = true;
+            break;
+        case 1:
+            e->weekdays[0] = e->weekdays[2] = true;
+            e->counted = true;
+            e->count = 0;
+            e->countDate = today.addDays(-1);
+            e->notify = true;
+            e->notifyDaysBefore = 1;
+            break;
+        case 2:
+            e->useDayNumber = true;
+            e->ordinal = 15;
+            e->counted = true;
+            e->countDate = today;
+            e->notify = true;
+            break;
+        case 3:
+            e->weekdays[4] = true;
+            e->ordinal = 3;
+            e->wholeYear = true;
+            e->months[2] = true;
+            e->notify = true;
+            e->notifyDaysBefore = 12;
+            break;
+        }
+        openWindow({e});
+        makeCurrent(0);
+        click("viewButton");
+        QCOMPARE(page(), 2);
+        QCOMPARE(sentence({"label_19", "eventNameLabel"}), QStringLiteral("Event Description: Subject"));
+        QTEST(sentence({"label_11", "scheduleLabel"}), "schedule");
+        QTEST(sentence({"repeatLabelA", "repeatLabel"}), "repeat");
+        QTEST(sentence({"eventDateLabelA", "eventDateLabel", "weeklyLabelA", "weeklyLabel", "monthlyLabelA",
+                        "monthlyCountLabel", "monthlyPeriodLabel", "monthlyLabelB", "yearlyLabelA", "yearlyCountLabel",
+                        "yearlyPeriodLabel", "yearlyLabelB", "yearlyMonthLabel"}),
+              "rule");
+        QTEST(sentence({"nextDateLabelA", "nextDateLabel", "nextDateLabelB", "nextCountLabel", "nextDateLabelC"}),
+              "next");
+        QTEST(sentence({"occuredLabelA", "occuredLabel", "occuredLabelB"}), "occurred");
+        QTEST(sentence({"notifyLabelA", "notifedLabel", "notifedLabelB", "noNotifyLabel"}), "reminder");
+        QCOMPARE(find<QLabel>("showOnceLabel")->isVisibleTo(w), kind == 0);
+        // A hidden label takes no height.
+        QCOMPARE(find<QLabel>("noNotifyLabel")->maximumHeight(), kind == 0 ? 999 : 1);
+        click("viewOKButton");
+        QCOMPARE(page(), 0);
+    }
+
+    void settingsRoundTrip()
+    {
+        openWindow();
+        click("settingsButton");
+        QCOMPARE(page(), 3);
+        // A first start shows the defaults: tray, together, no import reminders, 7 days (shown as 0).
+        QVERIFY(find<QRadioButton>("trayRadioButton")->isChecked());
+        QVERIFY(!find<QCheckBox>("seperateCheckBox")->isChecked());
+        QVERIFY(!find<QCheckBox>("facebookNotifyCheckBox")->isChecked());
+        QVERIFY(!find<QSpinBox>("facebookNotifyMaxSpinBox")->isEnabled());
+        QCOMPARE(find<QSpinBox>("facebookNotifyMaxSpinBox")->value(), 0);
+        QVERIFY(find<QCheckBox>("facebookShowOnceCheckBox")->isChecked());
+        QVERIFY(!find<QCheckBox>("updateCheckBox")->isChecked());
+
+        find<QRadioButton>("popupRadioButton")->click();
+        find<QCheckBox>("facebookNotifyCheckBox")->click();
+        // The spin box does not follow its check box while the page is open.
+        QVERIFY(!find<QSpinBox>("facebookNotifyMaxSpinBox")->isEnabled());
+        find<QSpinBox>("facebookNotifyMaxSpinBox")->setValue(7);
+        click("settingOKButton");
+        QCOMPARE(page(), 0);
+        // Separate off, pop-up on, import reminders on, 7 days, once a day on.
+        QCOMPARE(readFile(settingsFilePath()), QByteArray::fromHex("0001010000000701"));
+        QCOMPARE(w->currentPreferences().popupNotifications, true);
+
+        click("settingsButton");
+        QVERIFY(find<QSpinBox>("facebookNotifyMaxSpinBox")->isEnabled());
+        find<QCheckBox>("seperateCheckBox")->click();
+        find<QSpinBox>("facebookNotifyMaxSpinBox")->setValue(99);
+        find<QCheckBox>("facebookShowOnceCheckBox")->click();
+        find<QCheckBox>("updateCheckBox")->click();
+        click("settingOKButton");
+        QCOMPARE(readFile(settingsFilePath()), QByteArray::fromHex("0101010000006300"));
+        QVERIFY(Ferrule::getUpdater()->autoRun());
+
+        // A new window reads the same preferences back.
+        delete w;
+        w = new MainWindow;
+        click("settingsButton");
+        QVERIFY(find<QRadioButton>("popupRadioButton")->isChecked());
+        QVERIFY(find<QCheckBox>("seperateCheckBox")->isChecked());
+        QCOMPARE(find<QSpinBox>("facebookNotifyMaxSpinBox")->value(), 99);
+        QVERIFY(!find<QCheckBox>("facebookShowOnceCheckBox")->isChecked());
+        QVERIFY(find<QCheckBox>("updateCheckBox")->isChecked());
+        Ferrule::getUpdater()->setAutoRun(false);
+    }
+
+    // With the import reminders off, OK stores 0 days, as the closed spin box shows.
+    void settingsStoreTheShownDays()
+    {
+        Preferences stored;
+        stored.facebookNotifyDaysBefore = 30;
+        QVERIFY(writePreferences(stored, settingsFilePath()));
+        openWindow();
+        click("settingsButton");
+        click("settingOKButton");
+        QCOMPARE(w->currentPreferences().facebookNotifyDaysBefore, 0);
+        QCOMPARE(readFile(settingsFilePath()), QByteArray::fromHex("0000000000000001"));
+    }
+
+    void settingsCancelDropsEveryChange()
+    {
+        openWindow();
+        click("settingsButton");
+        find<QRadioButton>("popupRadioButton")->click();
+        find<QCheckBox>("seperateCheckBox")->click();
+        find<QCheckBox>("facebookNotifyCheckBox")->click();
+        find<QSpinBox>("facebookNotifyMaxSpinBox")->setValue(50);
+        find<QCheckBox>("facebookShowOnceCheckBox")->click();
+        find<QCheckBox>("updateCheckBox")->click();
+        click("settingsCancelButton");
+        QCOMPARE(page(), 0);
+        QVERIFY(!QFile::exists(settingsFilePath()));
+        QVERIFY(!Ferrule::getUpdater()->autoRun());
+        QCOMPARE(w->currentPreferences().popupNotifications, false);
+        QCOMPARE(w->currentPreferences().facebookNotifyDaysBefore, 7);
+        click("settingsButton");
+        QVERIFY(find<QRadioButton>("trayRadioButton")->isChecked());
+        QVERIFY(!find<QCheckBox>("seperateCheckBox")->isChecked());
+        QVERIFY(!find<QCheckBox>("updateCheckBox")->isChecked());
+    }
+
+    // The manual check reports by itself and stores nothing of the page.
+    void checkForUpdatesNow()
+    {
+        openWindow();
+        click("settingsButton");
+        find<QCheckBox>("updateCheckBox")->click();
+        BoxAnswerer answer;
+        QSignalSpy finished(Ferrule::getUpdater(), &Ferrule::Updater::checkFinished);
+        click("updatePushButton");
+        QTRY_COMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(answer.seen[0].text, QStringLiteral("The check for a newer version of Oriventa failed."));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(page(), 3);
+        QVERIFY(!Ferrule::getUpdater()->autoRun());
+        QVERIFY(!QFile::exists(settingsFilePath()));
+    }
+
+    // A language change applies the texts again; what the user typed stays.
+    void languageChangeKeepsTheEditorValues()
+    {
+        openWindow({weekly(QStringLiteral("a"), {1})});
+        makeCurrent(0);
+        click("viewButton");
+        QCOMPARE(find<QLabel>("eventNameLabel")->text(), QStringLiteral("a"));
+        click("viewOKButton");
+        click("addButton");
+        QTest::keyClicks(find<QLineEdit>("eventName"), QStringLiteral("typed"));
+        find<QAbstractButton>("addButton")->setText(QStringLiteral("changed"));
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(w, &change);
+        QCOMPARE(find<QAbstractButton>("addButton")->text(), QStringLiteral("Add Event"));
+        QCOMPARE(find<QLineEdit>("eventName")->text(), QStringLiteral("typed"));
+        QCOMPARE(find<QLabel>("eventNameLabel")->text(), QStringLiteral("TextLabel"));
+        QCOMPARE(find<QTabWidget>("tabWidget")->property("class").toString(), QStringLiteral("wizard"));
+    }
+};
+
+QTEST_MAIN(TestPages)
+#include "tst_pages.moc"
