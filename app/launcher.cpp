@@ -1,11 +1,15 @@
 #include "app/launcher.h"
 
+#include "app/autostart.h"
 #include "app/singleapplication.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "brindlex/exceptionhandler.h"
 #include "ferrule/updater.h"
 #include "mainwindow/mainwindow.h"
+#include "model/clock.h"
+#include "platform/glass.h"
+#include "reminders/reminderwindow.h"
 
 #include <QPointer>
 
@@ -39,11 +43,26 @@ int run(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
 
     std::unique_ptr<QWidget> window;
+    ReminderWindow *reminders = nullptr;
     if (isAutoMode(arguments)) {
-        // Reminders are shown by a later part of the program; until then nothing is due.
-        return 0;
+        std::unique_ptr<ReminderWindow> built;
+        const auto outcome = AutoStart::run(arguments, Clock::now(), [&built] {
+            built = std::make_unique<ReminderWindow>();
+            return built->populate();
+        });
+        // Nothing due: the window is dropped unseen.
+        if (outcome == AutoStart::Outcome::NothingShown)
+            return 0;
+        reminders = built.get();
+        window = std::move(built);
+    } else {
+        window = std::make_unique<MainWindow>();
     }
-    window = std::make_unique<MainWindow>();
+
+    if (compositionEnabled()) {
+        extendGlassFrame(window.get(), -1, -1, -1, -1);
+        window->setContentsMargins(0, 0, 0, 0);
+    }
 
     app.setActivationWindow(window.get(), true);
 
@@ -58,6 +77,8 @@ int run(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, closeWindow);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, closeWindow);
 
+    if (reminders)
+        reminders->startDisplay();
     window->setVisible(true);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "ferrule/updater.h"
 #include "model/clock.h"
+#include "platform/glass.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -47,12 +48,14 @@ MainWindow::MainWindow(QWidget *parent)
     loadRows(eventsFilePath());
     buildCheckLists();
 
-    ui->centralWidget->setStyleSheet(ui->centralWidget->styleSheet() +
-                                     QStringLiteral("QWidget#centralWidget {background-color: rgb(232,236,246);} "
-                                                    "QWidget#viewTab {background-color: rgb(214,221,239);} "
-                                                    "QWidget#editTab {background-color: rgb(214,221,239);} "
-                                                    "QWidget#infoTab {background-color: rgb(214,221,239);} "
-                                                    "QWidget#settingsTab {background-color: rgb(214,221,239);}"));
+    // With desktop composition the pages stay transparent so that the glass shows through.
+    if (!compositionEnabled())
+        ui->centralWidget->setStyleSheet(ui->centralWidget->styleSheet() +
+                                         QStringLiteral("QWidget#centralWidget {background-color: rgb(232,236,246);} "
+                                                        "QWidget#viewTab {background-color: rgb(214,221,239);} "
+                                                        "QWidget#editTab {background-color: rgb(214,221,239);} "
+                                                        "QWidget#infoTab {background-color: rgb(214,221,239);} "
+                                                        "QWidget#settingsTab {background-color: rgb(214,221,239);}"));
 
     const QSettings settings = nativeSettings();
     restoreGeometry(settings.value(QStringLiteral("geometryMainWindow")).toByteArray());

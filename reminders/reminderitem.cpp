@@ -1,0 +1,179 @@
+#include "reminders/reminderitem.h"
+
+#include "model/clock.h"
+#include "reminders/reminderrules.h"
+
+#include <QApplication>
+#include <QCommandLinkButton>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int animationIntervalMs = 5;
+constexpr int animationStep = 6;
+constexpr int openHeight = 99;
+
+void setButton(QCommandLinkButton *button, const QString &text, const char *iconPath)
+{
+    button->setText(text);
+    button->setIcon(QIcon(QLatin1String(iconPath)));
+}
+
+} // namespace
+
+ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
+{
+    const QDate today = Clock::today();
+    const int days = ReminderRules::daysToGo(*event, today);
+
+    auto *outerLayout = new QVBoxLayout(this);
+    groupBox = new QGroupBox(event->name, this);
+    outerLayout->addWidget(groupBox);
+    auto *frameLayout = new QVBoxLayout(groupBox);
+    frameLayout->setContentsMargins(6, 6, 6, 6);
+
+    textLabel = new QLabel(ReminderRules::sentence(*event, today), groupBox);
+    textLabel->setObjectName(QStringLiteral("textLabel"));
+    textLabel->setWordWrap(false);
+    frameLayout->addWidget(textLabel);
+
+    optionsPanel = new QWidget(groupBox);
+    optionsPanel->setObjectName(QStringLiteral("optionsPanel"));
+    frameLayout->addWidget(optionsPanel);
+    auto *panelLayout = new QVBoxLayout(optionsPanel);
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addItem(new QSpacerItem(1, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    acceptButton = new QCommandLinkButton(QStringLiteral("Accept"), groupBox);
+    acceptButton->setObjectName(QStringLiteral("acceptButton"));
+    acceptButton->setIcon(QIcon(QStringLiteral(":resources/ok.png")));
+    acceptButton->setMinimumHeight(34);
+    acceptButton->setMaximumWidth(100);
+    buttonRow->addWidget(acceptButton);
+    cancelButton = new QCommandLinkButton(QStringLiteral("Cancel"), groupBox);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setIcon(QIcon(QStringLiteral(":resources/remove.png")));
+    cancelButton->setMinimumHeight(34);
+    cancelButton->setMaximumWidth(100);
+    buttonRow->addWidget(cancelButton);
+
+    auto *choiceRow = new QHBoxLayout;
+    againRadio = new QRadioButton(QStringLiteral("Notify me again in "), optionsPanel);
+    againRadio->setObjectName(QStringLiteral("againRadio"));
+    againRadio->setChecked(true);
+    againSpinBox = new QSpinBox(optionsPanel);
+    againSpinBox->setObjectName(QStringLiteral("againSpinBox"));
+    againSpinBox->setRange(0, std::max(days, 0));
+    againSpinBox->setValue(days > 0 ? days - 1 : 0);
+    daysLabel = new QLabel(QStringLiteral(" days."), optionsPanel);
+    choiceRow->addWidget(againRadio);
+    choiceRow->addWidget(againSpinBox);
+    choiceRow->addWidget(daysLabel);
+    choiceRow->addItem(new QSpacerItem(1, 1, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    nextRadio =
+        new QRadioButton(QStringLiteral("Don't notify me until the next occurrence of this event."), optionsPanel);
+    nextRadio->setObjectName(QStringLiteral("nextRadio"));
+    neverRadio = new QRadioButton(QStringLiteral("Never notify me of this event again."), optionsPanel);
+    neverRadio->setObjectName(QStringLiteral("neverRadio"));
+    panelLayout->addLayout(choiceRow);
+    panelLayout->addWidget(nextRadio);
+    panelLayout->addWidget(neverRadio);
+
+    frameLayout->addLayout(buttonRow);
+
+    animationTimer = new QTimer(this);
+    animationTimer->setInterval(animationIntervalMs);
+    connect(animationTimer, &QTimer::timeout, this, &ReminderItem::doAnimation);
+    connect(acceptButton, &QCommandLinkButton::clicked, this, &ReminderItem::on_acceptButton_clicked);
+    connect(cancelButton, &QCommandLinkButton::clicked, this, &ReminderItem::on_cancelButton_clicked);
+
+    expanded = false;
+    optionsPanel->setMaximumHeight(0);
+    cancelButton->setMaximumWidth(0);
+    setButton(acceptButton, QStringLiteral("Options"), ":resources/settings.png");
+
+    ReminderRules::markShown(*event, today);
+}
+
+ReminderItem::~ReminderItem() = default;
+
+void ReminderItem::toggleOptions()
+{
+    if (expanded) {
+        setButton(acceptButton, QStringLiteral("Options"), ":resources/settings.png");
+    } else {
+        setButton(acceptButton, QStringLiteral("Accept"), ":resources/ok.png");
+        const ReminderRules::Selection selection = ReminderRules::selectionFor(*event, Clock::today());
+        switch (selection.choice) {
+        case ReminderRules::Choice::Again:
+            againRadio->setChecked(true);
+            againSpinBox->setValue(selection.againDays);
+            break;
+        case ReminderRules::Choice::UntilNext:
+            nextRadio->setChecked(true);
+            break;
+        case ReminderRules::Choice::Never:
+            neverRadio->setChecked(true);
+            break;
+        }
+    }
+    expanded = !expanded;
+    lastHeight = optionsPanel->height();
+    animationTimer->start(animationIntervalMs);
+}
+
+void ReminderItem::applySelectedChoice()
+{
+    ReminderRules::Choice choice = ReminderRules::Choice::Again;
+    if (nextRadio->isChecked())
+        choice = ReminderRules::Choice::UntilNext;
+    else if (neverRadio->isChecked())
+        choice = ReminderRules::Choice::Never;
+    ReminderRules::applyChoice(*event, choice, againSpinBox->value(), Clock::today());
+}
+
+void ReminderItem::on_acceptButton_clicked()
+{
+    // The press applies the selection whichever text the button shows.
+    applySelectedChoice();
+    toggleOptions();
+}
+
+void ReminderItem::on_cancelButton_clicked()
+{
+    toggleOptions();
+}
+
+void ReminderItem::doAnimation()
+{
+    int height = optionsPanel->maximumHeight();
+    if (expanded) {
+        height += animationStep;
+        if (height > openHeight - 1) {
+            animationTimer->stop();
+            height = openHeight;
+        }
+    } else {
+        height -= animationStep;
+        if (height <= 0) {
+            animationTimer->stop();
+            height = 0;
+        }
+    }
+    optionsPanel->setMaximumHeight(height);
+    cancelButton->setMaximumWidth(height);
+    updateGeometry();
+    QApplication::processEvents();
+
+    if (!animationTimer->isActive())
+        Q_EMIT resized();
+    else
+        Q_EMIT resized(optionsPanel->height() - lastHeight);
+    lastHeight = optionsPanel->height();
+}

@@ -1,0 +1,76 @@
+#include "reminders/reminderrules.h"
+
+#include <QLocale>
+
+namespace ReminderRules {
+
+int daysToGo(const Event &event, QDate today)
+{
+    return daysRemaining(event, today);
+}
+
+bool isDue(const Event &event, QDate today)
+{
+    if (!event.notify)
+        return false;
+    const QDate next = event.nextOccurrence(today);
+    if (next.isNull() || next < today)
+        return false;
+    // A null lastNotified counts as long past.
+    if (event.lastNotified == today && event.showOnce)
+        return false;
+    if (today.daysTo(next) > event.notifyDaysBefore)
+        return false;
+    return event.lastNotified.isNull() || event.lastNotified.daysTo(today) >= event.snoozeDays;
+}
+
+QString sentence(Event &event, QDate today)
+{
+    const QDate next = event.nextOccurrence(today);
+    const int days = daysToGo(event, today);
+    QString text;
+    if (event.counted) {
+        event.advanceCount(today);
+        // Today's occurrence is already counted; one still ahead is the next number.
+        const int number = event.count + (days > 0 ? 1 : 0);
+        text = QStringLiteral("The ") + Event::ordinalSuffix(number) + QStringLiteral(" event of ");
+    }
+    text += event.name + QStringLiteral(" is on ") + QLocale::system().toString(next, QLocale::LongFormat);
+    if (days == 1)
+        text += QStringLiteral(" there is 1 day to go.");
+    else
+        text += QStringLiteral(" there are ") + QString::number(days) + QStringLiteral(" days to go.");
+    return text;
+}
+
+void markShown(Event &event, QDate today)
+{
+    event.lastNotified = today;
+    event.snoozeDays = 0;
+}
+
+void applyChoice(Event &event, Choice choice, int againDays, QDate today)
+{
+    switch (choice) {
+    case Choice::Again:
+        event.snoozeDays = againDays;
+        break;
+    case Choice::UntilNext:
+        event.snoozeDays = daysToGo(event, today) + 1;
+        break;
+    case Choice::Never:
+        event.notify = false;
+        break;
+    }
+}
+
+Selection selectionFor(const Event &event, QDate today)
+{
+    if (!event.notify)
+        return {Choice::Never, 0};
+    if (event.snoozeDays > daysToGo(event, today))
+        return {Choice::UntilNext, 0};
+    return {Choice::Again, event.snoozeDays};
+}
+
+} // namespace ReminderRules

@@ -1,0 +1,217 @@
+#include "reminders/reminderwindow.h"
+
+#include "model/clock.h"
+#include "platform/glass.h"
+#include "reminders/reminderitem.h"
+#include "reminders/reminderrules.h"
+#include "ui_reminderwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+constexpr int animationIntervalMs = 5;
+constexpr int cornerGap = 6;
+
+std::function<void(int)> &processEnd()
+{
+    // Ends at once, as the tray window must: no return to the event loop, no destructors.
+    static std::function<void(int)> end = [](int status) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    };
+    return end;
+}
+
+} // namespace
+
+ReminderWindow::ReminderWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::ReminderWindow)
+{
+    initResources();
+    ui->setupUi(this);
+
+    animationTimer = new QTimer(this);
+    animationTimer->setInterval(animationIntervalMs);
+    connect(animationTimer, &QTimer::timeout, this, &ReminderWindow::updateAnimation);
+
+    readPreferences(settings, settingsFilePath());
+
+    if (settings.popupNotifications)
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint);
+    else
+        setWindowFlags(Qt::SubWindow | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
+
+    events = loadEvents(eventsFilePath());
+    nextIndex = 0;
+
+    if (!compositionEnabled())
+        ui->centralwidget->setStyleSheet(
+            ui->centralwidget->styleSheet() +
+            QStringLiteral(" QWidget#centralwidget {background-color: rgb(232,236,246);} "));
+}
+
+ReminderWindow::~ReminderWindow()
+{
+    // The items refer to the events: remove them first.
+    clearItems();
+    qDeleteAll(events);
+    delete ui;
+}
+
+QList<ReminderItem *> ReminderWindow::items() const
+{
+    QList<ReminderItem *> result;
+    for (int i = 0; i < ui->layout->count(); ++i) {
+        if (auto *item = qobject_cast<ReminderItem *>(ui->layout->itemAt(i)->widget()))
+            result << item;
+    }
+    return result;
+}
+
+void ReminderWindow::clearItems()
+{
+    while (QLayoutItem *entry = ui->layout->takeAt(0)) {
+        delete entry->widget();
+        delete entry;
+    }
+}
+
+bool ReminderWindow::populate()
+{
+    clearItems();
+    if (nextIndex >= events.size())
+        return false;
+    const QDate today = Clock::today();
+    bool added = false;
+    for (int i = nextIndex; i < events.size(); ++i) {
+        Event *event = events.at(i);
+        if (!ReminderRules::isDue(*event, today))
+            continue;
+        addItem(event);
+        added = true;
+        nextIndex = i + 1;
+        if (settings.separateNotifications)
+            return true;
+    }
+    return added;
+}
+
+void ReminderWindow::addItem(Event *event)
+{
+    auto *item = new ReminderItem(event);
+    connect(item, qOverload<>(&ReminderItem::resized), this, qOverload<>(&ReminderWindow::on_itemResize));
+    connect(item, qOverload<int>(&ReminderItem::resized), this, qOverload<int>(&ReminderWindow::on_itemResize));
+    ui->layout->addWidget(item);
+    on_itemResize();
+}
+
+QSize ReminderWindow::availableSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize();
+}
+
+QPoint ReminderWindow::popupPlace(QSize available, QSize frame)
+{
+    return QPoint((available.width() - frame.width()) / 2, (available.height() - frame.height()) / 2);
+}
+
+QPoint ReminderWindow::trayPlace(QSize available, QSize frame)
+{
+    return QPoint(available.width() - frame.width() - cornerGap, available.height() - frame.height() - cornerGap);
+}
+
+QPoint ReminderWindow::slidePlace(QSize available, QSize frame, int step)
+{
+    return QPoint(available.width() - frame.width() - cornerGap, available.height() - step);
+}
+
+void ReminderWindow::setProcessEnd(std::function<void(int)> end)
+{
+    processEnd() = std::move(end);
+}
+
+void ReminderWindow::startDisplay()
+{
+    if (settings.popupNotifications)
+        placeWindow();
+    else
+        startSlideIn();
+}
+
+void ReminderWindow::placeWindow()
+{
+    const QSize frame = frameGeometry().size();
+    move(settings.popupNotifications ? popupPlace(availableSize(), frame) : trayPlace(availableSize(), frame));
+}
+
+void ReminderWindow::startSlideIn()
+{
+    slideStep = 0;
+    updateAnimation();
+    animationTimer->start(animationIntervalMs);
+}
+
+void ReminderWindow::updateAnimation()
+{
+    const QSize frame = frameGeometry().size();
+    move(slidePlace(availableSize(), frame, slideStep));
+    if (slideStep > frame.height() + cornerGap - 1)
+        animationTimer->stop();
+    ++slideStep;
+}
+
+void ReminderWindow::on_itemResize()
+{
+    QApplication::processEvents();
+    // A hidden window settles its layouts only when shown: settle them now, so that the size
+    // used for placing the window is the size it will be shown with.
+    ui->centralwidget->layout()->activate();
+    layout()->activate();
+    adjustSize();
+    QApplication::processEvents();
+    if (!settings.popupNotifications)
+        placeWindow();
+}
+
+void ReminderWindow::on_itemResize(int change)
+{
+    QRect area = geometry();
+    area.setTop(area.top() - change);
+    area.setBottom(area.bottom() + change);
+    setGeometry(area);
+    QApplication::processEvents();
+}
+
+void ReminderWindow::on_okButton_clicked()
+{
+    if (settings.separateNotifications && populate())
+        return;
+    close();
+}
+
+void ReminderWindow::closeEvent(QCloseEvent *event)
+{
+    saveEvents(events, eventsFilePath());
+    if (!settings.popupNotifications)
+        processEnd()(0);
+    QMainWindow::closeEvent(event);
+}
+
+void ReminderWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/preferences.h"
+#include "model/eventstore.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QSize>
+
+#include <functional>
+
+class QTimer;
+class ReminderItem;
+
+namespace Ui {
+class ReminderWindow;
+}
+
+// The window of an auto start: one reminder item per due event (or one at a time), shown as a
+// centred pop-up or as a window that slides up into the bottom-right corner.
+class ReminderWindow final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit ReminderWindow(QWidget *parent = nullptr);
+    ~ReminderWindow() override;
+
+    // Adds an item for each due event not yet examined (only the first in separate mode);
+    // true when it added at least one.
+    bool populate();
+    void addItem(Event *event);
+    // Pop-up: placed at the centre. Tray: starts the slide-in.
+    void startDisplay();
+    void placeWindow();
+    void startSlideIn();
+
+    bool isPopup() const { return settings.popupNotifications; }
+    QList<ReminderItem *> items() const;
+    const EventStore &storedEvents() const { return events; }
+
+    // Where the window rests and where the slide-in puts it, in the available area's terms.
+    static QPoint popupPlace(QSize available, QSize frame);
+    static QPoint trayPlace(QSize available, QSize frame);
+    static QPoint slidePlace(QSize available, QSize frame, int slideStep);
+
+    // Closing a tray window ends the process; tests replace the way it ends.
+    static void setProcessEnd(std::function<void(int)> end);
+
+    // Steps of the window's own animation and of the items' options panels.
+    void updateAnimation();
+    void on_itemResize();
+    void on_itemResize(int change);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private Q_SLOTS:
+    void on_okButton_clicked();
+
+private:
+    static QSize availableSize();
+    void clearItems();
+
+    EventStore events;
+    int nextIndex = 0;
+    Preferences settings;
+    Ui::ReminderWindow *ui;
+    QTimer *animationTimer;
+    int slideStep = 0;
+};
