@@ -194,6 +194,8 @@ private Q_SLOTS:
 
     void autoStartWithNothingDueExitsAtOnce()
     {
+        const QDateTime shownBefore(QDate(2020, 5, 1), QTime(8, 0));
+        QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa")).setValue("LastDisplay", shownBefore);
         const QProcessEnvironment env = separateEnvironment(QStringLiteral("auto"));
         QProcess process;
         process.setProcessEnvironment(env);
@@ -201,6 +203,36 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
+        QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        settings.sync();
+        QCOMPARE(settings.value("LastDisplay").toDateTime(), shownBefore);
+        QVERIFY(!QFile::exists(eventsFilePath()));
+    }
+
+    // A due reminder in the tray window: closing it saves what it showed and ends with 0.
+    void autoStartShowsAndSavesDueReminders()
+    {
+        auto *due = weeklyEvent(QStringLiteral("Every day"), {1, 2, 3, 4, 5, 6, 7});
+        due->notify = true;
+        EventStore events{due};
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+        const QProcessEnvironment env = separateEnvironment(QStringLiteral("tray"));
+        QProcess process;
+        startFirstCopy(process, env, {QStringLiteral("auto")});
+        QTest::qWait(200);
+        QCOMPARE(process.state(), QProcess::Running);
+        ::kill(pid_t(process.processId()), SIGTERM);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        const EventStore saved = loadEvents(eventsFilePath());
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved.first()->lastNotified, QDate::currentDate());
+        qDeleteAll(saved);
+        QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        settings.sync();
+        QCOMPARE(settings.value("LastDisplay").toDateTime().date(), QDate::currentDate());
     }
 
     // The crash handler writes a report and the process still dies of its signal.

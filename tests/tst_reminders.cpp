@@ -1,0 +1,560 @@
+// Reminders: the due test, the sentence, the snooze choices, the item, the window, and the
+// auto start, up to the whole road of one reminder.
+#include "app/autostart.h"
+#include "app/preferences.h"
+#include "mainwindow/mainwindow.h"
+#include "model/clock.h"
+#include "reminders/reminderitem.h"
+#include "reminders/reminderrules.h"
+#include "reminders/reminderwindow.h"
+#include "tests/testenvironment.h"
+#include "tests/testhelpers.h"
+
+#include <QCommandLinkButton>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace TestHelpers;
+using ReminderRules::Choice;
+
+namespace {
+
+const QDate today(2027, 1, 13); // a Wednesday
+
+// A one-off event `days` from today, reminded `before` days ahead.
+Event *dueIn(const QString &name, int days, int before = 10)
+{
+    auto *e = new Event;
+    e->name = name;
+    e->schedule = Singular;
+    e->date = today.addDays(days);
+    e->notify = true;
+    e->notifyDaysBefore = before;
+    e->lastNotified = today.addDays(-1);
+    return e;
+}
+
+QSettings store()
+{
+    return QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+}
+
+void usePreferences(bool popup, bool separate)
+{
+    Preferences p;
+    p.popupNotifications = popup;
+    p.separateNotifications = separate;
+    QVERIFY(writePreferences(p, settingsFilePath()));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Choice)
+
+class TestReminders : public QObject
+{
+    Q_OBJECT
+
+    QDateTime now = QDateTime(today, QTime(9, 0));
+    QList<int> processEnds;
+
+    template <typename T>
+    static T *part(QWidget *item, const char *name)
+    {
+        return item->findChild<T *>(QLatin1String(name));
+    }
+    static QStringList titles(const ReminderWindow &window)
+    {
+        QStringList result;
+        for (const ReminderItem *item : window.items())
+            result << item->shownEvent()->name;
+        return result;
+    }
+    static void writeEvents(const EventStore &events)
+    {
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+    }
+    static Event *onFile(int index)
+    {
+        EventStore events = loadEvents(eventsFilePath());
+        Event *kept = events.value(index) ? new Event(*events.value(index)) : nullptr;
+        qDeleteAll(events);
+        return kept;
+    }
+    // Presses the item's first button and waits for its panel to come to rest.
+    static void pressAccept(ReminderItem *item)
+    {
+        QSignalSpy done(item, qOverload<>(&ReminderItem::resized));
+        part<QCommandLinkButton>(item, "acceptButton")->click();
+        QTRY_COMPARE(done.count(), 1);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
+        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Clock::setSource([this] { return now; });
+        ReminderWindow::setProcessEnd([this](int status) { processEnds << status; });
+    }
+
+    void init()
+    {
+        QVERIFY(TestEnvironment::reset());
+        now = QDateTime(today, QTime(9, 0));
+        processEnds.clear();
+    }
+
+    void dueTest_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("lastNotified"); // days ago; -1 for none
+        QTest::addColumn<bool>("showOnce");
+        QTest::addColumn<int>("snooze");
+        QTest::addColumn<bool>("notify");
+        QTest::addColumn<bool>("due");
+        QTest::newRow("today, 0 days before") << 0 << 0 << 1 << false << 0 << true << true;
+        QTest::newRow("tomorrow") << 1 << 1 << 1 << false << 0 << true << true;
+        QTest::newRow("10 days, 7 before") << 10 << 7 << 1 << false << 0 << true << false;
+        QTest::newRow("10 days, 10 before") << 10 << 10 << 1 << false << 0 << true << true;
+        QTest::newRow("reminders off") << 1 << 10 << 1 << false << 0 << false << false;
+        QTest::newRow("passed") << -1 << 10 << 5 << false << 0 << true << false;
+        QTest::newRow("shown today, once a day") << 3 << 10 << 0 << true << 0 << true << false;
+        QTest::newRow("shown today, again allowed") << 3 << 10 << 0 << false << 0 << true << true;
+        QTest::newRow("2 days ago, snoozed 3") << 3 << 10 << 2 << false << 3 << true << false;
+        QTest::newRow("2 days ago, snoozed 2") << 3 << 10 << 2 << false << 2 << true << true;
+        QTest::newRow("never shown, snoozed") << 3 << 10 << -1 << true << 40 << true << true;
+    }
+
+    void dueTest()
+    {
+        QFETCH(int, days);
+        QFETCH(int, before);
+        QFETCH(int, lastNotified);
+        QFETCH(bool, showOnce);
+        QFETCH(int, snooze);
+        QFETCH(bool, notify);
+        QScopedPointer<Event> e(dueIn(QStringLiteral("e"), days, before));
+        e->lastNotified = lastNotified < 0 ? QDate() : today.addDays(-lastNotified);
+        e->showOnce = showOnce;
+        e->snoozeDays = snooze;
+        e->notify = notify;
+        QTEST(ReminderRules::isDue(*e, today), "due");
+    }
+
+    void nothingDueWithoutAComingDay()
+    {
+        Event weeklyNone = *weeklyEvent(QStringLiteral("none"), {});
+        weeklyNone.notify = true;
+        weeklyNone.notifyDaysBefore = 99;
+        QVERIFY(!ReminderRules::isDue(weeklyNone, today));
+        weeklyNone.schedule = ScheduleKind(9);
+        QVERIFY(!ReminderRules::isDue(weeklyNone, today));
+    }
+
+    void sentence_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<bool>("counted");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("today") << 0 << false << "Choir is on Wednesday, 13 January 2027 there are 0 days to go.";
+        QTest::newRow("tomorrow") << 1 << false << "Choir is on Thursday, 14 January 2027 there is 1 day to go.";
+        QTest::newRow("in 10 days") << 10 << false << "Choir is on Saturday, 23 January 2027 there are 10 days to go.";
+        QTest::newRow("counted, ahead")
+            << 5 << true << "The 5th event of Choir is on Monday, 18 January 2027 there are 5 days to go.";
+        QTest::newRow("counted, today")
+            << 0 << true << "The 4th event of Choir is on Wednesday, 13 January 2027 there are 0 days to go.";
+    }
+
+    void sentence()
+    {
+        QFETCH(int, days);
+        QFETCH(bool, counted);
+        // A counted one is weekly on the day in question and has one occurrence still to count.
+        QScopedPointer<Event> e(counted ? weeklyEvent(QStringLiteral("Choir"), {today.addDays(days).dayOfWeek()})
+                                        : dueIn(QStringLiteral("Choir"), days));
+        e->counted = counted;
+        e->count = 3;
+        e->countDate = days > 0 ? today.addDays(days - 8) : today.addDays(-1);
+        QTEST(ReminderRules::sentence(*e, today), "text");
+        if (counted) {
+            QCOMPARE(e->count, 4);
+            QCOMPARE(e->countDate, today);
+        }
+    }
+
+    void choices_data()
+    {
+        QTest::addColumn<Choice>("choice");
+        QTest::addColumn<int>("againDays");
+        QTest::addColumn<int>("snooze");
+        QTest::addColumn<bool>("notify");
+        QTest::newRow("again in 3") << Choice::Again << 3 << 3 << true;
+        QTest::newRow("until the next") << Choice::UntilNext << 0 << 7 << true;
+        QTest::newRow("never") << Choice::Never << 2 << 1 << false;
+    }
+
+    void choices()
+    {
+        QFETCH(Choice, choice);
+        QFETCH(int, againDays);
+        QScopedPointer<Event> e(dueIn(QStringLiteral("e"), 6));
+        e->snoozeDays = 1;
+        e->lastNotified = today;
+        ReminderRules::applyChoice(*e, choice, againDays, today);
+        QTEST(e->snoozeDays, "snooze");
+        QTEST(e->notify, "notify");
+        QCOMPARE(e->lastNotified, today);
+    }
+
+    void selectionReadBack_data()
+    {
+        QTest::addColumn<bool>("notify");
+        QTest::addColumn<int>("snooze");
+        QTest::addColumn<Choice>("choice");
+        QTest::addColumn<int>("againDays");
+        QTest::newRow("reminders off") << false << 2 << Choice::Never << 0;
+        QTest::newRow("snooze equal to the days to go") << true << 6 << Choice::Again << 6;
+        QTest::newRow("one more than the days to go") << true << 7 << Choice::UntilNext << 0;
+        QTest::newRow("short snooze") << true << 2 << Choice::Again << 2;
+    }
+
+    void selectionReadBack()
+    {
+        QFETCH(bool, notify);
+        QFETCH(int, snooze);
+        QScopedPointer<Event> e(dueIn(QStringLiteral("e"), 6));
+        e->notify = notify;
+        e->snoozeDays = snooze;
+        const ReminderRules::Selection selection = ReminderRules::selectionFor(*e, today);
+        QTEST(selection.choice, "choice");
+        QTEST(selection.againDays, "againDays");
+    }
+
+    void freshItem_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("value");
+        QTest::newRow("today") << 0 << 0 << 0;
+        QTest::newRow("tomorrow") << 1 << 1 << 0;
+        QTest::newRow("in 6 days") << 6 << 6 << 5;
+    }
+
+    void freshItem()
+    {
+        QFETCH(int, days);
+        QScopedPointer<Event> e(dueIn(QStringLiteral("Dentist"), days));
+        e->snoozeDays = 4;
+        ReminderItem item(e.data());
+        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
+        QCOMPARE(part<QCommandLinkButton>(&item, "cancelButton")->maximumWidth(), 0);
+        QCOMPARE(part<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Options"));
+        QVERIFY(part<QRadioButton>(&item, "againRadio")->isChecked());
+        QCOMPARE(part<QSpinBox>(&item, "againSpinBox")->minimum(), 0);
+        QTEST(part<QSpinBox>(&item, "againSpinBox")->maximum(), "maximum");
+        QTEST(part<QSpinBox>(&item, "againSpinBox")->value(), "value");
+        QCOMPARE(item.findChild<QGroupBox *>()->title(), QStringLiteral("Dentist"));
+        // Showing the reminder is recorded in the event.
+        QCOMPARE(e->lastNotified, today);
+        QCOMPARE(e->snoozeDays, 0);
+    }
+
+    // Opening takes 17 steps: 16 report a change, the last reports the end.
+    void optionsAnimation()
+    {
+        QScopedPointer<Event> e(dueIn(QStringLiteral("e"), 6));
+        ReminderItem item(e.data());
+        item.show();
+        QSignalSpy steps(&item, qOverload<int>(&ReminderItem::resized));
+        QSignalSpy ends(&item, qOverload<>(&ReminderItem::resized));
+        part<QCommandLinkButton>(&item, "acceptButton")->click();
+        QCOMPARE(part<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Accept"));
+        QTRY_COMPARE(ends.count(), 1);
+        QCOMPARE(steps.count(), 16);
+        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 99);
+        QCOMPARE(part<QCommandLinkButton>(&item, "cancelButton")->maximumWidth(), 99);
+        QVERIFY(part<QWidget>(&item, "optionsPanel")->height() > 0);
+        // The first press stored the initial choice: d - 1.
+        QCOMPARE(e->snoozeDays, 5);
+
+        part<QCommandLinkButton>(&item, "cancelButton")->click();
+        QTRY_COMPARE(ends.count(), 2);
+        QCOMPARE(steps.count(), 32);
+        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
+        QCOMPARE(part<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Options"));
+        QCOMPARE(e->snoozeDays, 5);
+    }
+
+    void pressDuringOpeningReverses()
+    {
+        QScopedPointer<Event> e(dueIn(QStringLiteral("e"), 6));
+        ReminderItem item(e.data());
+        item.show();
+        QSignalSpy steps(&item, qOverload<int>(&ReminderItem::resized));
+        QSignalSpy ends(&item, qOverload<>(&ReminderItem::resized));
+        auto *accept = part<QCommandLinkButton>(&item, "acceptButton");
+        accept->click();
+        QTRY_VERIFY(steps.count() >= 3);
+        part<QRadioButton>(&item, "neverRadio")->setChecked(true);
+        accept->click();
+        QVERIFY(!e->notify);
+        QTRY_COMPARE(ends.count(), 1);
+        QVERIFY(!item.isExpanded());
+        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
+    }
+
+    // "Never" and later "again in 2" in the same item: notify stays off.
+    void neverThenAgain()
+    {
+        QScopedPointer<Event> e(dueIn(QStringLiteral("e"), 6));
+        ReminderItem item(e.data());
+        pressAccept(&item); // open
+        part<QRadioButton>(&item, "neverRadio")->setChecked(true);
+        pressAccept(&item); // accept "never", close
+        QVERIFY(!e->notify);
+        pressAccept(&item); // reopen: the never choice is shown again
+        QVERIFY(part<QRadioButton>(&item, "neverRadio")->isChecked());
+        part<QRadioButton>(&item, "againRadio")->setChecked(true);
+        part<QSpinBox>(&item, "againSpinBox")->setValue(2);
+        pressAccept(&item);
+        QVERIFY(!e->notify);
+        QCOMPARE(e->snoozeDays, 2);
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QPoint>("tray");
+        QTest::addColumn<QPoint>("popup");
+        QTest::newRow("1920 x 1040") << QSize(1920, 1040) << QSize(320, 150) << QPoint(1594, 884) << QPoint(800, 445);
+        QTest::newRow("odd difference") << QSize(1025, 768) << QSize(320, 151) << QPoint(699, 611) << QPoint(352, 308);
+    }
+
+    void placement()
+    {
+        QFETCH(QSize, available);
+        QFETCH(QSize, frame);
+        QTEST(ReminderWindow::trayPlace(available, frame), "tray");
+        QTEST(ReminderWindow::popupPlace(available, frame), "popup");
+        QFETCH(QPoint, tray);
+        // The slide-in keeps the resting column and starts at the bottom of the area.
+        QCOMPARE(ReminderWindow::slidePlace(available, frame, 0), QPoint(tray.x(), available.height()));
+        QCOMPARE(ReminderWindow::slidePlace(available, frame, frame.height() + 6), tray);
+    }
+
+    // The slide-in starts below the available area and rises a pixel a tick into the corner.
+    void slideIn()
+    {
+        usePreferences(false, false);
+        writeEvents({dueIn(QStringLiteral("a"), 2)});
+        ReminderWindow window;
+        QVERIFY(window.populate());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QList<int> tops;
+        struct MoveWatcher : QObject
+        {
+            QList<int> *tops;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::Move)
+                    *tops << static_cast<QWidget *>(o)->y();
+                return false;
+            }
+        } watcher;
+        watcher.tops = &tops;
+        window.installEventFilter(&watcher);
+        const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+        window.startSlideIn();
+        const QPoint rest = ReminderWindow::trayPlace(available, window.frameGeometry().size());
+        QTRY_COMPARE_WITH_TIMEOUT(window.pos(), rest, 10000);
+        QTest::qWait(50);
+        QCOMPARE(window.pos(), rest);
+        QCOMPARE(tops.first(), available.height());
+        QCOMPARE(tops.last(), rest.y());
+        QCOMPARE(tops.size(), window.frameGeometry().height() + 7);
+    }
+
+    // Combined mode: every due event, in file order, in one window.
+    void combinedMode()
+    {
+        usePreferences(true, false);
+        writeEvents({dueIn(QStringLiteral("first"), 1), dueIn(QStringLiteral("not due"), 30),
+                     dueIn(QStringLiteral("third"), 3)});
+        ReminderWindow window;
+        QVERIFY(window.isPopup());
+        QCOMPARE(window.windowType(), Qt::Window);
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowTitleHint));
+        QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window.populate());
+        QCOMPARE(titles(window), QStringList({"first", "third"}));
+        // The window is as large as its items need.
+        QVERIFY(window.height() >= window.items().first()->sizeHint().height() * 2);
+        window.show();
+        window.findChild<QCommandLinkButton *>(QStringLiteral("okButton"))->click();
+        // OK in combined mode closes without looking for more.
+        QCOMPARE(titles(window), QStringList({"first", "third"}));
+        QVERIFY(!window.isVisible());
+        QVERIFY(processEnds.isEmpty());
+        Event *saved = onFile(0);
+        QCOMPARE(saved->lastNotified, today);
+        delete saved;
+        saved = onFile(1);
+        QCOMPARE(saved->lastNotified, today.addDays(-1));
+        delete saved;
+    }
+
+    // Separate mode: one at a time; each OK shows the next; the last OK closes and saves.
+    void separateMode()
+    {
+        usePreferences(false, true);
+        writeEvents({dueIn(QStringLiteral("one"), 1), dueIn(QStringLiteral("two"), 2),
+                     dueIn(QStringLiteral("later"), 40), dueIn(QStringLiteral("three"), 3)});
+        ReminderWindow window;
+        // No title bar, always on top.
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window.windowFlags().testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(!window.windowFlags().testFlag(Qt::WindowTitleHint));
+        QVERIFY(window.populate());
+        window.show();
+        auto *ok = window.findChild<QCommandLinkButton *>(QStringLiteral("okButton"));
+        QCOMPARE(titles(window), QStringList({"one"}));
+        ok->click();
+        QCOMPARE(titles(window), QStringList({"two"}));
+        ok->click();
+        QCOMPARE(titles(window), QStringList({"three"}));
+        ok->click();
+        QCOMPARE(titles(window), QStringList());
+        // Tray style: the close saved the file and then ended the process with status 0.
+        QCOMPARE(processEnds, QList<int>{0});
+        for (int i : {0, 1, 3}) {
+            QScopedPointer<Event> saved(onFile(i));
+            QCOMPARE(saved->lastNotified, today);
+        }
+    }
+
+    void autoStart_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("lastRunAgo"); // seconds; no value when INT_MIN
+        QTest::addColumn<int>("lastDisplayAgo");
+        QTest::addColumn<bool>("goesAhead");
+        QTest::addColumn<bool>("lastRunWritten");
+        const int none = INT_MIN;
+        const QStringList limited{"oriventa", "auto", "600"};
+        QTest::newRow("auto, shown today") << QStringList{"oriventa", "auto"} << 10 << 10 << true << false;
+        QTest::newRow("auto 600, 5 minutes later") << limited << 300 << 300 << false << true;
+        QTest::newRow("auto 600, 900 s later") << limited << 900 << 900 << true << true;
+        QTest::newRow("auto 600, 899 s later") << limited << 899 << 899 << false << true;
+        QTest::newRow("shown yesterday") << limited << 60 << 24 * 3600 << true << true;
+        QTest::newRow("never shown") << limited << 60 << none << true << true;
+        QTest::newRow("first limited start") << limited << none << 60 << true << true;
+        QTest::newRow("not a number") << QStringList{"oriventa", "auto", "hourly"} << 60 << 60 << true << true;
+        QTest::newRow("not a number, run in the future")
+            << QStringList{"oriventa", "auto", "hourly"} << -60 << 60 << false << true;
+        QTest::newRow("two more arguments")
+            << QStringList{"oriventa", "auto", "600", "700"} << 60 << 60 << true << false;
+    }
+
+    void autoStart()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, lastRunAgo);
+        QFETCH(int, lastDisplayAgo);
+        QFETCH(bool, goesAhead);
+        QFETCH(bool, lastRunWritten);
+        const QDateTime earlier = QDateTime(today, QTime(9, 30));
+        now = earlier.addSecs(3 * 3600);
+        {
+            QSettings settings = store();
+            if (lastRunAgo != INT_MIN)
+                settings.setValue(QStringLiteral("LastRun"), now.addSecs(-lastRunAgo));
+            if (lastDisplayAgo != INT_MIN)
+                settings.setValue(QStringLiteral("LastDisplay"), now.addSecs(-lastDisplayAgo));
+        }
+        const QVariant runBefore = store().value(QStringLiteral("LastRun"));
+        const QVariant displayBefore = store().value(QStringLiteral("LastDisplay"));
+        int built = 0;
+        const AutoStart::Outcome outcome = AutoStart::run(arguments, now, [&built] {
+            ++built;
+            return true;
+        });
+        QCOMPARE(outcome == AutoStart::Outcome::ShowWindow, goesAhead);
+        QCOMPARE(built, goesAhead ? 1 : 0);
+        QCOMPARE(store().value(QStringLiteral("LastRun")), lastRunWritten ? QVariant(now) : runBefore);
+        QCOMPARE(store().value(QStringLiteral("LastDisplay")), goesAhead ? QVariant(now) : displayBefore);
+    }
+
+    void autoStartWithNothingDue()
+    {
+        store().setValue(QStringLiteral("LastDisplay"), now.addDays(-3));
+        std::unique_ptr<ReminderWindow> window;
+        const auto outcome = AutoStart::run({"oriventa", "auto"}, now, [&window] {
+            window = std::make_unique<ReminderWindow>();
+            return window->populate();
+        });
+        QCOMPARE(outcome, AutoStart::Outcome::NothingShown);
+        QCOMPARE(store().value(QStringLiteral("LastDisplay")).toDateTime(), now.addDays(-3));
+        window.reset();
+        // Nothing was shown, so nothing was saved.
+        QVERIFY(!QFile::exists(eventsFilePath()));
+    }
+
+    // The road of one reminder: entered in the editor, shown by an auto start, snoozed for
+    // three days, saved; the next auto start the same day shows nothing.
+    void roadOfOneReminder()
+    {
+        usePreferences(true, false);
+        {
+            MainWindow main;
+            main.findChild<QAbstractButton *>(QStringLiteral("addButton"))->click();
+            QTest::keyClicks(main.findChild<QLineEdit *>(QStringLiteral("eventName")), QStringLiteral("Dentist"));
+            main.findChild<QDateEdit *>(QStringLiteral("eventDate"))->setDate(today.addDays(5));
+            main.findChild<QAbstractButton *>(QStringLiteral("saveButton"))->click();
+            main.close();
+        }
+        std::unique_ptr<ReminderWindow> window;
+        const auto build = [&window] {
+            window = std::make_unique<ReminderWindow>();
+            return window->populate();
+        };
+        QCOMPARE(AutoStart::run({"oriventa", "auto", "3600"}, now, build), AutoStart::Outcome::ShowWindow);
+        window->startDisplay();
+        window->show();
+        ReminderItem *item = window->items().value(0);
+        QVERIFY(item);
+        QCOMPARE(part<QLabel>(item, "textLabel")->text(),
+                 QStringLiteral("Dentist is on Monday, 18 January 2027 there are 5 days to go."));
+        pressAccept(item); // "Options"
+        part<QRadioButton>(item, "againRadio")->setChecked(true);
+        part<QSpinBox>(item, "againSpinBox")->setValue(3);
+        pressAccept(item); // "Accept"
+        window->findChild<QCommandLinkButton *>(QStringLiteral("okButton"))->click();
+        QVERIFY(!window->isVisible());
+
+        QScopedPointer<Event> saved(onFile(0));
+        QCOMPARE(saved->name, QStringLiteral("Dentist"));
+        QCOMPARE(saved->snoozeDays, 3);
+        QCOMPARE(saved->lastNotified, today);
+
+        now = now.addSecs(2 * 3600);
+        window.reset();
+        QCOMPARE(AutoStart::run({"oriventa", "auto", "3600"}, now, build), AutoStart::Outcome::NothingShown);
+        QVERIFY(window);
+        QVERIFY(window->items().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestReminders)
+#include "tst_reminders.moc"
