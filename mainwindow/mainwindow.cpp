@@ -3,6 +3,7 @@
 #include "ferrule/updater.h"
 #include "model/clock.h"
 #include "platform/glass.h"
+#include "social/facebookdialog.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -77,6 +78,10 @@ MainWindow::~MainWindow()
     // The rows own their events.
     for (int row = 0; row < model->rowCount(); ++row)
         delete model->eventAt(row);
+    if (facebookDialog) {
+        facebookDialog->close();
+        delete facebookDialog;
+    }
     delete ui;
 }
 
@@ -143,11 +148,15 @@ void MainWindow::loadRows(const QString &path)
     LoadStatus status = LoadStatus::Missing;
     const EventStore events = loadEvents(path, &status);
     eventsFileDamaged = eventsFileDamaged || status == LoadStatus::Damaged;
-    const QDate today = Clock::today();
-    model->insertAtTop(events, today);
+    addEventRows(events);
+    datesWrittenFor = Clock::today();
+}
+
+void MainWindow::addEventRows(const EventStore &events)
+{
+    model->insertAtTop(events, Clock::today());
     for (const Event *event : events)
         ++nameCount[event->name];
-    datesWrittenFor = today;
 }
 
 void MainWindow::refreshDates()

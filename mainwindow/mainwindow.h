@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+class FacebookDialog;
 class QLabel;
 class QListView;
 class QStandardItemModel;
@@ -22,6 +23,13 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    enum ImportMode
+    {
+        NoImport = 0,
+        BirthdayImport = 1,
+        EventImport = 2
+    };
+
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -36,6 +44,8 @@ public:
     // Writes every row's event, top row first, to `path`; true when the file was written.
     bool saveRows(const QString &path);
     void loadRows(const QString &path);
+    // Adds the events at the top in one step, the last one first, as addEventRow one by one would.
+    void addEventRows(const EventStore &events);
 
     // The preferences as the settings page last stored them.
     const Preferences &currentPreferences() const { return preferences; }
@@ -49,11 +59,16 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private Q_SLOTS:
+    void on_importFacebookEventButton_clicked();
+    void on_logoutButton_clicked();
+    void on_importFacebookButton_clicked();
     void on_viewOKButton_clicked();
     void on_settingOKButton_clicked();
     void on_settingsCancelButton_clicked();
     void on_settingsButton_clicked();
     void on_viewButton_clicked();
+    void on_exportButton_clicked();
+    void on_importButton_clicked();
     void on_notifyCheckBox_stateChanged(int state);
     void on_repeatingRadioButton_toggled(bool checked);
     void on_singularRadioButton_toggled(bool checked);
@@ -63,6 +78,10 @@ private Q_SLOTS:
     void on_removeButton_clicked();
     void on_editButton_clicked();
     void on_addButton_clicked();
+    void facebookInfoReady();
+    void facebookError();
+    void facebookReady();
+    void facebookClose();
     void on_updatePushButton_clicked();
 
 private:
@@ -80,6 +99,12 @@ private:
 
     // Details page
     void fillDetails(Event &event);
+
+    // Import and export
+    void openFacebookDialog();
+    void addUnlessNameTaken(Event *event);
+    void importBirthday(const QString &name, const QString &dateText);
+    void importSocialEvent(const QString &name, const QString &dateText);
 
     // Settings page
     void fillSettings();
@@ -100,4 +125,9 @@ private:
     QTimer *dateRefreshTimer;
     // Set when the events file was damaged at load: it is kept aside before it is overwritten.
     bool eventsFileDamaged = false;
+
+    // The one login dialog of the social-network import, and which import runs: 0 none,
+    // 1 friends' birthdays, 2 the user's events.
+    FacebookDialog *facebookDialog = nullptr;
+    int importMode = 0;
 };

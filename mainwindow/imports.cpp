@@ -1,0 +1,202 @@
+// The main window's import and export: events files and the social-network import.
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/messages.h"
+#include "model/clock.h"
+#include "social/facebookdialog.h"
+
+#include <QDateTime>
+#include <QFileDialog>
+#include <QSet>
+#include <QStandardPaths>
+
+namespace {
+
+QString eventsFileFilter()
+{
+    return QStringLiteral("Events File (*") + QStringLiteral(".evt") + QStringLiteral(")");
+}
+
+QString desktopDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+} // namespace
+
+void MainWindow::on_importButton_clicked()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Import Events"), desktopDirectory(), eventsFileFilter());
+    if (path.isEmpty())
+        return;
+    EventStore incoming = loadEvents(path);
+    EventStore accepted;
+    QSet<QString> acceptedNames;
+    for (Event *event : incoming) {
+        // A name already in the list, or earlier in the same file, keeps its first event only.
+        if (isNameTaken(event->name) || acceptedNames.contains(event->name)) {
+            delete event;
+            continue;
+        }
+        acceptedNames.insert(event->name);
+        accepted.append(event);
+    }
+    addEventRows(accepted);
+    resortList();
+}
+
+void MainWindow::on_exportButton_clicked()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export Events"), desktopDirectory(), eventsFileFilter());
+    if (path.isEmpty())
+        return;
+    saveRows(path);
+}
+
+void MainWindow::on_importFacebookButton_clicked()
+{
+    if (importMode != NoImport)
+        return;
+    importMode = BirthdayImport;
+    openFacebookDialog();
+}
+
+void MainWindow::on_importFacebookEventButton_clicked()
+{
+    if (importMode != NoImport)
+        return;
+    importMode = EventImport;
+    openFacebookDialog();
+}
+
+void MainWindow::openFacebookDialog()
+{
+    if (!facebookDialog) {
+        facebookDialog = new FacebookDialog;
+        connect(facebookDialog, &FacebookDialog::requestFailed, this, &MainWindow::facebookError);
+        connect(facebookDialog, &FacebookDialog::loginDone, this, &MainWindow::facebookReady);
+        connect(facebookDialog, &FacebookDialog::infoReady, this, &MainWindow::facebookInfoReady);
+        connect(facebookDialog, &FacebookDialog::rejected, this, &MainWindow::facebookClose);
+    }
+    facebookDialog->login();
+}
+
+void MainWindow::facebookReady()
+{
+    if (!facebookDialog) {
+        importMode = NoImport;
+        return;
+    }
+    if (importMode == BirthdayImport)
+        facebookDialog->loadFriends();
+    else if (importMode == EventImport)
+        facebookDialog->loadUserEvents();
+}
+
+void MainWindow::facebookInfoReady()
+{
+    if (!facebookDialog) {
+        importMode = NoImport;
+        return;
+    }
+    const QStringList names = facebookDialog->names();
+    const QStringList dates = facebookDialog->dates();
+    for (int i = 0; i < names.size(); ++i) {
+        const QString dateText = dates.value(i);
+        if (dateText.size() <= 4)
+            continue;
+        if (importMode == BirthdayImport)
+            importBirthday(names[i], dateText);
+        else
+            importSocialEvent(names[i], dateText);
+    }
+    if (importMode == BirthdayImport)
+        Messages::inform(tr("Import Complete"), tr("Your friend's birthdays have been imported."));
+    else
+        Messages::inform(tr("Import Complete"), tr("Your Facebook events have been imported."));
+    importMode = NoImport;
+}
+
+void MainWindow::facebookClose()
+{
+    if (facebookDialog) {
+        // This runs inside one of the dialog's own signals: it goes once that signal has returned,
+        // and a released dialog no longer reports to the window.
+        facebookDialog->disconnect(this);
+        facebookDialog->close();
+        facebookDialog->deleteLater();
+    }
+    facebookDialog = nullptr;
+    importMode = NoImport;
+}
+
+void MainWindow::facebookError()
+{
+    facebookClose();
+    Messages::warn(tr("Facebook Error"), tr("There was an error connecting to Facebook, please try again."));
+}
+
+void MainWindow::on_logoutButton_clicked()
+{
+    facebookClose();
+    Messages::inform(tr("Logout"), tr("You have logged out of Facebook."));
+}
+
+namespace {
+
+// The import defaults of the settings page, and a reminder state that has shown nothing yet.
+void applyImportDefaults(Event &event, const Preferences &preferences, QDate today)
+{
+    event.notify = preferences.facebookNotify;
+    event.notifyDaysBefore = preferences.facebookNotifyDaysBefore;
+    event.showOnce = preferences.facebookShowOnce;
+    event.lastNotified = today.addDays(-1);
+    event.snoozeDays = 0;
+}
+
+} // namespace
+
+void MainWindow::importBirthday(const QString &name, const QString &dateText)
+{
+    const QDate today = Clock::today();
+    auto *event = new Event;
+    event->name = name + QStringLiteral("'s Birthday");
+    event->countDate = today;
+    const QDate birth = QDate::fromString(dateText, QStringLiteral("MM/dd/yyyy"));
+    // A year that does not read as a date gives no age rather than one counted from year 0.
+    if (dateText.size() == 10 && birth.isValid()) {
+        const int years = today.year() - birth.year();
+        event->counted = true;
+        event->count = today < birth.addYears(years) ? years - 1 : years;
+    }
+    event->schedule = Yearly;
+    event->useDayNumber = true;
+    event->ordinal = dateText.mid(3, 2).toInt();
+    event->wholeYear = false;
+    const int month = dateText.mid(0, 2).toInt();
+    for (int i = 0; i < 12; ++i)
+        event->months[i] = month == i + 1;
+    applyImportDefaults(*event, preferences, today);
+    addUnlessNameTaken(event);
+}
+
+void MainWindow::importSocialEvent(const QString &name, const QString &dateText)
+{
+    const QDate today = Clock::today();
+    auto *event = new Event;
+    event->name = name;
+    event->countDate = today;
+    event->schedule = Singular;
+    event->date = QDateTime::fromString(dateText, Qt::ISODate).date();
+    applyImportDefaults(*event, preferences, today);
+    addUnlessNameTaken(event);
+}
+
+void MainWindow::addUnlessNameTaken(Event *event)
+{
+    if (isNameTaken(event->name))
+        delete event;
+    else
+        addEventRow(event);
+}

@@ -1,0 +1,174 @@
+#include "social/facebookdialog.h"
+
+#include "app/debuglog.h"
+#include "social/facebookauth.h"
+#include "social/graphreply.h"
+#include "social/httpclient.h"
+#include "ui_facebookdialog.h"
+
+#include <QEvent>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QWebPage>
+#include <QWebSettings>
+#include <QtDebug>
+
+static void initSocialResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+FacebookDialog::FacebookDialog(QWidget *parent)
+    : QDialog(parent), ui(new Ui::FacebookDialog), manager(new QNetworkAccessManager(this))
+{
+    initSocialResources();
+    ui->setupUi(this);
+    // The login page needs scripts but nothing else that runs outside the page.
+    ui->webView->settings()->setAttribute(QWebSettings::PluginsEnabled, false);
+    ui->webView->settings()->setAttribute(QWebSettings::JavaEnabled, false);
+
+    connect(ui->webView, &QWebView::loadFinished, this, &FacebookDialog::adjustLocation);
+    connect(ui->webView, &QWebView::titleChanged, this, &FacebookDialog::adjustTitle);
+    connect(ui->webView, &QWebView::loadProgress, this, &FacebookDialog::setProgress);
+    connect(ui->webView, &QWebView::loadFinished, this, &FacebookDialog::finishLoading);
+    connect(ui->webView, &QWebView::linkClicked, this, &FacebookDialog::linkClicked);
+}
+
+FacebookDialog::~FacebookDialog()
+{
+    delete ui;
+}
+
+void FacebookDialog::login()
+{
+    if (loggedIn) {
+        emit loginDone();
+        return;
+    }
+    show();
+    const QString address = facebookLoginAddress();
+    DebugLog::instance()->write(QStringLiteral("Authentication:") + address);
+    openPage(address);
+    ui->webView->load(QUrl(address, QUrl::TolerantMode));
+    ui->webView->show();
+}
+
+QNetworkReply *FacebookDialog::openPage(const QString &address)
+{
+    ui->webView->page()->setNetworkAccessManager(manager);
+    request = QNetworkRequest();
+    request.setUrl(QUrl(address, QUrl::TolerantMode));
+    // Once per dialog: a second connection would report every reply twice.
+    connect(manager, &QNetworkAccessManager::finished, this, &FacebookDialog::finishedSlot, Qt::UniqueConnection);
+    return manager->get(request);
+}
+
+QString FacebookDialog::requestFriends()
+{
+    return requestFriendsReply();
+}
+
+QString FacebookDialog::requestEvents()
+{
+    return requestEventsReply();
+}
+
+void FacebookDialog::loadFriends()
+{
+    nameList.clear();
+    dateList.clear();
+    if (readReply(requestFriends(), parseFriendsReply))
+        emit infoReady();
+}
+
+void FacebookDialog::loadUserEvents()
+{
+    nameList.clear();
+    dateList.clear();
+    if (readReply(requestEvents(), parseEventsReply)) {
+        qDebug("Events %d\n", int(nameList.size()));
+        emit infoReady();
+    }
+}
+
+bool FacebookDialog::readReply(const QString &replyText, ReplyParser parse)
+{
+    // The reply text holds one character per byte: back to bytes for the JSON reader.
+    QString errors;
+    QStringList names;
+    QStringList dates;
+    if (!parse(replyText.toLatin1(), names, dates, errors)) {
+        DebugLog::instance()->write(QStringLiteral("Failed to parse configuration ") + errors);
+        emit requestFailed();
+        return false;
+    }
+    nameList = names;
+    dateList = dates;
+    return true;
+}
+
+void FacebookDialog::adjustLocation()
+{
+    location = ui->webView->url().toString();
+}
+
+void FacebookDialog::changeLocation()
+{
+    linkClicked(QUrl(location));
+}
+
+void FacebookDialog::linkClicked(const QUrl &url)
+{
+    openPage(url.toString());
+    ui->webView->load(url);
+    ui->webView->setFocus(Qt::OtherFocusReason);
+}
+
+void FacebookDialog::adjustTitle()
+{
+    if (progress <= 0 || progress >= 100)
+        setWindowTitle(ui->webView->title());
+    else
+        setWindowTitle(QStringLiteral("%1 (%2%)").arg(ui->webView->title()).arg(progress));
+}
+
+void FacebookDialog::setProgress(int p)
+{
+    progress = p;
+    adjustTitle();
+}
+
+void FacebookDialog::finishLoading(bool)
+{
+    progress = 100;
+    adjustTitle();
+}
+
+void FacebookDialog::finishedSlot(QNetworkReply *reply)
+{
+    int error = 0;
+    if (!HttpClient::instance()->finishedNetWorkSlot(reply, error)) {
+        if (error == QNetworkReply::ConnectionRefusedError || error == QNetworkReply::HostNotFoundError) {
+            hide();
+            emit requestFailed();
+        }
+        return;
+    }
+    if (HttpClient::authorised) {
+        HttpClient::authorised = false;
+        hide();
+        loggedIn = true;
+        emit loginDone();
+    } else {
+        hide();
+        loggedIn = false;
+        emit rejected();
+    }
+}
+
+void FacebookDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        setWindowTitle(QCoreApplication::translate("FacebookDialog", "Facebook"));
+}

@@ -1,0 +1,461 @@
+// The main window's imports and export driven as a user would: its buttons, the real file dialogs,
+// the login dialog against a stand-in social network on 127.0.0.1, and the message boxes.
+#include "app/preferences.h"
+#include "mainwindow/mainwindow.h"
+#include "model/clock.h"
+#include "model/eventstore.h"
+#include "social/facebookauth.h"
+#include "social/facebookdialog.h"
+#include "social/httpclient.h"
+#include "social/socialconfig.h"
+#include "tests/boxanswerer.h"
+#include "tests/testenvironment.h"
+#include "tests/testhelpers.h"
+#include "tests/testhttpserver.h"
+
+#include <QCommandLinkButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+
+const QDate today(2027, 1, 13);
+
+// Answers the next file dialog: picks `path`, or cancels when it is empty; keeps where it started.
+class FileDialogAnswerer : public QObject
+{
+public:
+    explicit FileDialogAnswerer(const QString &path) : choice(path)
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (!answered) {
+                answered = true;
+                directory = dialog->directory().absolutePath();
+                filters = dialog->nameFilters();
+            }
+            if (choice.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // Typed into the name field and confirmed with Enter, as a user would; again on every tick
+            // while the dialog stays open, since a dialog still reading its directory may drop the text.
+            auto *nameField = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (!nameField) {
+                dialog->reject();
+                return;
+            }
+            nameField->setText(choice);
+            QTest::keyClick(nameField, Qt::Key_Return);
+        });
+        timer.start(10);
+    }
+    bool answered = false;
+    QString directory;
+    QStringList filters;
+
+private:
+    QString choice;
+    QTimer timer;
+};
+
+Event *namedEvent(const QString &name, QDate date, int notifyDays = 0)
+{
+    auto *event = new Event;
+    event->name = name;
+    event->date = date;
+    event->notifyDaysBefore = notifyDays;
+    return event;
+}
+
+// A message box in one line, so that a test compares all it said at once.
+QString said(const BoxAnswerer::Seen &box)
+{
+    return QStringLiteral("%1 | %2 | %3%4")
+        .arg(int(box.icon))
+        .arg(box.title, box.text, box.hasParent ? QStringLiteral(" | with parent") : QString());
+}
+QString said(QMessageBox::Icon icon, const char *title, const char *text)
+{
+    return said({icon, QString::fromUtf8(title), QString::fromUtf8(text), false});
+}
+
+QByteArray json(const char *text)
+{
+    return QByteArray(text);
+}
+
+} // namespace
+
+class TestImports : public QObject
+{
+    Q_OBJECT
+
+    MainWindow *w = nullptr;
+    TestHttpServer *server = nullptr;
+    QByteArray friendsBody;
+    QByteArray eventsBody;
+    bool graphAnswers = true;
+
+    template <typename T>
+    T *find(const char *name)
+    {
+        T *child = w->findChild<T *>(QString::fromLatin1(name));
+        if (!child)
+            qFatal("no child %s", name);
+        return child;
+    }
+    int rows() { return find<QTreeView>("eventTreeView")->model()->rowCount(); }
+    QStringList names()
+    {
+        QStringList result;
+        for (int row = 0; row < rows(); ++row)
+            result << w->eventAtRow(row)->name;
+        return result;
+    }
+    Event *named(const QString &name)
+    {
+        for (int row = 0; row < rows(); ++row)
+            if (w->eventAtRow(row)->name == name)
+                return w->eventAtRow(row);
+        return nullptr;
+    }
+    void click(const char *button) { QTest::mouseClick(find<QCommandLinkButton>(button), Qt::LeftButton); }
+    void openWindow(const EventStore &events = {})
+    {
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+        w = new MainWindow;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    int requestsTo(const QByteArray &path)
+    {
+        int n = 0;
+        for (const TestHttpServer::Request &request : server->requests)
+            n += request.target.startsWith(path);
+        return n;
+    }
+    static QList<FacebookDialog *> liveDialogs()
+    {
+        QList<FacebookDialog *> dialogs;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<FacebookDialog *>(widget))
+                dialogs << dialog;
+        return dialogs;
+    }
+    // Points the social network at the stand-in server, or the login page at `oauthBase`.
+    void useServer(const QByteArray &oauthBase = {})
+    {
+        const QString base = QString::fromLatin1(server->base());
+        setSocialConfig({QString::fromLatin1(oauthBase.isEmpty() ? server->base() : oauthBase) + "/dialog/oauth",
+                         base + "/connect/login_success.html", base, QStringLiteral("123456789012345")});
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // The Graph addresses are "<base>//me/...": the network layer sends the path with one slash.
+        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
+        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Clock::setSource([] { return QDateTime(today, QTime(10, 0)); });
+    }
+
+    void init()
+    {
+        QVERIFY(TestEnvironment::reset());
+        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        graphAnswers = true;
+        friendsBody = json("{\"data\": ["
+                           "            {\"name\": \"Zoë Ångström\", \"birthday\": \"03/14/1990\", \"id\": \"1\"},"
+                           "            {\"name\": \"Дмитрий\", \"birthday\": \"01/20\"},"
+                           "            {\"name\": \"Born Today\", \"birthday\": \"01/13/2000\"},"
+                           "            {\"name\": \"Later This Year\", \"birthday\": \"12/31/2000\"},"
+                           "            {\"name\": \"No Birthday\"},"
+                           "            {\"name\": \"Short\", \"birthday\": \"1/2\"}"
+                           "        ]}");
+        eventsBody = json(
+            "{\"data\": ["
+            "            {\"name\": \"Launch\", \"location\": \"Oslo\", \"start_time\": \"2027-02-04T19:00:00+0000\"},"
+            "            {\"name\": \"Call\", \"start_time\": \"2027-03-01T08:30:00-0700\"},"
+            "            {\"name\": \"Undated\"}"
+            "        ]}");
+        server = new TestHttpServer([this](const TestHttpServer::Request &request) {
+            TestHttpServer::Reply reply;
+            if (request.target.startsWith("/dialog/oauth")) {
+                reply.status = 302;
+                reply.location = server->base() + "/connect/login_success.html#access_token=T0KEN&expires_in=3600";
+            } else if (request.target.startsWith("/connect/login_success.html")) {
+                reply.body = "<html><head><title>Success</title></head><body>Success</body></html>";
+            } else if (request.target.startsWith("/me/friends?")) {
+                reply.contentType = "application/json";
+                reply.body = friendsBody;
+                reply.never = !graphAnswers;
+            } else if (request.target.startsWith("/me/events?")) {
+                reply.contentType = "application/json";
+                reply.body = eventsBody;
+                reply.never = !graphAnswers;
+            } else {
+                reply.status = 404;
+            }
+            return reply;
+        });
+        useServer();
+        HttpClient::instance()->setRequestTimeout(HttpClient::DefaultRequestTimeout);
+    }
+
+    void cleanup()
+    {
+        delete w;
+        w = nullptr;
+        // Released dialogs go with the deferred deletions.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete server;
+        server = nullptr;
+    }
+
+    void fileImportSkipsTakenNamesAndKeepsTheFirstOfTwins()
+    {
+        openWindow({namedEvent("Anniversary", QDate(2027, 6, 1))});
+        const QString path = QDir::temp().filePath(QStringLiteral("incoming.evt"));
+        QVERIFY(saveEvents({namedEvent("Anniversary", QDate(2027, 2, 1)), namedEvent("Dentist", QDate(2027, 3, 1), 4),
+                            namedEvent("Dentist", QDate(2027, 4, 1), 9), namedEvent("Exam", QDate(2027, 1, 20))},
+                           path));
+
+        FileDialogAnswerer answer(path);
+        click("importButton");
+        QVERIFY(answer.answered);
+        QCOMPARE(answer.directory, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(answer.filters, QStringList{QStringLiteral("Events File (*.evt)")});
+
+        QCOMPARE(rows(), 3);
+        QCOMPARE(named("Anniversary")->date, QDate(2027, 6, 1));
+        QCOMPARE(named("Dentist")->notifyDaysBefore, 4);
+        QCOMPARE(w->nameCountOf(QStringLiteral("Dentist")), 1);
+        // The list is sorted again: by date, ascending, as it opened.
+        QCOMPARE(names(), (QStringList{"Exam", "Dentist", "Anniversary"}));
+    }
+
+    void cancelledDialogsChangeNothing()
+    {
+        openWindow({namedEvent("Anniversary", QDate(2027, 6, 1))});
+        {
+            FileDialogAnswerer answer({});
+            click("importButton");
+            QVERIFY(answer.answered);
+        }
+        QCOMPARE(names(), QStringList{"Anniversary"});
+        {
+            FileDialogAnswerer answer({});
+            click("exportButton");
+            QVERIFY(answer.answered);
+        }
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QVERIFY(QDir(desktop).entryList(QDir::Files).isEmpty());
+    }
+
+    void exportWritesEveryRowInDisplayOrder()
+    {
+        openWindow({namedEvent("Late", QDate(2027, 9, 1)), namedEvent("Early", QDate(2027, 2, 1), 3),
+                    namedEvent("Middle", QDate(2027, 5, 1))});
+        const QString path =
+            QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/mine.evt");
+        FileDialogAnswerer answer(path);
+        click("exportButton");
+        QVERIFY(answer.answered);
+
+        EventStore expected{namedEvent("Early", QDate(2027, 2, 1), 3), namedEvent("Middle", QDate(2027, 5, 1)),
+                            namedEvent("Late", QDate(2027, 9, 1))};
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(saveEvents(expected, buffer));
+        qDeleteAll(expected);
+        QCOMPARE(TestHelpers::readFile(path), buffer.data());
+        QCOMPARE(rows(), 3); // the rows still own their events
+    }
+
+    void birthdayImportMakesYearlyEventsWithTheImportDefaults()
+    {
+        Preferences preferences;
+        preferences.facebookNotify = true;
+        preferences.facebookNotifyDaysBefore = 5;
+        preferences.facebookShowOnce = true;
+        QVERIFY(writePreferences(preferences, settingsFilePath()));
+        openWindow({namedEvent("Дмитрий's Birthday", QDate(2027, 8, 8))});
+
+        BoxAnswerer boxes;
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(said(boxes.seen[0]),
+                 said(QMessageBox::Information, "Import Complete", "Your friend's birthdays have been imported."));
+        QCOMPARE(FacebookAuth::instance()->accessToken, QStringLiteral("T0KEN"));
+        QCOMPARE(requestsTo("/me/friends?access_token=T0KEN&fields=name,birthday"), 1);
+
+        // New rows stay at the top, the last imported first; the taken name kept its old event.
+        QCOMPARE(names(), (QStringList{"Later This Year's Birthday", "Born Today's Birthday", "Zoë Ångström's Birthday",
+                                       "Дмитрий's Birthday"}));
+        QCOMPARE(named("Дмитрий's Birthday")->schedule, Singular);
+
+        const Event *zoe = named("Zoë Ångström's Birthday");
+        QCOMPARE(zoe->schedule, Yearly);
+        QVERIFY(zoe->useDayNumber);
+        QCOMPARE(zoe->ordinal, 14);
+        QVERIFY(zoe->months[2]);
+        QCOMPARE(std::count(zoe->months.begin(), zoe->months.end(), true), 1);
+        QVERIFY(!zoe->wholeYear);
+        QVERIFY(zoe->counted);
+        QCOMPARE(zoe->count, 2027 - 1990 - 1); // this year's birthday is still to come
+        QCOMPARE(zoe->countDate, today);
+        QVERIFY(zoe->notify);
+        QCOMPARE(zoe->notifyDaysBefore, 5);
+        QVERIFY(zoe->showOnce);
+        QCOMPARE(zoe->lastNotified, today.addDays(-1));
+        QCOMPARE(zoe->snoozeDays, 0);
+        QCOMPARE(zoe->nextOccurrence(today), QDate(2027, 3, 14));
+        QCOMPARE(named("Born Today's Birthday")->count, 27); // the birthday is today: reached
+        QCOMPARE(named("Later This Year's Birthday")->count, 26);
+
+        // The dialog is kept, logged in: a second import asks the Graph API again but not the login page,
+        // and adds nothing since every name is taken.
+        const int logins = requestsTo("/dialog/oauth");
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 2, 20000);
+        QCOMPARE(requestsTo("/dialog/oauth"), logins);
+        QCOMPARE(requestsTo("/me/friends?"), 2);
+        QCOMPARE(rows(), 4);
+    }
+
+    void birthdayWithoutYearIsNotCounted()
+    {
+        Preferences preferences;
+        preferences.facebookNotify = false;
+        preferences.facebookNotifyDaysBefore = 7; // the spin box's stored value still goes in
+        QVERIFY(writePreferences(preferences, settingsFilePath()));
+        openWindow();
+        friendsBody = json("{\"data\": [{\"name\": \"Ann\", \"birthday\": \"03/14\"}]}");
+        BoxAnswerer boxes;
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        const Event *ann = named("Ann's Birthday");
+        QVERIFY(ann);
+        QVERIFY(!ann->counted);
+        QCOMPARE(ann->count, 0);
+        QCOMPARE(ann->ordinal, 14);
+        QVERIFY(ann->months[2]);
+        QVERIFY(!ann->notify);
+        QCOMPARE(ann->notifyDaysBefore, 7);
+    }
+
+    void eventImportMakesOneOffEvents()
+    {
+        openWindow();
+        BoxAnswerer boxes;
+        click("importFacebookEventButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(boxes.seen[0].text, QStringLiteral("Your Facebook events have been imported."));
+        QCOMPARE(requestsTo("/me/events?access_token=T0KEN&fields=name,start_time,location"), 1);
+        QCOMPARE(rows(), 2); // the undated event is skipped
+        const QString time = QLocale::system().toString(QTime(19, 0), QLocale::ShortFormat);
+        const Event *launch = named(QStringLiteral("Launch - Oslo - ") + time);
+        QVERIFY(launch);
+        QCOMPARE(launch->schedule, Singular);
+        QCOMPARE(launch->date, QDate(2027, 2, 4));
+        QVERIFY(!launch->counted);
+        const Event *call =
+            named(QStringLiteral("Call -  - ") + QLocale::system().toString(QTime(8, 30), QLocale::ShortFormat));
+        QVERIFY(call);
+        QCOMPARE(call->date, QDate(2027, 3, 1));
+    }
+
+    void failedGraphReplyWarnsAndReleasesTheDialog()
+    {
+        openWindow();
+        friendsBody = "<html>Service Unavailable</html>";
+        BoxAnswerer boxes;
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(said(boxes.seen[0]), said(QMessageBox::Warning, "Facebook Error",
+                                           "There was an error connecting to Facebook, please try again."));
+        QTRY_VERIFY(liveDialogs().isEmpty());
+        QCOMPARE(rows(), 0);
+
+        // The next import starts over with a fresh login.
+        friendsBody = "{\"data\": [{\"name\": \"Ann\", \"birthday\": \"03/14\"}]}";
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 2, 20000);
+        QCOMPARE(requestsTo("/dialog/oauth"), 4); // the dialog's own request and the web view's, twice
+        QCOMPARE(rows(), 1);
+    }
+
+    void unreachableLoginPageWarnsOnce()
+    {
+        openWindow();
+        useServer("http://127.0.0.1:" + QByteArray::number(TestHttpServer::refusingPort()));
+        BoxAnswerer boxes;
+        click("importFacebookEventButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Facebook Error"));
+        QTRY_VERIFY(liveDialogs().isEmpty());
+        // Both of the dialog's requests fail, but a released dialog reports nothing more.
+        QTest::qWait(300);
+        QCOMPARE(boxes.seen.size(), 1);
+    }
+
+    void importButtonsWaitForTheRunningImport()
+    {
+        openWindow();
+        graphAnswers = false;
+        HttpClient::instance()->setRequestTimeout(1500);
+        BoxAnswerer boxes;
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(requestsTo("/me/friends?"), 1, 20000);
+        // The Graph request waits in its own event loop; the buttons still reach the window.
+        click("importFacebookEventButton");
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Facebook Error")); // the time limit ran out
+        QCOMPARE(requestsTo("/me/events?"), 0);
+        QCOMPARE(requestsTo("/me/friends?"), 1);
+        QCOMPARE(requestsTo("/dialog/oauth"), 2);
+    }
+
+    void logoutDropsTheLogin()
+    {
+        openWindow();
+        BoxAnswerer boxes;
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(liveDialogs().size(), 1);
+
+        click("logoutButton");
+        QTRY_COMPARE(boxes.seen.size(), 2);
+        QCOMPARE(said(boxes.seen[1]), said(QMessageBox::Information, "Logout", "You have logged out of Facebook."));
+        QTRY_VERIFY(liveDialogs().isEmpty());
+
+        const int logins = requestsTo("/dialog/oauth");
+        click("importFacebookEventButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 3, 20000);
+        QVERIFY(requestsTo("/dialog/oauth") > logins);
+    }
+
+    void importedEventsAreSavedWithTheList()
+    {
+        openWindow();
+        BoxAnswerer boxes;
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        w->close();
+        const EventStore saved = loadEvents(eventsFilePath());
+        QCOMPARE(saved.size(), 4);
+        QCOMPARE(saved.first()->name, QStringLiteral("Later This Year's Birthday"));
+        qDeleteAll(saved);
+    }
+};
+
+QTEST_MAIN(TestImports)
+#include "tst_imports.moc"
