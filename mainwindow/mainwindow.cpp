@@ -204,6 +204,8 @@ void MainWindow::saveEventsFile()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A login window left open would keep the program running after its list was saved.
+    facebookClose();
     saveEventsFile();
 
     QSettings settings = nativeSettings();

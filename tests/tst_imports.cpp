@@ -443,6 +443,23 @@ private Q_SLOTS:
         QVERIFY(requestsTo("/dialog/oauth") > logins);
     }
 
+    void closingTheWindowClosesTheLoginWindow()
+    {
+        openWindow();
+        // A login page that never answers keeps the login window open.
+        useServer();
+        server->setHandler([](const TestHttpServer::Request &) {
+            TestHttpServer::Reply reply;
+            reply.never = true;
+            return reply;
+        });
+        click("importFacebookButton");
+        QTRY_COMPARE(liveDialogs().size(), 1);
+        QTRY_VERIFY(liveDialogs().first()->isVisible());
+        w->close();
+        QTRY_VERIFY(liveDialogs().isEmpty());
+    }
+
     void importedEventsAreSavedWithTheList()
     {
         openWindow();
