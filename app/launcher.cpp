@@ -9,10 +9,13 @@
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
 #include "platform/glass.h"
+#include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
 
 #include <QPointer>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace Launcher {
@@ -47,12 +50,20 @@ int run(int argc, char *argv[])
     if (isAutoMode(arguments)) {
         std::unique_ptr<ReminderWindow> built;
         const auto outcome = AutoStart::run(arguments, Clock::now(), [&built] {
+            // Most starts find nothing due: they answer from the file alone, without a window.
+            if (!ReminderRules::anyDue(eventsFilePath(), Clock::today()))
+                return false;
             built = std::make_unique<ReminderWindow>();
             return built->populate();
         });
-        // Nothing due: the window is dropped unseen.
-        if (outcome == AutoStart::Outcome::NothingShown)
-            return 0;
+        // Nothing due: the window is dropped unseen. The process ends without tearing the
+        // application down, which would cost a start-up's worth of font configuration for nothing.
+        if (outcome == AutoStart::Outcome::NothingShown) {
+            built.reset();
+            app.release();
+            std::fflush(nullptr);
+            std::_Exit(0);
+        }
         reminders = built.get();
         window = std::move(built);
     } else {

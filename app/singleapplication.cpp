@@ -34,8 +34,15 @@ SingleApplication::SingleApplication(int &argc, char **argv) : QApplication(argc
 
 SingleApplication::~SingleApplication()
 {
+    release();
+}
+
+void SingleApplication::release()
+{
     if (server)
         server->close();
+    if (lock)
+        lock->unlock();
 }
 
 QString SingleApplication::runtimeDirectory()

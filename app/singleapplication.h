@@ -32,6 +32,10 @@ public:
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
     QWidget *activationWindow() const { return window; }
 
+    // Gives up the socket and the lock at once, as the destructor would, for a process that ends
+    // without tearing the application down.
+    void release();
+
     // The per-user directory that holds the lock file and the socket.
     static QString runtimeDirectory();
 

@@ -1,8 +1,8 @@
 // The main window's import and export: events files and the social-network import.
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messages.h"
+#include "mainwindow/socialloader.h"
 #include "model/clock.h"
-#include "social/facebookdialog.h"
 
 #include <QDateTime>
 #include <QFileDialog>
@@ -73,11 +73,14 @@ void MainWindow::on_importFacebookEventButton_clicked()
 void MainWindow::openFacebookDialog()
 {
     if (!facebookDialog) {
-        facebookDialog = new FacebookDialog;
-        connect(facebookDialog, &FacebookDialog::requestFailed, this, &MainWindow::facebookError);
-        connect(facebookDialog, &FacebookDialog::loginDone, this, &MainWindow::facebookReady);
-        connect(facebookDialog, &FacebookDialog::infoReady, this, &MainWindow::facebookInfoReady);
-        connect(facebookDialog, &FacebookDialog::rejected, this, &MainWindow::facebookClose);
+        const SocialSessionFactory create = socialSessionFactory();
+        if (!create) {
+            // Without its module the import cannot reach the social network at all.
+            facebookError();
+            return;
+        }
+        facebookDialog = create({[this] { facebookReady(); }, [this] { facebookError(); },
+                                 [this] { facebookInfoReady(); }, [this] { facebookClose(); }});
     }
     facebookDialog->login();
 }
@@ -120,13 +123,10 @@ void MainWindow::facebookInfoReady()
 
 void MainWindow::facebookClose()
 {
-    if (facebookDialog) {
-        // This runs inside one of the dialog's own signals: it goes once that signal has returned,
-        // and a released dialog no longer reports to the window.
-        facebookDialog->disconnect(this);
-        facebookDialog->close();
-        facebookDialog->deleteLater();
-    }
+    // This runs inside one of the dialog's own signals: it goes once that signal has returned,
+    // and a released dialog no longer reports to the window.
+    if (facebookDialog)
+        facebookDialog->release();
     facebookDialog = nullptr;
     importMode = NoImport;
 }

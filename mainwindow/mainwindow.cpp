@@ -3,7 +3,7 @@
 #include "ferrule/updater.h"
 #include "model/clock.h"
 #include "platform/glass.h"
-#include "social/facebookdialog.h"
+#include "social/socialsession.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -78,10 +78,8 @@ MainWindow::~MainWindow()
     // The rows own their events.
     for (int row = 0; row < model->rowCount(); ++row)
         delete model->eventAt(row);
-    if (facebookDialog) {
-        facebookDialog->close();
-        delete facebookDialog;
-    }
+    if (facebookDialog)
+        facebookDialog->destroy();
     delete ui;
 }
 

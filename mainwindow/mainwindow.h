@@ -8,7 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 
-class FacebookDialog;
+class SocialSession;
 class QLabel;
 class QListView;
 class QStandardItemModel;
@@ -128,6 +128,6 @@ private:
 
     // The one login dialog of the social-network import, and which import runs: 0 none,
     // 1 friends' birthdays, 2 the user's events.
-    FacebookDialog *facebookDialog = nullptr;
+    SocialSession *facebookDialog = nullptr;
     int importMode = 0;
 };

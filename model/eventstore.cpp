@@ -151,16 +151,9 @@ bool readName(BlockReader &in, quint32 bytes, QString &name)
     return true;
 }
 
-bool readRecord(BlockReader &in, Event &e)
+// The fields after the name: FixedRecordSize - 4 bytes.
+void decodeFixedFields(const uchar *p, Event &e)
 {
-    if (!in.ensure(4))
-        return false;
-    if (!readName(in, u32At(in.take(4)), e.name))
-        return false;
-    constexpr int rest = FixedRecordSize - 4;
-    if (!in.ensure(rest))
-        return false;
-    const uchar *p = in.take(rest);
     e.counted = p[0] != 0;
     e.count = qint32(u32At(p + 1));
     e.countDate = dateAt(p + 5);
@@ -178,7 +171,47 @@ bool readRecord(BlockReader &in, Event &e)
     e.showOnce = p[47] != 0;
     e.lastNotified = dateAt(p + 48);
     e.snoozeDays = qint32(u32At(p + 52));
+}
+
+bool readRecord(BlockReader &in, Event &e)
+{
+    if (!in.ensure(4))
+        return false;
+    if (!readName(in, u32At(in.take(4)), e.name))
+        return false;
+    constexpr int rest = FixedRecordSize - 4;
+    if (!in.ensure(rest))
+        return false;
+    decodeFixedFields(in.take(rest), e);
     return true;
+}
+
+// Visits the records of a whole file in memory as readRecord would read them, names left out.
+bool findInRecords(const uchar *data, qint64 size, const std::function<bool(const Event &)> &visit)
+{
+    if (size < 4)
+        return false;
+    const qint32 count = qint32(u32At(data));
+    qint64 pos = 4;
+    Event event;
+    for (qint32 i = 0; i < count; ++i) {
+        if (size - pos < 4)
+            return false;
+        const quint32 nameBytes = u32At(data + pos);
+        pos += 4;
+        if (nameBytes != NullStringLength) {
+            if (nameBytes % 2 != 0 || qint64(nameBytes) > size - pos)
+                return false;
+            pos += nameBytes;
+        }
+        if (size - pos < FixedRecordSize - 4)
+            return false;
+        decodeFixedFields(data + pos, event);
+        pos += FixedRecordSize - 4;
+        if (visit(event))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -229,6 +262,18 @@ EventStore loadEvents(const QString &path, LoadStatus *status)
         return EventStore();
     }
     return loadEvents(file, status);
+}
+
+bool findEvent(const QString &path, const std::function<bool(const Event &)> &visit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Mapped, the file is read by the page cache alone; a file that cannot be mapped is read whole.
+    if (const uchar *mapped = file.map(0, file.size()))
+        return findInRecords(mapped, file.size(), visit);
+    const QByteArray bytes = file.readAll();
+    return findInRecords(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), visit);
 }
 
 bool saveEvents(const EventStore &events, QIODevice &device)

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 
 // An ordered list of events; whoever holds the list owns the events in it.
@@ -24,6 +26,10 @@ QString eventsFilePath();
 // its head is never trusted for allocation.
 EventStore loadEvents(const QString &path, LoadStatus *status = nullptr);
 EventStore loadEvents(QIODevice &device, LoadStatus *status = nullptr);
+
+// Looks through the events of a file one at a time, without keeping them, until `visit` answers
+// true; true when it did. It sees exactly the records loadEvents keeps, but not their names.
+bool findEvent(const QString &path, const std::function<bool(const Event &)> &visit);
 
 // Writes the events in list order. The file is replaced atomically, so a failed save leaves the
 // previous file whole. Failures are not reported to the user; the result says whether it worked.

@@ -1,5 +1,7 @@
 #include "reminders/reminderrules.h"
 
+#include "model/eventstore.h"
+
 #include <QLocale>
 
 namespace ReminderRules {
@@ -22,6 +24,11 @@ bool isDue(const Event &event, QDate today)
     if (today.daysTo(next) > event.notifyDaysBefore)
         return false;
     return event.lastNotified.isNull() || event.lastNotified.daysTo(today) >= event.snoozeDays;
+}
+
+bool anyDue(const QString &eventsPath, QDate today)
+{
+    return findEvent(eventsPath, [today](const Event &event) { return isDue(event, today); });
 }
 
 QString sentence(Event &event, QDate today)

@@ -14,6 +14,10 @@ int daysToGo(const Event &event, QDate today);
 // Whether the event is to be put before the user today.
 bool isDue(const Event &event, QDate today);
 
+// Whether any event of an events file is due, looked up without keeping the events: the auto start
+// asks this first so that a start with nothing due builds no window at all.
+bool anyDue(const QString &eventsPath, QDate today);
+
 // The sentence of a reminder: "The 5th event of Choir is on <date> there are 3 days to go."
 // For a counted event this first brings the count up to date.
 QString sentence(Event &event, QDate today);

@@ -438,6 +438,8 @@ private Q_SLOTS:
     void matchesQDataStream();
     void damaged_data();
     void damaged();
+    void findSeesWhatLoadKeeps_data() { damaged_data(); }
+    void findSeesWhatLoadKeeps();
 
     void missingFile_data();
     void missingFile();
@@ -671,6 +673,33 @@ void TestEventStore::damaged_data()
     QByteArray swallowing = ab;
     swallowing.replace(0, 4, be32(4 + 56));
     QTest::newRow("name runs over the fields") << be32(1) + swallowing << QList<Event>() << LoadStatus::Damaged;
+}
+
+// The look-up of the auto start must judge exactly the events that a window would load.
+void TestEventStore::findSeesWhatLoadKeeps()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<Event>, expected);
+
+    const QString path = m_dir->filePath(QStringLiteral("scanned.evt"));
+    QVERIFY(writeFile(path, bytes));
+    QList<Event> seen;
+    {
+        AddressSpaceCap cap;
+        QVERIFY(cap.inForce());
+        QVERIFY(!findEvent(path, [&seen](const Event &e) {
+            seen.append(e);
+            return false;
+        }));
+    }
+    for (Event &e : expected)
+        e.name = QString(); // names are not read
+    QCOMPARE(seen, expected);
+
+    // It stops at the first event the question accepts.
+    int asked = 0;
+    QCOMPARE(findEvent(path, [&asked](const Event &) { return ++asked == 2; }), expected.size() >= 2);
+    QCOMPARE(asked, std::min(int(expected.size()), 2));
 }
 
 void TestEventStore::damaged()

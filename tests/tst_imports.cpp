@@ -2,12 +2,14 @@
 // the login dialog against a stand-in social network on 127.0.0.1, and the message boxes.
 #include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/socialloader.h"
 #include "model/clock.h"
 #include "model/eventstore.h"
 #include "social/facebookauth.h"
 #include "social/facebookdialog.h"
 #include "social/httpclient.h"
 #include "social/socialconfig.h"
+#include "social/socialsession.h"
 #include "tests/boxanswerer.h"
 #include "tests/testenvironment.h"
 #include "tests/testhelpers.h"
@@ -169,6 +171,9 @@ private Q_SLOTS:
     void init()
     {
         QVERIFY(TestEnvironment::reset());
+        // The login dialog of this process, so that the tests reach its objects; the last case
+        // loads the program's module instead.
+        setSocialSessionFactory(&createSocialSession);
         QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
         graphAnswers = true;
         friendsBody = json("{\"data\": ["
@@ -458,6 +463,46 @@ private Q_SLOTS:
         QTRY_VERIFY(liveDialogs().first()->isVisible());
         w->close();
         QTRY_VERIFY(liveDialogs().isEmpty());
+    }
+
+    void missingModuleWarns()
+    {
+        const QByteArray module = qgetenv("ORIVENTA_SOCIAL_MODULE");
+        qputenv("ORIVENTA_SOCIAL_MODULE", QDir::temp().filePath("none/liboriventa-social.so").toUtf8());
+        setSocialSessionFactory(nullptr);
+        openWindow();
+        BoxAnswerer boxes;
+        click("importFacebookEventButton");
+        QTRY_COMPARE(boxes.seen.size(), 1);
+        QCOMPARE(said(boxes.seen[0]), said(QMessageBox::Warning, "Facebook Error",
+                                           "There was an error connecting to Facebook, please try again."));
+        QVERIFY(server->requests.isEmpty());
+        // The import can be started again, and fails the same way.
+        click("importFacebookEventButton");
+        QTRY_COMPARE(boxes.seen.size(), 2);
+        QCOMPARE(boxes.seen[1].title, QStringLiteral("Facebook Error"));
+        qputenv("ORIVENTA_SOCIAL_MODULE", module);
+    }
+
+    void theProgramLoadsTheImportAsAModule()
+    {
+        // The module keeps its own configuration, read from the environment on its first use.
+        const QString base = QString::fromLatin1(server->base());
+        qputenv("ORIVENTA_FACEBOOK_OAUTH_URL", (base + "/dialog/oauth").toUtf8());
+        qputenv("ORIVENTA_FACEBOOK_SUCCESS_URL", (base + "/connect/login_success.html").toUtf8());
+        qputenv("ORIVENTA_FACEBOOK_GRAPH_URL", base.toUtf8());
+        setSocialSessionFactory(nullptr);
+        QVERIFY(socialSessionFactory());
+        QVERIFY(socialSessionFactory() != &createSocialSession);
+
+        openWindow();
+        BoxAnswerer boxes;
+        click("importFacebookButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(said(boxes.seen[0]),
+                 said(QMessageBox::Information, "Import Complete", "Your friend's birthdays have been imported."));
+        QCOMPARE(rows(), 4);
+        QCOMPARE(requestsTo("/me/friends?access_token=T0KEN&fields=name,birthday"), 1);
     }
 
     void importedEventsAreSavedWithTheList()
