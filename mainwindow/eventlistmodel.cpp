@@ -84,6 +84,43 @@ void EventListModel::refreshDates(QDate today)
     Q_EMIT dataChanged(index(0, DateColumn), index(rows - 1, DaysColumn));
 }
 
+namespace {
+
+// One value of the sort column, held in every form the comparison may ask of it.
+class SortKey
+{
+public:
+    SortKey() = default;
+    explicit SortKey(const QVariant &value)
+        : type(value.userType()), number(value.toInt()), date(value.toDate()), text(value.toString())
+    {
+    }
+
+    bool lessThan(const SortKey &right) const
+    {
+        if (type == QMetaType::UnknownType)
+            return false;
+        if (right.type == QMetaType::UnknownType)
+            return true;
+        switch (type) {
+        case QMetaType::Int:
+            return number < right.number;
+        case QMetaType::QDate:
+            return date < right.date;
+        default:
+            return text.compare(right.text, Qt::CaseSensitive) < 0;
+        }
+    }
+
+private:
+    int type = QMetaType::UnknownType;
+    int number = 0;
+    QDate date;
+    QString text;
+};
+
+} // namespace
+
 void EventListModel::sort(int column, Qt::SortOrder order)
 {
     const int rows = rowCount();
@@ -97,11 +134,17 @@ void EventListModel::sort(int column, Qt::SortOrder order)
     sorted.reserve(size_t(rows));
     for (int row = 0; row < rows; ++row)
         (item(row, column) ? sorted : unsortable).push_back(row);
-    const auto key = [this, column](int row) -> const QStandardItem & { return *item(row, column); };
+
+    // The keys are read once; comparing them is QStandardItem's comparison of the sort role
+    // (by the left value's type, case-sensitive, not locale-aware) without a lookup per comparison.
+    std::vector<SortKey> keys(static_cast<size_t>(rows));
+    for (int row : sorted)
+        keys[size_t(row)] = SortKey(item(row, column)->data(sortRole()));
+    const auto less = [&keys](int a, int b) { return keys[size_t(a)].lessThan(keys[size_t(b)]); };
     if (order == Qt::AscendingOrder)
-        std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) { return key(a) < key(b); });
+        std::stable_sort(sorted.begin(), sorted.end(), less);
     else
-        std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) { return key(b) < key(a); });
+        std::stable_sort(sorted.begin(), sorted.end(), [&less](int a, int b) { return less(b, a); });
     sorted.insert(sorted.end(), unsortable.begin(), unsortable.end());
 
     std::vector<int> newRowOf(static_cast<size_t>(rows));
