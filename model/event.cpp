@@ -27,13 +27,17 @@ int nextYear(int year)
     return year == -1 ? 1 : year + 1;
 }
 
-// The day `day` of a month, kept inside the month: a day beyond its end is its last day.
+// Days in a month of the proleptic Gregorian calendar, as QDate counts them, without making a date.
+int monthLength(int year, int month)
+{
+    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && QDate::isLeapYear(year) ? 29 : lengths[month - 1];
+}
+
+// The day `day` (at least 1) of a month, kept inside the month: a day beyond its end is its last day.
 QDate dayInMonth(int year, int month, int day)
 {
-    const QDate first(year, month, 1);
-    if (!first.isValid())
-        return QDate();
-    return first.addDays(std::min(day, first.daysInMonth()) - 1);
+    return QDate(year, month, std::min(day, monthLength(year, month)));
 }
 
 // Julian day of the first weekday `w` (0 = Monday) on or after the given day.
@@ -63,7 +67,7 @@ qint64 monthlyDistance(const Event &e, QDate from)
     if (e.useDayNumber) {
         // Day N counts N - 1 days from the first of a month, so it may run into the next month.
         const qint64 dayNumber = std::max<qint64>(n, 1);
-        best = std::min(best, dayNumber >= day ? dayNumber - day : from.daysInMonth() - day + dayNumber);
+        best = std::min(best, dayNumber >= day ? dayNumber - day : monthLength(year, month) - day + dayNumber);
     }
 
     if (n >= 1 && n <= 5) {
@@ -80,7 +84,7 @@ qint64 monthlyDistance(const Event &e, QDate from)
                 if (firstJd - fromJd >= best)
                     break;
                 const qint64 candidate = firstWeekdayOnOrAfter(firstJd, w) + (n - 1) * 7;
-                if (candidate - firstJd < first.daysInMonth() && candidate >= fromJd) {
+                if (candidate - firstJd < monthLength(y, m) && candidate >= fromJd) {
                     best = std::min(best, candidate - fromJd);
                     break;
                 }
