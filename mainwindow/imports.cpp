@@ -1,4 +1,5 @@
 // The main window's import and export: events files and the social-network import.
+#include "mainwindow/importedevents.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messages.h"
 #include "mainwindow/socialloader.h"
@@ -157,9 +158,8 @@ void applyImportDefaults(Event &event, const Preferences &preferences, QDate tod
 
 } // namespace
 
-void MainWindow::importBirthday(const QString &name, const QString &dateText)
+Event *birthdayEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today)
 {
-    const QDate today = Clock::today();
     auto *event = new Event;
     event->name = name + QStringLiteral("'s Birthday");
     event->countDate = today;
@@ -178,19 +178,28 @@ void MainWindow::importBirthday(const QString &name, const QString &dateText)
     for (int i = 0; i < 12; ++i)
         event->months[i] = month == i + 1;
     applyImportDefaults(*event, preferences, today);
-    addUnlessNameTaken(event);
+    return event;
 }
 
-void MainWindow::importSocialEvent(const QString &name, const QString &dateText)
+Event *socialEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today)
 {
-    const QDate today = Clock::today();
     auto *event = new Event;
     event->name = name;
     event->countDate = today;
     event->schedule = Singular;
     event->date = QDateTime::fromString(dateText, Qt::ISODate).date();
     applyImportDefaults(*event, preferences, today);
-    addUnlessNameTaken(event);
+    return event;
+}
+
+void MainWindow::importBirthday(const QString &name, const QString &dateText)
+{
+    addUnlessNameTaken(birthdayEvent(name, dateText, preferences, Clock::today()));
+}
+
+void MainWindow::importSocialEvent(const QString &name, const QString &dateText)
+{
+    addUnlessNameTaken(socialEvent(name, dateText, preferences, Clock::today()));
 }
 
 void MainWindow::addUnlessNameTaken(Event *event)

@@ -117,6 +117,31 @@ void HttpClient::finishRequest(QNetworkReply *reply, QString &response)
     delete reply;
 }
 
+LoginPage recogniseLoginPage(const QString &pageAddress, QString *token)
+{
+    // Without the "=" no token follows: that is not a finished login.
+    if (pageAddress.contains(QLatin1String("login_success.html#access_token")) &&
+        pageAddress.contains(QLatin1String("#access_token="))) {
+        const QString afterKey = pageAddress.section(QStringLiteral("#access_token="), 1);
+        if (token)
+            *token = afterKey.section(QLatin1Char('&'), 0, 0);
+        return LoginPage::TokenCaptured;
+    }
+    if (pageAddress.contains(QLatin1String("login_success.html?"))) {
+        const QString query = pageAddress.section(QLatin1Char('?'), 1, 1);
+        return query.split(QLatin1Char('&')).contains(QLatin1String("error_reason=user_denied")) ? LoginPage::Refused
+                                                                                                 : LoginPage::Other;
+    }
+    if (pageAddress.contains(QLatin1String("login_failure.html"))) {
+        static const QRegularExpression failurePage(QStringLiteral("login_failure.html$"),
+                                                    QRegularExpression::InvertedGreedinessOption);
+        const QRegularExpressionMatch match = failurePage.match(pageAddress);
+        if (match.hasMatch() && match.capturedStart() > 0)
+            return LoginPage::Failure;
+    }
+    return LoginPage::Other;
+}
+
 bool HttpClient::finishedNetWorkSlot(QNetworkReply *reply, int &error)
 {
     error = reply->error();
@@ -140,30 +165,21 @@ bool HttpClient::finishedNetWorkSlot(QNetworkReply *reply, int &error)
     trace(QStringLiteral("Item Url:") + pageAddress);
     trace(QStringLiteral("Content Type:") + contentType);
 
-    // Without the "=" no token follows: that is not a finished login.
-    if (pageAddress.contains(QLatin1String("login_success.html#access_token")) &&
-        pageAddress.contains(QLatin1String("#access_token="))) {
-        const QString afterKey = pageAddress.section(QStringLiteral("#access_token="), 1);
-        const QString token = afterKey.section(QLatin1Char('&'), 0, 0);
+    QString token;
+    switch (recogniseLoginPage(pageAddress, &token)) {
+    case LoginPage::TokenCaptured:
         FacebookAuth::instance()->setAccessToken(token);
         trace(QStringLiteral("finishedNetWorkSlot:AuthorizAndAuthenticatUser use are succsesfuly authorize"));
         authorised = true;
         return true;
-    }
-    if (pageAddress.contains(QLatin1String("login_success.html?"))) {
-        const QString query = pageAddress.section(QLatin1Char('?'), 1, 1);
-        if (query.split(QLatin1Char('&')).contains(QLatin1String("error_reason=user_denied"))) {
-            authorised = false;
-            return true;
-        }
+    case LoginPage::Refused:
+        authorised = false;
+        return true;
+    case LoginPage::Failure:
+        trace(QStringLiteral("finishedNetWorkSlot: login_failure!!"));
         return false;
-    }
-    if (pageAddress.contains(QLatin1String("login_failure.html"))) {
-        static const QRegularExpression failurePage(QStringLiteral("login_failure.html$"),
-                                                    QRegularExpression::InvertedGreedinessOption);
-        const QRegularExpressionMatch match = failurePage.match(pageAddress);
-        if (match.hasMatch() && match.capturedStart() > 0)
-            trace(QStringLiteral("finishedNetWorkSlot: login_failure!!"));
+    case LoginPage::Other:
+        break;
     }
     return false;
 }

@@ -7,6 +7,16 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 
+// What a page address of the login web view says about the login.
+enum class LoginPage
+{
+    Other,
+    TokenCaptured, // the token (possibly empty) goes to `token`
+    Refused,       // the user denied the application
+    Failure,       // the social network's login-failure page
+};
+LoginPage recogniseLoginPage(const QString &pageAddress, QString *token);
+
 // The process-wide client of the Graph requests. Its requests look synchronous: each runs a nested
 // event loop until the reply has finished or its time limit ran out.
 class HttpClient : public QObject
