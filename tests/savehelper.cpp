@@ -1,0 +1,42 @@
+// Saves two versions of a large list into one events file, one after the other, for ever: the
+// reliability suite kills it at any instant and checks that the file is always one whole version.
+#include "model/eventstore.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+EventStore version(int which, int count)
+{
+    EventStore events;
+    for (int i = 0; i < count; ++i) {
+        auto *e = new Event;
+        e->name = QStringLiteral("Version %1, event %2").arg(which).arg(i);
+        e->schedule = Weekly;
+        e->weekdays[size_t(i % 7)] = true;
+        e->notifyDaysBefore = which;
+        events.append(e);
+    }
+    return events;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString path = args.value(1);
+    const int count = args.value(2).toInt();
+    const EventStore versions[] = {version(1, count), version(2, count)};
+    // With "write N": write version N once and stop (the suite's expected bytes).
+    if (args.value(3) == QLatin1String("write"))
+        return saveEvents(versions[args.value(4).toInt() - 1], path) ? 0 : 1;
+    for (int round = 0;; ++round) {
+        saveEvents(versions[round % 2], path);
+        std::printf("saved %d\n", round);
+        std::fflush(stdout);
+    }
+}

@@ -1,0 +1,191 @@
+// Faults must never cost an event: a save that fails keeps the old file whole and tells the user
+// nothing, a save killed at any instant leaves the old or the new file, and many copies started
+// at once leave exactly one running.
+#include "mainwindow/mainwindow.h"
+#include "model/clock.h"
+#include "model/eventstore.h"
+#include "tests/boxanswerer.h"
+#include "tests/testenvironment.h"
+#include "tests/testhelpers.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+QString binary(const char *variable)
+{
+    return qEnvironmentVariable(variable);
+}
+
+} // namespace
+
+class TestReliability : public QObject
+{
+    Q_OBJECT
+
+    // Opens the main window on `dataDir`, adds an event and closes it: the save on close.
+    void closeWithOneMore(const QString &dataDir)
+    {
+        qputenv("XDG_DATA_HOME", dataDir.toUtf8());
+        {
+            MainWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.addEventRow(TestHelpers::weeklyEvent(QStringLiteral("one more"), {1}));
+            w.close();
+            QTest::qWait(100);
+        }
+        qputenv("XDG_DATA_HOME", (TestEnvironment::root() + QStringLiteral("/data")).toUtf8());
+    }
+
+    // Fills the data directory with an events file of `count` events; returns its bytes.
+    QByteArray writeOldFile(const QString &dataDir, int count)
+    {
+        const QString dir = dataDir + QStringLiteral("/Brindlex/Oriventa");
+        QDir().mkpath(dir);
+        EventStore events;
+        for (int i = 0; i < count; ++i)
+            events << TestHelpers::weeklyEvent(QStringLiteral("kept %1").arg(i), {1 + i % 7});
+        const bool saved = saveEvents(events, dir + QStringLiteral("/events.evt"));
+        qDeleteAll(events);
+        return saved ? TestHelpers::readFile(dir + QStringLiteral("/events.evt")) : QByteArray();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(TestEnvironment::reset());
+        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
+        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+    }
+
+    void fullFilesystemKeepsTheOldFileQuietly()
+    {
+        // A real, tiny filesystem: only root may mount one, and not in every container.
+        const QString mountPoint = TestEnvironment::root() + QStringLiteral("/small");
+        QDir().mkpath(mountPoint);
+        if (geteuid() != 0 || ::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=96k") != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        const auto unmount = qScopeGuard([&] { ::umount(mountPoint.toLocal8Bit().constData()); });
+
+        // The old file takes most of the room: its replacement cannot be written beside it.
+        const QByteArray old = writeOldFile(mountPoint, 700);
+        QVERIFY(old.size() > 48 * 1024);
+        BoxAnswerer boxes;
+        closeWithOneMore(mountPoint);
+        QCOMPARE(TestHelpers::readFile(mountPoint + QStringLiteral("/Brindlex/Oriventa/events.evt")), old);
+        QVERIFY(boxes.seen.isEmpty());
+        // The failed save leaves nothing behind that fills the disk further.
+        QCOMPARE(QDir(mountPoint + QStringLiteral("/Brindlex/Oriventa")).entryList(QDir::Files),
+                 QStringList{QStringLiteral("events.evt")});
+    }
+
+    void unwritableDirectoryKeepsTheOldFileQuietly()
+    {
+        if (geteuid() == 0)
+            QSKIP("root may write into a read-only directory");
+        const QString dataDir = TestEnvironment::root() + QStringLiteral("/readonly");
+        const QByteArray old = writeOldFile(dataDir, 5);
+        const QString dir = dataDir + QStringLiteral("/Brindlex/Oriventa");
+        QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+        BoxAnswerer boxes;
+        closeWithOneMore(dataDir);
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(TestHelpers::readFile(dir + QStringLiteral("/events.evt")), old);
+        QVERIFY(boxes.seen.isEmpty());
+    }
+
+    void killedSavesLeaveOneWholeVersion()
+    {
+        const QString helper = binary("ORIVENTA_SAVE_HELPER");
+        QVERIFY(QFile::exists(helper));
+        const QString dir = TestEnvironment::root() + QStringLiteral("/killed");
+        QDir().mkpath(dir);
+        const QString path = dir + QStringLiteral("/events.evt");
+        const QString count = QStringLiteral("20000"); // about 1.5 MB: a save takes a while
+
+        QByteArray versions[2];
+        for (int v = 0; v < 2; ++v) {
+            QCOMPARE(QProcess::execute(helper, {path, count, QStringLiteral("write"), QString::number(v + 1)}), 0);
+            versions[v] = TestHelpers::readFile(path);
+        }
+        QVERIFY(versions[0].size() > 1000000);
+
+        QRandomGenerator random(11);
+        int seen[2] = {0, 0};
+        for (int round = 0; round < 30; ++round) {
+            QProcess saver;
+            saver.start(helper, {path, count});
+            QVERIFY(saver.waitForStarted());
+            // Wait for a few saves, then kill at an arbitrary instant of the next ones.
+            QVERIFY(saver.waitForReadyRead(20000));
+            QTest::qWait(int(random.bounded(1, 120)));
+            ::kill(pid_t(saver.processId()), SIGKILL);
+            QVERIFY(saver.waitForFinished(10000));
+            const QByteArray now = TestHelpers::readFile(path);
+            QVERIFY2(now == versions[0] || now == versions[1], qPrintable(QStringLiteral("round %1").arg(round)));
+            ++seen[now == versions[0] ? 0 : 1];
+            LoadStatus status = LoadStatus::Missing;
+            qDeleteAll(loadEvents(path, &status));
+            QCOMPARE(status, LoadStatus::Complete);
+            // The save writes an unnamed temporary file where the system has them: nothing is left.
+            QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("events.evt")});
+        }
+        // The kills came at different points of the saves, not always between the same two.
+        QVERIFY(seen[0] > 0);
+        QVERIFY(seen[1] > 0);
+    }
+
+    void manyCopiesLeaveExactlyOne()
+    {
+        const QString program = binary("ORIVENTA_BIN");
+        QVERIFY(QFile::exists(program));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString runtime = TestEnvironment::root() + QStringLiteral("/crowd-runtime");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+
+        constexpr int copies = 12;
+        std::vector<std::unique_ptr<QProcess>> crowd;
+        for (int i = 0; i < copies; ++i) {
+            crowd.push_back(std::make_unique<QProcess>());
+            crowd.back()->setProcessEnvironment(env);
+            crowd.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            crowd.back()->start(program, i % 2 ? QStringList{QStringLiteral("auto")} : QStringList{});
+        }
+        // Every copy but one ends, each with status 0.
+        const auto running = [&] {
+            return int(std::count_if(crowd.begin(), crowd.end(),
+                                     [](const auto &p) { return p->state() != QProcess::NotRunning; }));
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(running(), 1, 30000);
+        QTest::qWait(500);
+        QCOMPARE(running(), 1);
+        for (const auto &p : crowd) {
+            if (p->state() == QProcess::NotRunning) {
+                QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+                QCOMPARE(p->exitCode(), 0);
+            }
+        }
+        // The survivor is the main window (an auto start with nothing due ends at once); it ends
+        // normally on a termination request.
+        for (const auto &p : crowd) {
+            if (p->state() != QProcess::NotRunning) {
+                ::kill(pid_t(p->processId()), SIGTERM);
+                QVERIFY(p->waitForFinished(10000));
+                QCOMPARE(p->exitCode(), 0);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestReliability)
+#include "tst_reliability.moc"
