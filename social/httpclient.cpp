@@ -109,7 +109,9 @@ void HttpClient::finishRequest(QNetworkReply *reply, QString &response)
         loop.exec();
     limit.stop();
 
-    response += textUpToNul(reply->readAll());
+    // An aborted reply is closed: it has nothing to read.
+    if (reply->isOpen())
+        response += textUpToNul(reply->readAll());
     const QString rule(52, QLatin1Char('#'));
     trace(rule);
     trace(QStringLiteral("response data from FB: ") + response);

@@ -12,19 +12,70 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QWebView>
 #include <QtTest>
 
 using Args = QMap<QString, QString>;
 using Reply = TestHttpServer::Reply;
+using Request = TestHttpServer::Request;
 Q_DECLARE_METATYPE(Args)
+Q_DECLARE_METATYPE(TestHttpServer::Reply)
 
 namespace {
+
+const int patience = 20000; // for anything that waits on the network or the web view
 
 QString utf8(const char *text)
 {
     return QString::fromUtf8(text);
 }
+
+Reply answer(int status, const QByteArray &contentType, const QByteArray &body)
+{
+    Reply reply;
+    reply.status = status;
+    reply.contentType = contentType;
+    reply.body = body;
+    return reply;
+}
+
+Reply redirect(const QByteArray &location)
+{
+    Reply reply;
+    reply.status = 302;
+    reply.location = location;
+    return reply;
+}
+
+Reply silence()
+{
+    Reply reply;
+    reply.never = true;
+    return reply;
+}
+
+// A time of day as the event names show it.
+QString timeOfDay(int hour, int minute, int second = 0)
+{
+    return QLocale::system().toString(QTime(hour, minute, second), QLocale::ShortFormat);
+}
+
+QByteArray refusingBase()
+{
+    return "http://127.0.0.1:" + QByteArray::number(TestHttpServer::refusingPort());
+}
+
+const QByteArray friendsUtf8 =
+    "{\"data\": [{\"name\": \"Zo\xc3\xab \xc3\x85ngstr\xc3\xb6m\", \"birthday\": \"03/14/1990\"},"
+    " {\"name\": \"\xd0\x94\xd0\xbc\xd0\xb8\xd1\x82\xd1\x80\xd0\xb8\xd0\xb9\", \"birthday\": \"01/20\"},"
+    " {\"name\": \"No Birthday\"}]}";
+const QStringList friendsUtf8Names{utf8("Zoë Ångström"), utf8("Дмитрий"), QStringLiteral("No Birthday")};
+const QStringList friendsUtf8Dates{QStringLiteral("03/14/1990"), QStringLiteral("01/20"), QString()};
+
+const QByteArray eventsWithOffsets =
+    "{\"data\": [{\"name\": \"Caf\xc3\xa9 launch\", \"location\": \"M\xc3\xbcnchen\", \"start_time\": "
+    "\"2027-02-04T19:00:00+0000\"}, {\"name\": \"Call\", \"start_time\": \"2027-03-01T08:30:00-0700\"}]}";
 
 } // namespace
 
@@ -34,20 +85,53 @@ class TestSocial : public QObject
 
     TestHttpServer *server = nullptr;
 
-    QString base() const { return QString::fromLatin1(server->base()); }
-    void useServer(const QString &oauthBase = {})
+    QByteArray base() const { return server->base(); }
+    void useServer(const QByteArray &oauthBase, const QByteArray &graphBase)
     {
-        setSocialConfig({(oauthBase.isEmpty() ? base() : oauthBase) + "/dialog/oauth",
-                         base() + "/connect/login_success.html", base(), QStringLiteral("123456789012345")});
+        setSocialConfig({QString::fromLatin1(oauthBase + "/dialog/oauth"),
+                         QString::fromLatin1(base() + "/connect/login_success.html"), QString::fromLatin1(graphBase),
+                         QStringLiteral("123456789012345")});
+    }
+    QByteArray loginTarget() const
+    {
+        return "/dialog/oauth?client_id=123456789012345&redirect_uri=" + base() +
+               "/connect/login_success.html&type=user_agent&display=popup&scope=friends_birthday,user_events";
+    }
+    int requestsTo(const QByteArray &prefix) const
+    {
+        int count = 0;
+        for (const Request &request : server->requests)
+            count += request.target.startsWith(prefix) ? 1 : 0;
+        return count;
+    }
+    static QWebView *webView(FacebookDialog &dialog)
+    {
+        auto *view = dialog.findChild<QWebView *>(QStringLiteral("webView"));
+        if (!view)
+            qFatal("the dialog has no webView");
+        return view;
     }
     // A finished reply of a manager of our own, as the login web view's manager would hand it over.
-    QNetworkReply *fetch(QNetworkAccessManager &manager, const QString &address)
+    static QNetworkReply *fetch(QNetworkAccessManager &manager, const QString &address)
     {
         QNetworkReply *reply = manager.get(QNetworkRequest(QUrl(address)));
         QSignalSpy finished(reply, &QNetworkReply::finished);
         if (!reply->isFinished())
-            finished.wait(10000);
+            finished.wait(patience);
         return reply;
+    }
+    // The social network as the login needs it: the OAuth dialog sends the browser on to `next`,
+    // every other page is plain HTML, and the Graph answers with `graph`.
+    void playLogin(const QByteArray &next, const Reply &graph = answer(200, "application/json", "{}"))
+    {
+        const QByteArray location = base() + next;
+        server->setHandler([location, graph](const Request &request) {
+            if (request.target.startsWith("/dialog/oauth"))
+                return redirect(location);
+            if (request.target.startsWith("/me/"))
+                return graph;
+            return answer(200, "text/html; charset=utf-8", "<html><head><title>Page</title></head></html>");
+        });
     }
 
 private Q_SLOTS:
@@ -56,7 +140,7 @@ private Q_SLOTS:
     void init()
     {
         server = new TestHttpServer;
-        useServer();
+        useServer(base(), base());
         HttpClient::instance()->setRequestTimeout(HttpClient::DefaultRequestTimeout);
         HttpClient::authorised = false;
         FacebookAuth::instance()->setAccessToken(QString());
@@ -64,6 +148,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        HttpClient::instance()->setRequestTimeout(HttpClient::DefaultRequestTimeout);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         delete server;
         server = nullptr;
@@ -73,13 +158,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<Args>("args");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("empty") << Args{} << QByteArray();
+        QTest::newRow("empty map") << Args{} << QByteArray();
         QTest::newRow("key order, comma kept") << Args{{"fields", "name,birthday"}, {"access_token", "T"}}
                                                << QByteArray("access_token=T&fields=name,birthday");
+        QTest::newRow("three pieces") << Args{{"c", "3"}, {"a", "1"}, {"b", "2"}} << QByteArray("a=1&b=2&c=3");
         QTest::newRow("reserved characters cannot split the query")
             << Args{{"q", "a&b=c #+"}} << QByteArray("q=a%26b%3Dc%20%23%2B");
+        QTest::newRow("path characters encoded") << Args{{"u", "/x?y"}} << QByteArray("u=%2Fx%3Fy");
+        QTest::newRow("keys encoded too") << Args{{"a b&", "v"}} << QByteArray("a%20b%26=v");
         QTest::newRow("unreserved characters stay") << Args{{"k", "A-z_0.9~"}} << QByteArray("k=A-z_0.9~");
         QTest::newRow("non-ASCII as UTF-8") << Args{{"name", utf8("Zoë")}} << QByteArray("name=Zo%C3%AB");
+        QTest::newRow("beyond Latin-1 as UTF-8") << Args{{"n", utf8("Д🎂")}} << QByteArray("n=%D0%94%F0%9F%8E%82");
         QTest::newRow("empty value") << Args{{"a", ""}} << QByteArray("a=");
     }
     void argumentString()
@@ -93,55 +182,90 @@ private Q_SLOTS:
         QVERIFY(text.isEmpty());
     }
 
-    void getSendsTheQueryAndAppendsTheBodyUpToItsFirstNul()
+    void getRequest_data()
     {
-        server->setHandler([](const TestHttpServer::Request &) {
-            Reply reply;
-            reply.contentType = "application/json";
-            reply.body = QByteArray("{\"data\":[]}\0tail", 16);
-            return reply;
-        });
+        QTest::addColumn<QByteArray>("path"); // the url below the server's base
+        QTest::addColumn<Args>("args");
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QString>("appended");
+
+        QTest::newRow("query after the address")
+            << QByteArray("/me/friends?") << Args{{"fields", "name,birthday"}, {"access_token", "T"}}
+            << answer(200, "application/json", "{\"data\":[]}")
+            << QByteArray("/me/friends?access_token=T&fields=name,birthday") << "{\"data\":[]}";
+        QTest::newRow("no separator added")
+            << QByteArray("/raw") << Args{{"k", "v"}} << answer(200, "text/plain", "x") << QByteArray("/rawk=v") << "x";
+        QTest::newRow("three characters still carry the query")
+            << QByteArray("/p?") << Args{{"a", "b"}} << answer(200, "text/plain", "x") << QByteArray("/p?a=b") << "x";
+        QTest::newRow("encoded value") << QByteArray("/p?") << Args{{"q", "a&b c"}} << answer(200, "text/plain", "x")
+                                       << QByteArray("/p?q=a%26b%20c") << "x";
+        QTest::newRow("text ends at the first NUL")
+            << QByteArray("/p?") << Args{{"a", "b"}} << answer(200, "text/plain", QByteArray("abc\0def", 7))
+            << QByteArray("/p?a=b") << "abc";
+        // The dialog turns the text back into bytes for the JSON reader, so UTF-8 must survive as bytes.
+        QTest::newRow("one character per byte")
+            << QByteArray("/p?") << Args{{"a", "b"}} << answer(200, "application/json", "Zo\xc3\xab \xd0\x94\xff")
+            << QByteArray("/p?a=b") << QString::fromLatin1("Zo\xc3\xab \xd0\x94\xff");
+        QTest::newRow("an error page's body still comes back")
+            << QByteArray("/p?") << Args{{"a", "b"}} << answer(500, "text/html", "<html>down</html>")
+            << QByteArray("/p?a=b") << "<html>down</html>";
+    }
+    void getRequest()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(Args, args);
+        QFETCH(Reply, reply);
+        QFETCH(QByteArray, target);
+        QFETCH(QString, appended);
+        server->setHandler([reply](const Request &) { return reply; });
         QString response = QStringLiteral("before:");
-        QVERIFY(HttpClient::instance()->GetRequest(response, {{"access_token", "T"}, {"fields", "name,birthday"}},
-                                                   base() + "/me/friends?"));
-        QCOMPARE(response, QStringLiteral("before:{\"data\":[]}"));
+        QVERIFY(HttpClient::instance()->GetRequest(response, args, QString::fromLatin1(base() + path)));
+        QCOMPARE(response, "before:" + appended);
         QCOMPARE(server->requests.size(), 1);
-        const TestHttpServer::Request &request = server->requests.first();
+        const Request &request = server->requests.first();
         QCOMPARE(request.method, QByteArray("GET"));
-        QCOMPARE(request.target, QByteArray("/me/friends?access_token=T&fields=name,birthday"));
+        QCOMPARE(request.target, target);
         QCOMPARE(request.headers.value("accept-charset"), QByteArray("win1251,ISO-8859-1,utf-8;q=0.7,*;q=0.7"));
         QCOMPARE(request.headers.value("charset"), QByteArray("utf-8"));
+        QVERIFY(!request.headers.contains("keep-alive"));
     }
 
+    // A query of two characters or fewer is dropped and the request waits three seconds first.
     void shortQueryGoesWithoutArgumentsAfterAPause()
     {
-        server->setHandler([](const TestHttpServer::Request &) { return Reply{200, "text/plain", "ok", {}, false}; });
-        QString response;
-        bool sentEarly = false;
-        // The pause runs the event loop: the server must not have been asked before it ends.
-        QTimer::singleShot(1000, this, [&] { sentEarly = !server->requests.isEmpty(); });
-        QVERIFY(HttpClient::instance()->GetRequest(response, {{"a", ""}}, base() + "/path?"));
-        QVERIFY(!sentEarly);
-        QCOMPARE(response, QStringLiteral("ok"));
+        server->setHandler([](const Request &) { return answer(200, "text/plain", "ok"); });
+        int seenAtTwoSeconds = -1;
+        // The pause runs the event loop, so this fires inside it, and the server must not have been asked yet.
+        // A timer object rather than a single shot, so that it dies with this function if a check fails.
+        QTimer probe;
+        probe.setSingleShot(true);
+        connect(&probe, &QTimer::timeout, this, [&] { seenAtTwoSeconds = server->requests.size(); });
+        probe.start(2000);
+        QString response = QStringLiteral("kept ");
+        QVERIFY(HttpClient::instance()->GetRequest(response, {{"x", ""}}, QString::fromLatin1(base() + "/path?")));
+        QCOMPARE(seenAtTwoSeconds, 0);
+        QCOMPARE(response, QStringLiteral("kept ok"));
         QCOMPARE(server->requests.size(), 1);
-        const TestHttpServer::Request &request = server->requests.first();
+        const Request &request = server->requests.first();
         QCOMPARE(request.target, QByteArray("/path?"));
         QCOMPARE(request.headers.value("accept-charset"), QByteArray("ISO-8859-1,utf-8;q=0.7,*;q=0.7"));
         QCOMPARE(request.headers.value("keep-alive"), QByteArray("115"));
         QCOMPARE(request.headers.value("connection").toLower(), QByteArray("keep-alive"));
+        QCOMPARE(request.headers.value("charset"), QByteArray("utf-8"));
     }
 
     void postSendsTheArgumentsAsBody()
     {
-        server->setHandler([](const TestHttpServer::Request &) {
-            return Reply{200, "text/plain", "posted", {}, false};
-        });
-        QString response;
-        QVERIFY(HttpClient::instance()->PostRequest(response, {{"b", "2"}, {"a", "x y"}}, base() + "/post"));
-        QCOMPARE(response, QStringLiteral("posted"));
+        server->setHandler([](const Request &) { return answer(200, "text/plain", "posted"); });
+        QString response = QStringLiteral("before:");
+        QVERIFY(HttpClient::instance()->PostRequest(response, {{"b", "2"}, {"a", "x y&z"}},
+                                                    QString::fromLatin1(base() + "/post")));
+        QCOMPARE(response, QStringLiteral("before:posted"));
+        QCOMPARE(server->requests.size(), 1);
         QCOMPARE(server->requests.first().method, QByteArray("POST"));
         QCOMPARE(server->requests.first().target, QByteArray("/post"));
-        QCOMPARE(server->requests.first().body, QByteArray("a=x%20y&b=2"));
+        QCOMPARE(server->requests.first().body, QByteArray("a=x%20y%26z&b=2"));
     }
 
     void failedRequestsAppendNothing_data()
@@ -153,18 +277,48 @@ private Q_SLOTS:
     void failedRequestsAppendNothing()
     {
         QFETCH(bool, refused);
-        server->setHandler([](const TestHttpServer::Request &) {
-            Reply reply;
-            reply.never = true;
-            return reply;
-        });
-        HttpClient::instance()->setRequestTimeout(300);
-        const QString address =
-            refused ? QStringLiteral("http://127.0.0.1:%1/me/friends?").arg(TestHttpServer::refusingPort())
-                    : base() + "/me/friends?";
+        server->setHandler([](const Request &) { return silence(); });
+        if (!refused)
+            HttpClient::instance()->setRequestTimeout(300);
+        const QByteArray address = (refused ? refusingBase() : base()) + "/me/friends?";
         QString response = QStringLiteral("kept");
-        QVERIFY(HttpClient::instance()->GetRequest(response, {{"access_token", "T"}}, address));
+        QVERIFY(HttpClient::instance()->GetRequest(response, {{"access_token", "T"}}, QString::fromLatin1(address)));
         QCOMPARE(response, QStringLiteral("kept"));
+        QCOMPARE(server->requests.size(), refused ? 0 : 1);
+
+        // The client is not left stuck: the next request is answered as usual.
+        HttpClient::instance()->setRequestTimeout(HttpClient::DefaultRequestTimeout);
+        server->setHandler([](const Request &) { return answer(200, "text/plain", "next"); });
+        response.clear();
+        QVERIFY(HttpClient::instance()->GetRequest(response, {{"a", "b"}}, QString::fromLatin1(base() + "/p?")));
+        QCOMPARE(response, QStringLiteral("next"));
+    }
+
+    void graphRequestMethod_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QByteArray>("verb");
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("0 is a GET") << 0 << QByteArray("GET") << QByteArray("/g?k=v") << QByteArray();
+        QTest::newRow("1 is a POST") << 1 << QByteArray("POST") << QByteArray("/g?") << QByteArray("k=v");
+        QTest::newRow("any other is a GET") << 7 << QByteArray("GET") << QByteArray("/g?k=v") << QByteArray();
+    }
+    void graphRequestMethod()
+    {
+        QFETCH(int, method);
+        QFETCH(QByteArray, verb);
+        QFETCH(QByteArray, target);
+        QFETCH(QByteArray, body);
+        server->setHandler([](const Request &) { return answer(200, "text/plain", "r"); });
+        QString response;
+        QVERIFY(FacebookAuth::instance()->graphRequest(method, {{"k", "v"}}, response,
+                                                       QString::fromLatin1(base() + "/g?")));
+        QCOMPARE(response, QStringLiteral("r"));
+        QCOMPARE(server->requests.size(), 1);
+        QCOMPARE(server->requests.first().method, verb);
+        QCOMPARE(server->requests.first().target, target);
+        QCOMPARE(server->requests.first().body, body);
     }
 
     void graphRequestsCarryTheTokenFirst_data()
@@ -172,94 +326,124 @@ private Q_SLOTS:
         QTest::addColumn<bool>("friends");
         QTest::addColumn<QString>("token");
         QTest::addColumn<QByteArray>("target");
-        QTest::newRow("friends") << true << "abc" << QByteArray("/me/friends?access_token=abc&fields=name,birthday");
-        QTest::newRow("events, no token")
-            << false << "" << QByteArray("/me/events?access_token=&fields=name,start_time,location");
+        // The address is "<base>//me/..."; Qt normalises the path it sends to a single slash.
+        QTest::newRow("friends") << true << "TOKEN"
+                                 << QByteArray("/me/friends?access_token=TOKEN&fields=name,birthday");
+        QTest::newRow("events") << false << "TOKEN"
+                                << QByteArray("/me/events?access_token=TOKEN&fields=name,start_time,location");
+        QTest::newRow("no token yet") << false << ""
+                                      << QByteArray("/me/events?access_token=&fields=name,start_time,location");
+        QTest::newRow("token cannot add pieces")
+            << true << "a&fields=x" << QByteArray("/me/friends?access_token=a%26fields%3Dx&fields=name,birthday");
     }
     void graphRequestsCarryTheTokenFirst()
     {
         QFETCH(bool, friends);
         QFETCH(QString, token);
         QFETCH(QByteArray, target);
-        server->setHandler([](const TestHttpServer::Request &) {
-            return Reply{200, "application/json", "{}", {}, false};
-        });
+        server->setHandler([](const Request &) { return answer(200, "application/json", "{}"); });
         FacebookAuth::instance()->setAccessToken(token);
         QCOMPARE(friends ? requestFriendsReply() : requestEventsReply(), QStringLiteral("{}"));
-        // The address is "<base>//me/...", which the network layer sends with a single slash.
+        QCOMPARE(server->requests.size(), 1);
+        QCOMPARE(server->requests.first().method, QByteArray("GET"));
         QCOMPARE(server->requests.first().target, target);
     }
 
     void loginAddressHasItsFiveKeysInOrder()
     {
-        QCOMPARE(facebookLoginAddress(), base() + "/dialog/oauth?client_id=123456789012345&redirect_uri=" + base() +
-                                             "/connect/login_success.html&type=user_agent&display=popup&"
-                                             "scope=friends_birthday,user_events");
+        QCOMPARE(facebookLoginAddress(), QString::fromLatin1(base() + loginTarget()));
     }
 
     void loginPages_data()
     {
-        QTest::addColumn<QString>("address"); // below the server's base
+        QTest::addColumn<QByteArray>("address"); // below the server's base
+        QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("contentType");
         QTest::addColumn<bool>("ends");
+        QTest::addColumn<int>("error");
         QTest::addColumn<bool>("authorised");
         QTest::addColumn<QString>("token"); // "-" when the token must stay as it was
 
-        QTest::newRow("token and expiry") << "/connect/login_success.html#access_token=abc&expires_in=5"
-                                          << QByteArray("text/html") << true << true << "abc";
-        QTest::newRow("token alone") << "/connect/login_success.html#access_token=xyz" << QByteArray("text/html")
-                                     << true << true << "xyz";
-        QTest::newRow("empty token") << "/connect/login_success.html#access_token=&x=1" << QByteArray("text/html")
-                                     << true << true << "";
+        const QByteArray html = "text/html";
+        QTest::newRow("token and expiry") << QByteArray("/connect/login_success.html#access_token=abc&expires_in=5")
+                                          << 200 << html << true << 0 << true << "abc";
+        QTest::newRow("token alone") << QByteArray("/connect/login_success.html#access_token=xyz") << 200 << html
+                                     << true << 0 << true << "xyz";
+        QTest::newRow("empty token") << QByteArray("/connect/login_success.html#access_token=&x") << 200 << html << true
+                                     << 0 << true << "";
+        QTest::newRow("html with a charset") << QByteArray("/connect/login_success.html#access_token=abc") << 200
+                                             << QByteArray("text/html; charset=utf-8") << true << 0 << true << "abc";
+        QTest::newRow("xhtml") << QByteArray("/connect/login_success.html#access_token=abc") << 200
+                               << QByteArray("application/xhtml+xml") << true << 0 << true << "abc";
         QTest::newRow("no = after the key")
-            << "/connect/login_success.html#access_token" << QByteArray("text/html") << false << false << "-";
-        QTest::newRow("denied") << "/connect/login_success.html?error_reason=user_denied&error=access_denied"
-                                << QByteArray("text/html; charset=utf-8") << true << false << "-";
-        QTest::newRow("denied alone") << "/connect/login_success.html?error_reason=user_denied"
-                                      << QByteArray("text/html") << true << false << "-";
-        QTest::newRow("longer reason") << "/connect/login_success.html?error_reason=user_deniedX"
-                                       << QByteArray("text/html") << false << false << "-";
-        QTest::newRow("json type") << "/connect/login_success.html#access_token=abc" << QByteArray("application/json")
-                                   << false << false << "-";
-        QTest::newRow("xml type") << "/connect/login_success.html#access_token=abc" << QByteArray("text/xml") << false
-                                  << false << "-";
-        QTest::newRow("failure page") << "/connect/login_failure.html" << QByteArray("text/html") << false << false
+            << QByteArray("/connect/login_success.html#access_token") << 200 << html << false << 0 << true << "-";
+        QTest::newRow("token on another page")
+            << QByteArray("/connect/other.html#access_token=abc") << 200 << html << false << 0 << true << "-";
+        QTest::newRow("denied") << QByteArray(
+                                       "/connect/login_success.html?error_reason=user_denied&error=access_denied")
+                                << 200 << html << true << 0 << false << "-";
+        QTest::newRow("denied, reason last")
+            << QByteArray("/connect/login_success.html?error=access_denied&error_reason=user_denied") << 200 << html
+            << true << 0 << false << "-";
+        // The social network adds "#_=_" to its redirects.
+        QTest::newRow("denied, with a fragment")
+            << QByteArray("/connect/login_success.html?error_reason=user_denied&error=access_denied#_=_") << 200 << html
+            << true << 0 << false << "-";
+        QTest::newRow("longer reason") << QByteArray("/connect/login_success.html?error_reason=user_deniedX") << 200
+                                       << html << false << 0 << true << "-";
+        QTest::newRow("reason after a second ?")
+            << QByteArray("/connect/login_success.html?x=1?y=2&error_reason=user_denied") << 200 << html << false << 0
+            << true << "-";
+        QTest::newRow("json type") << QByteArray("/connect/login_success.html#access_token=abc") << 200
+                                   << QByteArray("application/json") << false << 0 << true << "-";
+        QTest::newRow("xml type") << QByteArray("/connect/login_success.html#access_token=abc") << 200
+                                  << QByteArray("text/xml") << false << 0 << true << "-";
+        QTest::newRow("no type") << QByteArray("/connect/login_success.html#access_token=abc") << 200 << QByteArray()
+                                 << false << 0 << true << "-";
+        QTest::newRow("failure page") << QByteArray("/connect/login_failure.html") << 200 << html << false << 0 << true
                                       << "-";
-        QTest::newRow("other page") << "/dialog/oauth?x=1" << QByteArray("text/html") << false << false << "-";
+        QTest::newRow("login form") << QByteArray("/dialog/oauth?x=1") << 200 << html << false << 0 << true << "-";
+        // The error code is looked at before the address.
+        QTest::newRow("error page at the token address")
+            << QByteArray("/connect/login_success.html#access_token=abc") << 404 << html << false
+            << int(QNetworkReply::ContentNotFoundError) << true << "-";
     }
     void loginPages()
     {
-        QFETCH(QString, address);
+        QFETCH(QByteArray, address);
+        QFETCH(int, status);
         QFETCH(QByteArray, contentType);
         QFETCH(bool, ends);
+        QFETCH(int, error);
         QFETCH(bool, authorised);
         QFETCH(QString, token);
-        server->setHandler([contentType](const TestHttpServer::Request &) {
-            return Reply{200, contentType, "<html></html>", {}, false};
-        });
+        server->setHandler(
+            [status, contentType](const Request &) { return answer(status, contentType, "<html></html>"); });
         FacebookAuth::instance()->setAccessToken(QStringLiteral("old"));
-        HttpClient::authorised = !authorised; // must be changed only where a login ends
+        // Changed only where a login ends.
+        HttpClient::authorised = ends ? !authorised : authorised;
         QNetworkAccessManager manager;
-        QNetworkReply *reply = fetch(manager, base() + address);
-        int error = -1;
-        QCOMPARE(HttpClient::instance()->finishedNetWorkSlot(reply, error), ends);
-        QCOMPARE(error, 0);
-        if (ends)
-            QCOMPARE(HttpClient::authorised, authorised);
+        QNetworkReply *reply = fetch(manager, QString::fromLatin1(base() + address));
+        QVERIFY(reply->isFinished());
+        int reported = -1;
+        QCOMPARE(HttpClient::instance()->finishedNetWorkSlot(reply, reported), ends);
+        QCOMPARE(reported, error);
+        QCOMPARE(HttpClient::authorised, authorised);
         QCOMPARE(FacebookAuth::instance()->accessToken, token == "-" ? QStringLiteral("old") : token);
         delete reply;
     }
 
-    void failedLoginReplyReportsItsError()
+    void unreachableLoginPageReportsItsError()
     {
         QNetworkAccessManager manager;
         QNetworkReply *reply =
-            fetch(manager, QStringLiteral("http://127.0.0.1:%1/connect/login_success.html#access_token=abc")
-                               .arg(TestHttpServer::refusingPort()));
+            fetch(manager, QString::fromLatin1(refusingBase() + "/connect/login_success.html#access_token=abc"));
+        QVERIFY(reply->isFinished());
         int error = 0;
         QVERIFY(!HttpClient::instance()->finishedNetWorkSlot(reply, error));
         QCOMPARE(error, int(QNetworkReply::ConnectionRefusedError));
         QCOMPARE(FacebookAuth::instance()->accessToken, QString());
+        QVERIFY(!HttpClient::authorised);
         delete reply;
     }
 
@@ -270,27 +454,33 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("dates");
 
-        QTest::newRow("names in UTF-8, dates as given")
-            << QByteArray("{\"data\": [{\"name\": \"Zo\xc3\xab \xc3\x85ngstr\xc3\xb6m\", \"birthday\": \"03/14/1990\"},"
-                          "{\"name\": \"\xd0\x94\xd0\xbc\xd0\xb8\xd1\x82\xd1\x80\xd0\xb8\xd0\xb9\", \"birthday\": "
-                          "\"01/20\"}, {\"name\": \"No Birthday\"}]}")
-            << true << QStringList{utf8("Zoë Ångström"), utf8("Дмитрий"), "No Birthday"}
-            << QStringList{"03/14/1990", "01/20", ""};
+        QTest::newRow("UTF-8 names, both date forms, no birthday")
+            << friendsUtf8 << true << friendsUtf8Names << friendsUtf8Dates;
         QTest::newRow("comments allowed") << QByteArray("// friends\n{\"data\": [{\"name\": \"A\", /* x */ "
                                                         "\"birthday\": \"01/02\"}]}")
                                           << true << QStringList{"A"} << QStringList{"01/02"};
+        QTest::newRow("escaped characters")
+            << QByteArray("{\"data\": [{\"name\": \"Zo\\u00eb \\\"Z\\\"\", \"birthday\": \"12/31\"}]}") << true
+            << QStringList{utf8("Zoë \"Z\"")} << QStringList{"12/31"};
         QTest::newRow("empty data") << QByteArray("{\"data\": []}") << true << QStringList{} << QStringList{};
         QTest::newRow("no data: an error object")
             << QByteArray("{\"error\": {\"message\": \"bad token\"}}") << true << QStringList{} << QStringList{};
         QTest::newRow("root is an array")
             << QByteArray("[{\"name\": \"A\"}]") << true << QStringList{} << QStringList{};
+        QTest::newRow("root is a string") << QByteArray("\"data\"") << true << QStringList{} << QStringList{};
         QTest::newRow("data is not an array")
             << QByteArray("{\"data\": {\"name\": \"A\"}}") << true << QStringList{} << QStringList{};
-        QTest::newRow("entries that are not objects, members that are not strings")
-            << QByteArray("{\"data\": [3, \"x\", {\"name\": 7, \"birthday\": [\"01/02\"]}, null]}") << true
-            << QStringList{"", "", "", ""} << QStringList{"", "", "", ""};
+        QTest::newRow("entries that are not objects")
+            << QByteArray("{\"data\": [3, \"x\", null, {\"name\": \"B\", \"birthday\": \"02/03\"}]}") << true
+            << QStringList{"", "", "", "B"} << QStringList{"", "", "", "02/03"};
+        QTest::newRow("members that are not strings")
+            << QByteArray("{\"data\": [{\"name\": 7, \"birthday\": [\"01/02\"]}, {\"name\": true, \"birthday\": "
+                          "{\"d\": 1}}, {\"name\": null, \"birthday\": 1.5}]}")
+            << true << QStringList{"", "", ""} << QStringList{"", "", ""};
         QTest::newRow("not JSON") << QByteArray("<html>Service Unavailable</html>") << false << QStringList{}
                                   << QStringList{};
+        QTest::newRow("cut short") << QByteArray("{\"data\": [{\"name\": \"A\"") << false << QStringList{}
+                                   << QStringList{};
         QTest::newRow("empty body") << QByteArray() << false << QStringList{} << QStringList{};
         QTest::newRow("nested too deeply") << QByteArray(100000, '[') << false << QStringList{} << QStringList{};
     }
@@ -312,138 +502,245 @@ private Q_SLOTS:
     void eventsReplies_data()
     {
         QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("parses");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("dates");
-        const auto at = [](int h, int m) { return QLocale::system().toString(QTime(h, m), QLocale::ShortFormat); };
-        QTest::newRow("UTC offset removed")
-            << QByteArray("{\"data\": [{\"name\": \"Launch\", \"location\": \"Oslo\", \"start_time\": "
-                          "\"2027-02-04T19:00:00+0000\"}]}")
-            << QStringList{"Launch - Oslo - " + at(19, 0)} << QStringList{"2027-02-04T19:00:00"};
-        QTest::newRow("other offset kept, no location")
-            << QByteArray("{\"data\": [{\"name\": \"Call\", \"start_time\": \"2027-03-01T08:30:00-0700\"}]}")
-            << QStringList{"Call -  - " + at(8, 30)} << QStringList{"2027-03-01T08:30:00-0700"};
+
+        QTest::newRow("UTC offset removed, other offset kept, no location")
+            << eventsWithOffsets << true
+            << QStringList{utf8("Café launch - München - ") + timeOfDay(19, 0), "Call -  - " + timeOfDay(8, 30)}
+            << QStringList{"2027-02-04T19:00:00", "2027-03-01T08:30:00-0700"};
         QTest::newRow("every +0000 goes")
-            << QByteArray("{\"data\": [{\"name\": \"N\", \"start_time\": \"+00002027-01-01+0000\"}]}")
-            << QStringList{"N -  - " + at(0, 0)} << QStringList{"2027-01-01"};
-        QTest::newRow("no start time") << QByteArray("{\"data\": [{\"name\": \"Undated\"}]}")
-                                       << QStringList{"Undated -  - "} << QStringList{""};
+            << QByteArray("{\"data\": [{\"name\": \"N\", \"start_time\": \"+00002027-01-01T10:15:00+0000\"}]}") << true
+            << QStringList{"N -  - " + timeOfDay(10, 15)} << QStringList{"2027-01-01T10:15:00"};
+        QTest::newRow("date only") << QByteArray("{\"data\": [{\"name\": \"Day\", \"start_time\": \"2027-05-04\"}]}")
+                                   << true << QStringList{"Day -  - " + timeOfDay(0, 0)} << QStringList{"2027-05-04"};
+        QTest::newRow("start time that is not a date")
+            << QByteArray("{\"data\": [{\"name\": \"Soon\", \"location\": \"Here\", \"start_time\": \"next week\"}]}")
+            << true << QStringList{"Soon - Here - "} << QStringList{"next week"};
+        QTest::newRow("nothing but an empty object")
+            << QByteArray("{\"data\": [{}]}") << true << QStringList{" -  - "} << QStringList{""};
+        QTest::newRow("members that are not strings")
+            << QByteArray("{\"data\": [{\"name\": 1, \"location\": [], \"start_time\": 1700000000}, 5]}") << true
+            << QStringList{" -  - ", " -  - "} << QStringList{"", ""};
+        QTest::newRow("comments allowed")
+            << QByteArray("{\"data\": [/* one */ {\"name\": \"C\", \"start_time\": \"2027-01-02T03:04:05\"}]}") << true
+            << QStringList{"C -  - " + timeOfDay(3, 4, 5)} << QStringList{"2027-01-02T03:04:05"};
+        QTest::newRow("missing data") << QByteArray("{}") << true << QStringList{} << QStringList{};
+        QTest::newRow("data is not an array")
+            << QByteArray("{\"data\": \"x\"}") << true << QStringList{} << QStringList{};
+        QTest::newRow("root is an array") << QByteArray("[]") << true << QStringList{} << QStringList{};
+        QTest::newRow("not JSON") << QByteArray("Bad Gateway") << false << QStringList{} << QStringList{};
     }
     void eventsReplies()
     {
         QFETCH(QByteArray, body);
+        QFETCH(bool, parses);
         QFETCH(QStringList, names);
         QFETCH(QStringList, dates);
         QStringList gotNames;
         QStringList gotDates;
         QString errors;
-        QVERIFY(parseEventsReply(body, gotNames, gotDates, errors));
+        QCOMPARE(parseEventsReply(body, gotNames, gotDates, errors), parses);
         QCOMPARE(gotNames, names);
         QCOMPARE(gotDates, dates);
+        QCOMPARE(errors.isEmpty(), parses);
     }
 
-    void dialogLogsInWithTheTokenOfTheSuccessPage()
+    void freshDialog()
     {
-        server->setHandler([this](const TestHttpServer::Request &request) {
-            Reply reply;
-            if (request.target.startsWith("/dialog/oauth")) {
-                reply.status = 302;
-                reply.location = server->base() + "/connect/login_success.html#access_token=T0KEN&expires_in=3600";
-            } else if (request.target.startsWith("/me/friends?")) {
-                reply.contentType = "application/json";
-                reply.body = "{\"data\": [{\"name\": \"Ann\", \"birthday\": \"03/14\"}, {\"name\": \"Bo\"}]}";
-            } else {
-                reply.body = "<html><head><title>Success</title></head></html>";
-            }
-            return reply;
-        });
         FacebookDialog dialog;
-        QSignalSpy done(&dialog, &FacebookDialog::loginDone);
-        QSignalSpy failed(&dialog, &FacebookDialog::requestFailed);
-        QSignalSpy refused(&dialog, &FacebookDialog::rejected);
-        dialog.login();
-        QVERIFY(dialog.isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 20000);
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(dialog.isLoggedIn());
-        QVERIFY(!HttpClient::authorised); // read and cleared by the dialog
-        QCOMPARE(FacebookAuth::instance()->accessToken, QStringLiteral("T0KEN"));
-        QCOMPARE(server->requests.first().target,
-                 QByteArray("/dialog/oauth?client_id=123456789012345&redirect_uri=") + server->base() +
-                     "/connect/login_success.html&type=user_agent&display=popup&scope=friends_birthday,user_events");
-
-        // Logged in: a second login answers at once without the network.
-        const int requests = server->requests.size();
-        dialog.login();
-        QCOMPARE(done.size(), 2);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(server->requests.size(), requests);
-
-        QSignalSpy ready(&dialog, &FacebookDialog::infoReady);
-        dialog.loadFriends();
-        QCOMPARE(ready.size(), 1);
-        QCOMPARE(dialog.names(), (QStringList{"Ann", "Bo"}));
-        QCOMPARE(dialog.dates(), (QStringList{"03/14", ""}));
-        QCOMPARE(server->requests.last().target, QByteArray("/me/friends?access_token=T0KEN&fields=name,birthday"));
-        QCOMPARE(failed.size(), 0);
-        QCOMPARE(refused.size(), 0);
-    }
-
-    void unreadableGraphReplyFailsWithEmptyLists()
-    {
-        server->setHandler([](const TestHttpServer::Request &request) {
-            Reply reply;
-            reply.contentType = "application/json";
-            reply.body = request.target.startsWith("/me/friends")
-                             ? QByteArray("{\"data\": [{\"name\": \"Ann\", \"birthday\": \"03/14\"}]}")
-                             : QByteArray("{\"data\": [");
-            return reply;
-        });
-        FacebookDialog dialog;
-        QSignalSpy ready(&dialog, &FacebookDialog::infoReady);
-        QSignalSpy failed(&dialog, &FacebookDialog::requestFailed);
-        dialog.loadFriends();
-        QCOMPARE(dialog.names().size(), 1);
-        dialog.loadUserEvents();
-        QCOMPARE(ready.size(), 1);
-        QCOMPARE(failed.size(), 1);
-        QVERIFY(dialog.names().isEmpty());
-        QVERIFY(dialog.dates().isEmpty());
-    }
-
-    void loginThatEndsOtherwise_data()
-    {
-        QTest::addColumn<bool>("reachable");
-        QTest::newRow("user refuses") << true;
-        QTest::newRow("login page unreachable") << false;
-    }
-    void loginThatEndsOtherwise()
-    {
-        QFETCH(bool, reachable);
-        server->setHandler([this](const TestHttpServer::Request &request) {
-            Reply reply;
-            if (request.target.startsWith("/dialog/oauth")) {
-                reply.status = 302;
-                reply.location = server->base() +
-                                 "/connect/login_success.html?error_reason=user_denied&error=access_denied"
-                                 "&error_description=Permissions+error";
-            }
-            return reply;
-        });
-        if (!reachable)
-            useServer(QStringLiteral("http://127.0.0.1:%1").arg(TestHttpServer::refusingPort()));
-        FacebookDialog dialog;
-        QSignalSpy done(&dialog, &FacebookDialog::loginDone);
-        QSignalSpy failed(&dialog, &FacebookDialog::requestFailed);
-        QSignalSpy refused(&dialog, &FacebookDialog::rejected);
-        dialog.login();
-        QTRY_VERIFY_WITH_TIMEOUT(!failed.isEmpty() || !refused.isEmpty(), 20000);
-        QTest::qWait(100);
-        QCOMPARE(refused.isEmpty(), !reachable);
-        QCOMPARE(failed.isEmpty(), reachable);
-        QCOMPARE(done.size(), 0);
         QVERIFY(!dialog.isVisible());
         QVERIFY(!dialog.isLoggedIn());
-        QVERIFY(FacebookAuth::instance()->accessToken.isEmpty());
+        QCOMPARE(dialog.loadProgress(), 0);
+        QVERIFY(dialog.names().isEmpty());
+        QVERIFY(dialog.dates().isEmpty());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Facebook"));
+        QCOMPARE(webView(dialog)->url(), QUrl(QStringLiteral("about:blank")));
+    }
+
+    void loginOutcomes_data()
+    {
+        QTest::addColumn<QByteArray>("next"); // where the OAuth dialog sends the browser; empty: 404
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QString>("outcome"); // the one signal that ends the login, or "none"
+        QTest::addColumn<QString>("token");
+
+        QTest::newRow("token captured") << QByteArray("/connect/login_success.html#access_token=TOKEN&expires_in=3600")
+                                        << true << "loginDone"
+                                        << "TOKEN";
+        QTest::newRow("user refuses") << QByteArray(
+                                             "/connect/login_success.html?error_reason=user_denied&error=access_denied"
+                                             "&error_description=Permissions+error")
+                                      << true << "rejected"
+                                      << "old";
+        QTest::newRow("login page unreachable") << QByteArray() << false << "requestFailed"
+                                                << "old";
+        // Other errors and the failure page leave the user on the page to try again.
+        QTest::newRow("login page missing") << QByteArray() << true << "none"
+                                            << "old";
+        QTest::newRow("failure page") << QByteArray("/connect/login_failure.html") << true << "none"
+                                      << "old";
+    }
+    void loginOutcomes()
+    {
+        QFETCH(QByteArray, next);
+        QFETCH(bool, reachable);
+        QFETCH(QString, outcome);
+        QFETCH(QString, token);
+        if (next.isEmpty())
+            server->setHandler([](const Request &) { return answer(404, "text/html", "<html>Not Found</html>"); });
+        else
+            playLogin(next);
+        if (!reachable)
+            useServer(refusingBase(), base());
+        FacebookAuth::instance()->setAccessToken(QStringLiteral("old"));
+
+        FacebookDialog dialog;
+        QSignalSpy done(&dialog, &FacebookDialog::loginDone);
+        QSignalSpy failed(&dialog, &FacebookDialog::requestFailed);
+        QSignalSpy refused(&dialog, &FacebookDialog::rejected);
+        QSignalSpy loaded(webView(dialog), &QWebView::loadFinished);
+        dialog.login();
+        QVERIFY(dialog.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), patience);
+        if (outcome == "loginDone")
+            QTRY_VERIFY_WITH_TIMEOUT(!done.isEmpty(), patience);
+        else if (outcome == "rejected")
+            QTRY_VERIFY_WITH_TIMEOUT(!refused.isEmpty(), patience);
+        else if (outcome == "requestFailed")
+            QTRY_VERIFY_WITH_TIMEOUT(!failed.isEmpty(), patience);
+        QTest::qWait(300); // let stray replies of the page arrive
+
+        // A login ends once: a second loginDone would start a second import.
+        QCOMPARE(done.size(), outcome == "loginDone" ? 1 : 0);
+        QCOMPARE(refused.size(), outcome == "rejected" ? 1 : 0);
+        QCOMPARE(failed.isEmpty(), outcome != "requestFailed");
+        QCOMPARE(dialog.isVisible(), outcome == "none");
+        QCOMPARE(dialog.isLoggedIn(), outcome == "loginDone");
+        QVERIFY(!HttpClient::authorised); // read and cleared by the dialog
+        QCOMPARE(FacebookAuth::instance()->accessToken, token);
+        if (reachable) {
+            QVERIFY(requestsTo("/dialog/oauth") > 0);
+            for (const Request &request : qAsConst(server->requests)) {
+                if (request.target.startsWith("/dialog/oauth"))
+                    QCOMPARE(request.target, loginTarget());
+            }
+        }
+        QCOMPARE(requestsTo("/me/"), 0);
+    }
+
+    void loggedInDialogAnswersAtOnce()
+    {
+        playLogin("/connect/login_success.html#access_token=TOKEN&expires_in=3600");
+        FacebookDialog dialog;
+        QSignalSpy done(&dialog, &FacebookDialog::loginDone);
+        QSignalSpy loaded(webView(dialog), &QWebView::loadFinished);
+        dialog.login();
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), patience);
+        QTest::qWait(300);
+        const int requests = server->requests.size();
+
+        dialog.login();
+        QCOMPARE(done.size(), 2); // at once, not from the network
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.isLoggedIn());
+        QTest::qWait(300);
+        QCOMPARE(server->requests.size(), requests);
+        QCOMPARE(done.size(), 2);
+    }
+
+    // As the main window does it: the import starts from loginDone, inside the login reply's signal.
+    void importStartedByTheLogin()
+    {
+        playLogin("/connect/login_success.html#access_token=TOKEN&expires_in=3600",
+                  answer(200, "application/json; charset=UTF-8", friendsUtf8));
+        FacebookDialog dialog;
+        QSignalSpy ready(&dialog, &FacebookDialog::infoReady);
+        QSignalSpy failed(&dialog, &FacebookDialog::requestFailed);
+        connect(&dialog, &FacebookDialog::loginDone, &dialog, &FacebookDialog::loadFriends);
+        dialog.login();
+        QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, patience);
+        QCOMPARE(dialog.names(), friendsUtf8Names);
+        QCOMPARE(dialog.dates(), friendsUtf8Dates);
+        QCOMPARE(requestsTo("/me/friends?access_token=TOKEN&fields=name,birthday"), 1);
+        QCOMPARE(failed.size(), 0);
+    }
+
+    void loads_data()
+    {
+        QTest::addColumn<bool>("friends");
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<bool>("parses");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("dates");
+
+        const QByteArray json = "application/json; charset=UTF-8";
+        QTest::newRow("friends in UTF-8")
+            << true << answer(200, json, friendsUtf8) << true << true << friendsUtf8Names << friendsUtf8Dates;
+        QTest::newRow("events") << false << answer(200, json, eventsWithOffsets) << true << true
+                                << QStringList{utf8("Café launch - München - ") + timeOfDay(19, 0),
+                                               "Call -  - " + timeOfDay(8, 30)}
+                                << QStringList{"2027-02-04T19:00:00", "2027-03-01T08:30:00-0700"};
+        QTest::newRow("friends: empty data")
+            << true << answer(200, json, "{\"data\": []}") << true << true << QStringList{} << QStringList{};
+        QTest::newRow("events: an error object")
+            << false << answer(400, json, "{\"error\": {\"message\": \"Invalid OAuth access token.\"}}") << true << true
+            << QStringList{} << QStringList{};
+        QTest::newRow("friends: not JSON") << true << answer(503, "text/html", "<html>Service Unavailable</html>")
+                                           << true << false << QStringList{} << QStringList{};
+        QTest::newRow("events: empty body")
+            << false << answer(200, json, "") << true << false << QStringList{} << QStringList{};
+        QTest::newRow("friends: Graph unreachable")
+            << true << answer(200, json, "{}") << false << false << QStringList{} << QStringList{};
+        QTest::newRow("events: no answer in time")
+            << false << silence() << true << false << QStringList{} << QStringList{};
+    }
+    void loads()
+    {
+        QFETCH(bool, friends);
+        QFETCH(Reply, reply);
+        QFETCH(bool, reachable);
+        QFETCH(bool, parses);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, dates);
+        FacebookAuth::instance()->setAccessToken(QStringLiteral("TOKEN"));
+        FacebookDialog dialog;
+        QSignalSpy ready(&dialog, &FacebookDialog::infoReady);
+        QSignalSpy failed(&dialog, &FacebookDialog::requestFailed);
+
+        // Lists left from an earlier import must not leak into this one.
+        server->setHandler([](const Request &) {
+            return answer(200, "application/json", "{\"data\": [{\"name\": \"Earlier\", \"birthday\": \"01/01\"}]}");
+        });
+        dialog.loadFriends();
+        QCOMPARE(dialog.names(), QStringList{"Earlier"});
+        QCOMPARE(ready.size(), 1);
+        ready.clear();
+
+        server->setHandler([reply](const Request &) { return reply; });
+        if (!reachable)
+            useServer(base(), refusingBase());
+        if (reply.never)
+            HttpClient::instance()->setRequestTimeout(300);
+        const int before = server->requests.size();
+        if (friends)
+            dialog.loadFriends();
+        else
+            dialog.loadUserEvents();
+
+        QCOMPARE(ready.size(), parses ? 1 : 0);
+        QCOMPARE(failed.size(), parses ? 0 : 1);
+        QCOMPARE(dialog.names(), names);
+        QCOMPARE(dialog.dates(), dates);
+        if (reachable) {
+            QCOMPARE(server->requests.size(), before + 1);
+            QCOMPARE(server->requests.last().target,
+                     friends ? QByteArray("/me/friends?access_token=TOKEN&fields=name,birthday")
+                             : QByteArray("/me/events?access_token=TOKEN&fields=name,start_time,location"));
+        }
     }
 
     void titleShowsTheProgress_data()
@@ -455,21 +752,73 @@ private Q_SLOTS:
         QTest::newRow("45") << 45 << "Log In (45%)";
         QTest::newRow("99") << 99 << "Log In (99%)";
         QTest::newRow("100") << 100 << "Log In";
+        QTest::newRow("below 0") << -1 << "Log In";
+        QTest::newRow("above 100") << 101 << "Log In";
     }
     void titleShowsTheProgress()
     {
         QFETCH(int, progress);
         QFETCH(QString, title);
         FacebookDialog dialog;
-        auto *view = dialog.findChild<QWebView *>(QStringLiteral("webView"));
-        QVERIFY(view);
+        QWebView *view = webView(dialog);
+        QSignalSpy loaded(view, &QWebView::loadFinished);
         view->setHtml(QStringLiteral("<html><head><title>Log In</title></head></html>"));
-        QTRY_COMPARE(view->title(), QStringLiteral("Log In"));
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), patience);
+        QCOMPARE(view->title(), QStringLiteral("Log In"));
+
         dialog.setProgress(progress);
+        QCOMPARE(dialog.loadProgress(), progress);
         QCOMPARE(dialog.windowTitle(), title);
         dialog.finishLoading(false);
         QCOMPARE(dialog.loadProgress(), 100);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Log In"));
+    }
+
+    // The web view's signals drive the title and the remembered address.
+    void pageLoadsUpdateTitleAndLocation()
+    {
+        server->setHandler([](const Request &) {
+            return answer(200, "text/html", "<html><head><title>Log In</title></head><body>form</body></html>");
+        });
+        FacebookDialog dialog;
+        QSignalSpy loaded(webView(dialog), &QWebView::loadFinished);
+        dialog.linkClicked(QUrl(QString::fromLatin1(base() + "/login.php?next=1")));
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), patience);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.windowTitle(), QStringLiteral("Log In"), patience);
+        QCOMPARE(dialog.loadProgress(), 100);
+        QTRY_VERIFY_WITH_TIMEOUT(requestsTo("/login.php?next=1") > 0, patience);
+
+        // changeLocation reloads the address the view last finished loading.
+        const int before = requestsTo("/login.php?next=1");
+        loaded.clear();
+        dialog.changeLocation();
+        QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), patience);
+        QTRY_VERIFY_WITH_TIMEOUT(requestsTo("/login.php?next=1") > before, patience);
+    }
+
+    // openPage's own request goes through the dialog's manager to the login check, like the view's.
+    void openedPageReachesTheLoginCheck()
+    {
+        server->setHandler([](const Request &) { return answer(200, "text/html", "<html></html>"); });
+        FacebookDialog dialog;
+        QSignalSpy done(&dialog, &FacebookDialog::loginDone);
+        QNetworkReply *reply =
+            dialog.openPage(QString::fromLatin1(base() + "/connect/login_success.html#access_token=OPENED&x=1"));
+        QVERIFY(reply);
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, patience);
+        QCOMPARE(FacebookAuth::instance()->accessToken, QStringLiteral("OPENED"));
+        QVERIFY(dialog.isLoggedIn());
+        QCOMPARE(server->requests.size(), 1);
+        QCOMPARE(server->requests.first().target, QByteArray("/connect/login_success.html"));
+    }
+
+    void languageChangeRestoresTheTitle()
+    {
+        FacebookDialog dialog;
+        dialog.setWindowTitle(QStringLiteral("Log In (45%)"));
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&dialog, &change);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Facebook"));
     }
 };
 
