@@ -36,6 +36,9 @@ FacebookDialog::FacebookDialog(QWidget *parent)
 
 FacebookDialog::~FacebookDialog()
 {
+    // The web view outlives this part of the dialog and still reports the load it stops when it
+    // goes; its slots here must not run on a half-destroyed dialog.
+    disconnect(ui->webView, nullptr, this, nullptr);
     delete ui;
 }
 

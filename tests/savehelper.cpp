@@ -32,8 +32,12 @@ int main(int argc, char **argv)
     const int count = args.value(2).toInt();
     const EventStore versions[] = {version(1, count), version(2, count)};
     // With "write N": write version N once and stop (the suite's expected bytes).
-    if (args.value(3) == QLatin1String("write"))
-        return saveEvents(versions[args.value(4).toInt() - 1], path) ? 0 : 1;
+    if (args.value(3) == QLatin1String("write")) {
+        const bool saved = saveEvents(versions[args.value(4).toInt() - 1], path);
+        for (const EventStore &events : versions)
+            qDeleteAll(events);
+        return saved ? 0 : 1;
+    }
     for (int round = 0;; ++round) {
         saveEvents(versions[round % 2], path);
         std::printf("saved %d\n", round);

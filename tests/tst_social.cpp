@@ -559,6 +559,24 @@ private Q_SLOTS:
         QCOMPARE(webView(dialog)->url(), QUrl(QStringLiteral("about:blank")));
     }
 
+    // Found by the sanitizers: the web view stops its load while the dialog is being destroyed and
+    // reported it to the dialog's slots after the dialog's own part was gone.
+    void dialogDeletedWhileItsPageLoads()
+    {
+        server->setHandler([](const Request &) {
+            Reply reply;
+            reply.never = true;
+            return reply;
+        });
+        auto *dialog = new FacebookDialog;
+        QSignalSpy failed(dialog, &FacebookDialog::requestFailed);
+        dialog->login();
+        QTRY_VERIFY_WITH_TIMEOUT(server->requests.size() >= 2, patience);
+        delete dialog;
+        QTest::qWait(50);
+        QCOMPARE(failed.size(), 0);
+    }
+
     void loginOutcomes_data()
     {
         QTest::addColumn<QByteArray>("next"); // where the OAuth dialog sends the browser; empty: 404
