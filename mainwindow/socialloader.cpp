@@ -20,8 +20,9 @@ SocialSessionFactory loadModule()
     if (!fromEnvironment.isEmpty())
         candidates << fromEnvironment;
     candidates << QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
-#ifdef ORIVENTA_MODULE_DIR
-    candidates << QStringLiteral(ORIVENTA_MODULE_DIR) + QLatin1Char('/') + fileName;
+#ifdef ORIVENTA_MODULE_RELATIVE_DIR
+    candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/" ORIVENTA_MODULE_RELATIVE_DIR "/") +
+                      fileName;
 #endif
     for (const QString &path : candidates) {
         QLibrary module(path);

@@ -4,7 +4,7 @@
 
 // Finds the factory of the social-network module: the one set by setSocialSessionFactory, or the
 // module's, loaded on first use from $ORIVENTA_SOCIAL_MODULE, beside the program, or from the
-// installed library directory. Null when the module cannot be loaded.
+// library directory of an installed program. Null when the module cannot be loaded.
 SocialSessionFactory socialSessionFactory();
 
 // Replaces the module, for a program that links the social library itself.

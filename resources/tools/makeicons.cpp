@@ -236,5 +236,11 @@ int main(int argc, char *argv[])
     }
     // The window icon: the program drawn small enough for an ICO entry.
     good = save(draw(64, program), out.filePath(QStringLiteral("icon.ico")), "ico") && good;
+    // The desktop's icon theme: drawn at each size rather than scaled, so small ones stay sharp.
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        out.mkpath(dir);
+        good = save(draw(size, program), out.filePath(dir + QStringLiteral("/oriventa.png")), "png") && good;
+    }
     return good ? 0 : 1;
 }
