@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCommandLinkButton>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,65 @@ private Q_SLOTS:
     {
         delete w;
         w = nullptr;
+    }
+
+    // Each button of the list page shows its title, its description line and its own picture.
+    void buttonColumn_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("add") << "addButton"
+                             << "Add Event"
+                             << "Add a new event to be notified of."
+                             << "add.png";
+        QTest::newRow("edit") << "editButton"
+                              << "Edit Event"
+                              << "Edit the selected event's details."
+                              << "edit.png";
+        QTest::newRow("remove") << "removeButton"
+                                << "Remove Event"
+                                << "Remove the selected event."
+                                << "remove.png";
+        QTest::newRow("view") << "viewButton"
+                              << "View Event"
+                              << "View details of the selected event."
+                              << "view.png";
+        QTest::newRow("settings") << "settingsButton"
+                                  << "Settings"
+                                  << "Change the program settings."
+                                  << "settings.png";
+        QTest::newRow("birthdays") << "importFacebookButton"
+                                   << "Facebook"
+                                   << "Load friends' birthdays from Facebook."
+                                   << "facebook.png";
+        QTest::newRow("events") << "importFacebookEventButton"
+                                << "Facebook Events"
+                                << "Load events from Facebook."
+                                << "facebook.png";
+        QTest::newRow("import") << "importButton"
+                                << "Import"
+                                << "Load events from file."
+                                << "right.png";
+        QTest::newRow("export") << "exportButton"
+                                << "Export"
+                                << "Save events to file."
+                                << "left.png";
+    }
+    void buttonColumn()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        QFETCH(QString, description);
+        QFETCH(QString, icon);
+        openWindow();
+        auto *link = w->findChild<QCommandLinkButton *>(button);
+        QVERIFY(link);
+        QCOMPARE(link->text(), title);
+        QCOMPARE(link->description(), description);
+        QVERIFY(!link->icon().isNull());
+        QCOMPARE(link->icon().pixmap(32).toImage(), QIcon(":/resources/" + icon).pixmap(32).toImage());
     }
 
     void addWithEmptyNameAsksForADescription()

@@ -1,0 +1,138 @@
+// Opens the real windows on a sample list and saves a picture of each for the user guide:
+// oriventa_screenshots <directory>. Runs with its own data and settings, never the user's.
+#include "app/preferences.h"
+#include "mainwindow/mainwindow.h"
+#include "model/clock.h"
+#include "model/eventstore.h"
+#include "reminders/reminderwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+Event *sample(const QString &name, ScheduleKind kind, int notifyDays)
+{
+    auto *e = new Event;
+    e->name = name;
+    e->schedule = kind;
+    e->notify = notifyDays >= 0;
+    e->notifyDaysBefore = std::max(notifyDays, 0);
+    e->countDate = Clock::today();
+    return e;
+}
+
+EventStore sampleList()
+{
+    const QDate today = Clock::today();
+    Event *bins = sample(QStringLiteral("Bin day"), Weekly, 1);
+    bins->weekdays[today.addDays(1).dayOfWeek() - 1] = true;
+    Event *choir = sample(QStringLiteral("Choir"), Monthly, 3);
+    choir->ordinal = 2;
+    choir->weekdays[3] = true;
+    choir->counted = true;
+    choir->count = 11;
+    Event *anna = sample(QStringLiteral("Anna's Birthday"), Yearly, 7);
+    anna->useDayNumber = true;
+    const QDate birthday = today.addDays(3);
+    anna->ordinal = birthday.day();
+    anna->months[size_t(birthday.month() - 1)] = true;
+    anna->counted = true;
+    anna->count = 33;
+    Event *rent = sample(QStringLiteral("Rent"), Monthly, 2);
+    rent->useDayNumber = true;
+    rent->ordinal = 1;
+    Event *dentist = sample(QStringLiteral("Dentist"), Singular, 2);
+    dentist->date = today.addDays(12);
+    Event *anniversary = sample(QStringLiteral("Wedding anniversary"), Yearly, 14);
+    anniversary->useDayNumber = true;
+    anniversary->ordinal = 21;
+    anniversary->months[5] = true;
+    return {bins, choir, anna, rent, dentist, anniversary};
+}
+
+bool grab(QWidget *window, const QDir &out, const char *name)
+{
+    QApplication::processEvents();
+    QTest::qWait(300);
+    const QString path = out.filePath(QString::fromLatin1(name));
+    const bool saved = window->grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+void click(QWidget *window, const char *button)
+{
+    window->findChild<QAbstractButton *>(QString::fromLatin1(button))->click();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <directory>\n", argv[0]);
+        return 2;
+    }
+    QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
+    QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+    QStandardPaths::setTestModeEnabled(true);
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("."));
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // The reminder window would end the process when a tray window closes.
+    ReminderWindow::setProcessEnd([](int) {});
+
+    bool good = true;
+    {
+        EventStore events = sampleList();
+        saveEvents(events, eventsFilePath());
+        qDeleteAll(events);
+        Preferences preferences;
+        preferences.facebookNotify = true;
+        writePreferences(preferences, settingsFilePath());
+
+        MainWindow window;
+        window.resize(620, 720);
+        window.show();
+        good = grab(&window, out, "list.png") && good;
+        auto *list = window.findChild<QTreeView *>(QStringLiteral("eventTreeView"));
+        list->setCurrentIndex(list->model()->index(1, 0));
+        click(&window, "editButton");
+        good = grab(&window, out, "editor.png") && good;
+        click(&window, "cancelButton");
+        list->setCurrentIndex(list->model()->index(1, 0));
+        click(&window, "viewButton");
+        good = grab(&window, out, "details.png") && good;
+        click(&window, "viewOKButton");
+        click(&window, "settingsButton");
+        good = grab(&window, out, "settings.png") && good;
+        click(&window, "settingsCancelButton");
+    }
+    for (const bool popup : {true, false}) {
+        EventStore events = sampleList();
+        saveEvents(events, eventsFilePath());
+        qDeleteAll(events);
+        Preferences preferences;
+        preferences.popupNotifications = popup;
+        writePreferences(preferences, settingsFilePath());
+        ReminderWindow window;
+        if (!window.populate()) {
+            std::fprintf(stderr, "nothing due in the sample list\n");
+            return 1;
+        }
+        window.startDisplay();
+        window.show();
+        QTest::qWait(1500); // the slide-in
+        good = grab(&window, out, popup ? "reminders-popup.png" : "reminders-tray.png") && good;
+    }
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    return good ? 0 : 1;
+}
