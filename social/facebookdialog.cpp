@@ -39,6 +39,9 @@ FacebookDialog::~FacebookDialog()
     // The web view outlives this part of the dialog and still reports the load it stops when it
     // goes; its slots here must not run on a half-destroyed dialog.
     disconnect(ui->webView, nullptr, this, nullptr);
+    // The page routes its requests through our manager, a child made before the form: the view
+    // goes first.
+    delete ui->webView;
     delete ui;
 }
 

@@ -228,9 +228,12 @@ private Q_SLOTS:
     {
         openWindow({namedEvent("Anniversary", QDate(2027, 6, 1))});
         const QString path = QDir::temp().filePath(QStringLiteral("incoming.evt"));
-        QVERIFY(saveEvents({namedEvent("Anniversary", QDate(2027, 2, 1)), namedEvent("Dentist", QDate(2027, 3, 1), 4),
-                            namedEvent("Dentist", QDate(2027, 4, 1), 9), namedEvent("Exam", QDate(2027, 1, 20))},
-                           path));
+        const EventStore incoming{namedEvent("Anniversary", QDate(2027, 2, 1)),
+                                  namedEvent("Dentist", QDate(2027, 3, 1), 4),
+                                  namedEvent("Dentist", QDate(2027, 4, 1), 9), namedEvent("Exam", QDate(2027, 1, 20))};
+        const bool saved = saveEvents(incoming, path);
+        qDeleteAll(incoming);
+        QVERIFY(saved);
 
         FileDialogAnswerer answer(path);
         click("importButton");

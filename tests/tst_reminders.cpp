@@ -153,7 +153,8 @@ private Q_SLOTS:
 
     void nothingDueWithoutAComingDay()
     {
-        Event weeklyNone = *weeklyEvent(QStringLiteral("none"), {});
+        const QScopedPointer<Event> made(weeklyEvent(QStringLiteral("none"), {}));
+        Event weeklyNone = *made;
         weeklyNone.notify = true;
         weeklyNone.notifyDaysBefore = 99;
         QVERIFY(!ReminderRules::isDue(weeklyNone, today));
