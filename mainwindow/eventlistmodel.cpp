@@ -86,14 +86,46 @@ void EventListModel::refreshDates(QDate today)
 
 namespace {
 
-// One value of the sort column, held in every form the comparison may ask of it.
+// Which forms of the values a comparison can ask for: a pair is compared in the form of the left
+// value's type, so only the types present in the column are needed.
+struct SortForms
+{
+    bool number = false;
+    bool date = false;
+    bool text = false;
+
+    explicit SortForms(const std::vector<QVariant> &values)
+    {
+        for (const QVariant &value : values) {
+            switch (value.userType()) {
+            case QMetaType::UnknownType:
+                break;
+            case QMetaType::Int:
+                number = true;
+                break;
+            case QMetaType::QDate:
+                date = true;
+                break;
+            default:
+                text = true;
+            }
+        }
+    }
+};
+
+// One value of the sort column, held in each form the comparison may ask of it.
 class SortKey
 {
 public:
     SortKey() = default;
-    explicit SortKey(const QVariant &value)
-        : type(value.userType()), number(value.toInt()), date(value.toDate()), text(value.toString())
+    SortKey(const QVariant &value, const SortForms &forms) : type(value.userType())
     {
+        if (forms.number)
+            number = value.toInt();
+        if (forms.date)
+            date = value.toDate();
+        if (forms.text)
+            text = value.toString();
     }
 
     bool lessThan(const SortKey &right) const
@@ -137,9 +169,14 @@ void EventListModel::sort(int column, Qt::SortOrder order)
 
     // The keys are read once; comparing them is QStandardItem's comparison of the sort role
     // (by the left value's type, case-sensitive, not locale-aware) without a lookup per comparison.
+    std::vector<QVariant> values(static_cast<size_t>(rows));
+    for (int row : sorted)
+        values[size_t(row)] = item(row, column)->data(sortRole());
+    const SortForms forms(values);
     std::vector<SortKey> keys(static_cast<size_t>(rows));
     for (int row : sorted)
-        keys[size_t(row)] = SortKey(item(row, column)->data(sortRole()));
+        keys[size_t(row)] = SortKey(values[size_t(row)], forms);
+    values.clear();
     const auto less = [&keys](int a, int b) { return keys[size_t(a)].lessThan(keys[size_t(b)]); };
     if (order == Qt::AscendingOrder)
         std::stable_sort(sorted.begin(), sorted.end(), less);

@@ -57,6 +57,15 @@ EventStore sampleList()
     return {bins, choir, anna, rent, dentist, anniversary};
 }
 
+// Each window loads its own copy of the files: a fresh sample list, and the given settings.
+void writeSampleFiles(const Preferences &preferences)
+{
+    const EventStore events = sampleList();
+    saveEvents(events, eventsFilePath());
+    qDeleteAll(events);
+    writePreferences(preferences, settingsFilePath());
+}
+
 bool grab(QWidget *window, const QDir &out, const char *name)
 {
     QApplication::processEvents();
@@ -92,12 +101,9 @@ int main(int argc, char **argv)
 
     bool good = true;
     {
-        EventStore events = sampleList();
-        saveEvents(events, eventsFilePath());
-        qDeleteAll(events);
         Preferences preferences;
         preferences.facebookNotify = true;
-        writePreferences(preferences, settingsFilePath());
+        writeSampleFiles(preferences);
 
         MainWindow window;
         window.resize(620, 720);
@@ -117,12 +123,9 @@ int main(int argc, char **argv)
         click(&window, "settingsCancelButton");
     }
     for (const bool popup : {true, false}) {
-        EventStore events = sampleList();
-        saveEvents(events, eventsFilePath());
-        qDeleteAll(events);
         Preferences preferences;
         preferences.popupNotifications = popup;
-        writePreferences(preferences, settingsFilePath());
+        writeSampleFiles(preferences);
         ReminderWindow window;
         if (!window.populate()) {
             std::fprintf(stderr, "nothing due in the sample list\n");
