@@ -1,4 +1,4 @@
-#include "app/launcher.h"
+#include "launcher/launcher.h"
 
 int main(int argc, char *argv[])
 {

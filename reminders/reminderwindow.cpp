@@ -204,9 +204,10 @@ void ReminderWindow::on_okButton_clicked()
 void ReminderWindow::closeEvent(QCloseEvent *event)
 {
     saveEvents(events, eventsFilePath());
-    if (!settings.popupNotifications)
+    if (!settings.popupNotifications && endsProcessOnClose)
         processEnd()(0);
     QMainWindow::closeEvent(event);
+    Q_EMIT closed();
 }
 
 void ReminderWindow::changeEvent(QEvent *event)

@@ -46,11 +46,17 @@ public:
 
     // Closing a tray window ends the process; tests replace the way it ends.
     static void setProcessEnd(std::function<void(int)> end);
+    // Off when the process has more to show after the reminders (the list, asked for meanwhile).
+    void setEndsProcessOnClose(bool ends) { endsProcessOnClose = ends; }
 
     // Steps of the window's own animation and of the items' options panels.
     void updateAnimation();
     void on_itemResize();
     void on_itemResize(int change);
+
+Q_SIGNALS:
+    // The window has closed and written the events file.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -69,4 +75,5 @@ private:
     Ui::ReminderWindow *ui;
     QTimer *animationTimer;
     int slideStep = 0;
+    bool endsProcessOnClose = true;
 };

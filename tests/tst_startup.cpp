@@ -98,32 +98,44 @@ private Q_SLOTS:
         QCOMPARE(Startup::isAutoMode(arguments), autoMode);
     }
 
-    // A second copy, in either mode, ends at once with 0, builds no window, touches no file,
-    // and brings the running copy's window to the front.
-    void secondCopyRaisesTheFirst_data()
+    // A second copy, in either mode, ends at once with 0, builds no window and touches no file. A
+    // plain one brings the running copy's window to the front; an auto one (the hourly timer) says
+    // nothing. A plain copy started afterwards marks the end of what the first one may have sent.
+    void secondCopy_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("normal") << QStringList();
-        QTest::newRow("auto") << QStringList{"auto"};
-        QTest::newRow("auto 3600") << QStringList{"auto", "3600"};
+        QTest::addColumn<int>("messagesSent");
+        QTest::newRow("normal") << QStringList() << 1;
+        QTest::newRow("other first argument") << QStringList{"Auto"} << 1;
+        QTest::newRow("auto") << QStringList{"auto"} << 0;
+        QTest::newRow("auto 3600") << QStringList{"auto", "3600"} << 0;
     }
 
-    void secondCopyRaisesTheFirst()
+    void secondCopy()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(int, messagesSent);
         QWidget window;
         window.setWindowTitle(QStringLiteral("first copy"));
         app()->setActivationWindow(&window, true);
         QSignalSpy messages(app(), &SingleApplication::messageReceived);
 
-        QProcess second;
-        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        second.start(program(), arguments);
-        // The message arrives through this process's event loop, so keep it turning.
-        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
-        QTRY_COMPARE(messages.count(), 1);
+        for (const QStringList &copy : {arguments, QStringList()}) {
+            QProcess second;
+            second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            second.start(program(), copy);
+            // The message arrives through this process's event loop, so keep it turning.
+            QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
+            QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(second.exitCode(), 0);
+            if (copy == arguments && messagesSent == 0)
+                QVERIFY(!window.isVisible());
+        }
+        QTRY_COMPARE(messages.count(), messagesSent + 1);
+        QTest::qWait(50);
+        QCOMPARE(messages.count(), messagesSent + 1);
+        for (const QList<QVariant> &message : messages)
+            QCOMPARE(message.first().toString(), QStringLiteral("activate"));
         QVERIFY(window.isVisible());
         QVERIFY(!QFile::exists(eventsFilePath()));
         app()->setActivationWindow(nullptr, false);
@@ -190,6 +202,49 @@ private Q_SLOTS:
 
         const QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
         QVERIFY(!settings.value(QStringLiteral("geometryMainWindow")).toByteArray().isEmpty());
+    }
+
+    // A termination request while a dialog waits for the user cancels the dialog, then closes the
+    // window the normal way: the program ends by itself and the list is saved.
+    void terminationDuringADialogSavesTheList_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("message box, SIGTERM") << "removeButton" << int(SIGTERM);
+        QTest::newRow("file dialog, SIGHUP") << "importButton" << int(SIGHUP);
+    }
+
+    void terminationDuringADialogSavesTheList()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, signalNumber);
+        EventStore events{weeklyEvent(QStringLiteral("Bin day"), {1})};
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+        QFile file(eventsFilePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("trailing");
+        file.close();
+
+        QProcessEnvironment env = separateEnvironment(QStringLiteral("dialog"));
+        env.insert(QStringLiteral("ORIVENTA_DRIVER_BUTTON"), button);
+        QProcess driver;
+        driver.setProcessEnvironment(env);
+        driver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        driver.start(qEnvironmentVariable("ORIVENTA_DRIVER"), QStringList());
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += driver.readAllStandardOutput()).contains("dialog"), 10000);
+        ::kill(pid_t(driver.processId()), signalNumber);
+        QVERIFY(driver.waitForFinished(10000));
+        QCOMPARE(driver.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(driver.exitCode(), 0);
+
+        // Rewritten whole: the window's close saved the list.
+        LoadStatus status = LoadStatus::Missing;
+        const EventStore saved = loadEvents(eventsFilePath(), &status);
+        QCOMPARE(status, LoadStatus::Complete);
+        QCOMPARE(saved.size(), 1);
+        qDeleteAll(saved);
     }
 
     void autoStartWithNothingDueExitsAtOnce()

@@ -1,4 +1,4 @@
-#include "app/launcher.h"
+#include "launcher/launcher.h"
 
 #include "app/autostart.h"
 #include "app/singleapplication.h"
@@ -6,13 +6,10 @@
 #include "app/terminationwatcher.h"
 #include "brindlex/exceptionhandler.h"
 #include "ferrule/updater.h"
-#include "mainwindow/mainwindow.h"
+#include "launcher/windowsession.h"
 #include "model/clock.h"
-#include "platform/glass.h"
 #include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
-
-#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,20 +31,22 @@ int run(int argc, char *argv[])
 
     Ferrule::getUpdater()->autoCheck();
 
-    if (app.isRunning()) {
-        app.activateWindow();
-        // Bring the running copy's window to the front.
-        app.sendMessage(QStringLiteral("activate"));
-        return 0;
-    }
-
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const bool autoMode = isAutoMode(arguments);
 
-    std::unique_ptr<QWidget> window;
-    ReminderWindow *reminders = nullptr;
-    if (isAutoMode(arguments)) {
+    if (app.isRunning()) {
+        app.activateWindow();
+        // A plain start wants the list in front. An auto start (the hourly timer among them)
+        // must not pull the running copy's window forward, so it says nothing.
+        if (!autoMode)
+            app.sendMessage(WindowSession::listRequest());
+        return 0;
+    }
+
+    WindowSession session(app);
+    if (autoMode) {
         std::unique_ptr<ReminderWindow> built;
         const auto outcome = AutoStart::run(arguments, Clock::now(), [&built] {
             // Most starts find nothing due: they answer from the file alone, without a window.
@@ -64,33 +63,19 @@ int run(int argc, char *argv[])
             std::fflush(nullptr);
             std::_Exit(0);
         }
-        reminders = built.get();
-        window = std::move(built);
+        session.showReminders(std::move(built));
     } else {
-        window = std::make_unique<MainWindow>();
+        session.showMainWindow();
     }
-
-    if (compositionEnabled()) {
-        extendGlassFrame(window.get(), -1, -1, -1, -1);
-        window->setContentsMargins(0, 0, 0, 0);
-    }
-
-    app.setActivationWindow(window.get(), true);
 
     // A termination request or the end of the desktop session closes the window the normal
     // way, so that it saves what the user changed.
-    QPointer<QWidget> shown = window.get();
-    const auto closeWindow = [shown] {
-        if (shown && shown->isVisible())
-            shown->close();
-    };
-    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &app, closeWindow);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, closeWindow);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, closeWindow);
-
-    if (reminders)
-        reminders->startDisplay();
-    window->setVisible(true);
+    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &session, &WindowSession::requestEnd);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &session, &WindowSession::requestEnd);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &session, [&session] {
+        if (QWidget *window = session.window(); window && window->isVisible())
+            window->close();
+    });
     return app.exec();
 }
 

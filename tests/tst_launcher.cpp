@@ -1,0 +1,170 @@
+// What a running copy shows when another copy starts or the program is asked to end, through the
+// launcher's window session, with a real second copy of the program sending its request.
+#include "app/preferences.h"
+#include "app/singleapplication.h"
+#include "app/startup.h"
+#include "launcher/windowsession.h"
+#include "mainwindow/mainwindow.h"
+#include "reminders/reminderwindow.h"
+#include "tests/testenvironment.h"
+#include "tests/testhelpers.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QTimer>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace TestHelpers;
+
+class TestLauncher : public QObject
+{
+    Q_OBJECT
+
+    QList<int> processEnds;
+
+    SingleApplication *app() { return static_cast<SingleApplication *>(qApp); }
+
+    static void saveDueEvent()
+    {
+        auto *due = weeklyEvent(QStringLiteral("Every day"), {1, 2, 3, 4, 5, 6, 7});
+        due->notify = true;
+        EventStore events{due};
+        QVERIFY(saveEvents(events, eventsFilePath()));
+        qDeleteAll(events);
+    }
+
+    // A copy of the program started the way the user starts it from the menu.
+    void startPlainCopy()
+    {
+        QSignalSpy messages(app(), &SingleApplication::messageReceived);
+        QProcess second;
+        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        second.start(qEnvironmentVariable("ORIVENTA_BIN"), QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE(messages.count(), 1);
+    }
+
+    static MainWindow *shownMainWindow()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *list = qobject_cast<MainWindow *>(window); list && list->isVisible())
+                return list;
+        }
+        return nullptr;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(TestEnvironment::reset());
+        QVERIFY(!app()->isRunning());
+        ReminderWindow::setProcessEnd([this](int status) { processEnds << status; });
+    }
+
+    void init()
+    {
+        QDir(TestEnvironment::dataDir()).removeRecursively();
+        processEnds.clear();
+    }
+
+    // A plain start while reminders are up raises them; once they are answered and saved the
+    // same process opens the list instead of ending. Without that request, or when the program is
+    // asked to end meanwhile, reminders close as they always have.
+    void plainStartDuringReminders_data()
+    {
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<bool>("listAskedFor");
+        QTest::addColumn<bool>("endRequested");
+        QTest::addColumn<bool>("listShown");
+        QTest::newRow("pop-up, asked") << true << true << false << true;
+        QTest::newRow("tray, asked") << false << true << false << true;
+        QTest::newRow("pop-up, not asked") << true << false << false << false;
+        QTest::newRow("tray, not asked") << false << false << false << false;
+        QTest::newRow("tray, asked, then ended") << false << true << true << false;
+    }
+
+    void plainStartDuringReminders()
+    {
+        QFETCH(bool, popup);
+        QFETCH(bool, listAskedFor);
+        QFETCH(bool, endRequested);
+        QFETCH(bool, listShown);
+        Preferences preferences;
+        preferences.popupNotifications = popup;
+        QVERIFY(writePreferences(preferences, settingsFilePath()));
+        saveDueEvent();
+
+        WindowSession session(*app());
+        auto reminders = std::make_unique<ReminderWindow>();
+        QVERIFY(reminders->populate());
+        QPointer<ReminderWindow> shown = reminders.get();
+        session.showReminders(std::move(reminders));
+        if (listAskedFor)
+            startPlainCopy();
+        QCOMPARE(session.isListRequested(), listAskedFor);
+        QVERIFY(shown->isVisible());
+
+        if (endRequested)
+            session.requestEnd();
+        else
+            shown->findChild<QAbstractButton *>(QStringLiteral("okButton"))->click();
+
+        // A tray window that is not followed by the list ends the process at once.
+        QCOMPARE(processEnds, (!popup && !listShown) ? QList<int>{0} : QList<int>{});
+        MainWindow *list = shownMainWindow();
+        QCOMPARE(list != nullptr, listShown);
+        if (list) {
+            QCOMPARE(session.window(), list);
+            QCOMPARE(app()->activationWindow(), list);
+            // Built after the save: it shows the answers of the reminders just closed.
+            QCOMPARE(list->eventAtRow(0)->lastNotified, QDate::currentDate());
+            QTRY_VERIFY(!shown);
+            list->close();
+        }
+    }
+
+    // An end request while a dialog waits cancels the dialog first, then closes the window, which
+    // saves the list: the user's "remove" was never confirmed.
+    void endRequestCancelsADialog()
+    {
+        saveDueEvent();
+        WindowSession session(*app());
+        session.showMainWindow();
+        auto *list = qobject_cast<MainWindow *>(session.window());
+        QVERIFY(list);
+        // The end request comes while the question waits, inside its own event loop.
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, &watch, [&watch, &session] {
+            if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                watch.stop();
+                session.requestEnd();
+            }
+        });
+        watch.start(10);
+        QTimer::singleShot(0, list, [list] {
+            auto *view = list->findChild<QTreeView *>(QStringLiteral("eventTreeView"));
+            view->setCurrentIndex(view->model()->index(0, 0));
+            list->findChild<QAbstractButton *>(QStringLiteral("removeButton"))->click();
+        });
+        QTRY_VERIFY(!list->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        const EventStore saved = loadEvents(eventsFilePath());
+        QCOMPARE(saved.size(), 1);
+        qDeleteAll(saved);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    SingleApplication app(argc, argv);
+    Startup::setApplicationIdentity();
+    TestLauncher test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_launcher.moc"
