@@ -5,6 +5,7 @@
 #include "model/clock.h"
 #include "model/eventstore.h"
 #include "tests/boxanswerer.h"
+#include "tests/smallfilesystem.h"
 #include "tests/testenvironment.h"
 #include "tests/testhelpers.h"
 
@@ -14,7 +15,6 @@
 
 #include <csignal>
 #include <memory>
-#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
@@ -68,12 +68,10 @@ private Q_SLOTS:
 
     void fullFilesystemKeepsTheOldFileQuietly()
     {
-        // A real, tiny filesystem: only root may mount one, and not in every container.
         const QString mountPoint = TestEnvironment::root() + QStringLiteral("/small");
-        QDir().mkpath(mountPoint);
-        if (geteuid() != 0 || ::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=96k") != 0)
+        const SmallFilesystem small(mountPoint, 96);
+        if (!small.isMounted())
             QSKIP("mounting a small tmpfs needs root");
-        const auto unmount = qScopeGuard([&] { ::umount(mountPoint.toLocal8Bit().constData()); });
 
         // The old file takes most of the room: its replacement cannot be written beside it.
         const QByteArray old = writeOldFile(mountPoint, 700);
