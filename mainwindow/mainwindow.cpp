@@ -1,13 +1,13 @@
 #include "mainwindow/mainwindow.h"
 
 #include "ferrule/updater.h"
+#include "mainwindow/messages.h"
 #include "model/clock.h"
 #include "platform/glass.h"
 #include "social/socialsession.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QHeaderView>
 #include <QSettings>
 #include <QTimer>
@@ -25,6 +25,18 @@ namespace {
 QSettings nativeSettings()
 {
     return QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+}
+
+// Every row's event, top row first.
+EventStore rowEvents(const EventListModel &model)
+{
+    EventStore events;
+    events.reserve(model.rowCount());
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (Event *event = model.eventAt(row))
+            events.append(event);
+    }
+    return events;
 }
 
 } // namespace
@@ -132,13 +144,7 @@ bool MainWindow::isNameTaken(const QString &name) const
 
 bool MainWindow::saveRows(const QString &path)
 {
-    EventStore events;
-    events.reserve(model->rowCount());
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (Event *event = model->eventAt(row))
-            events.append(event);
-    }
-    return saveEvents(events, path);
+    return saveEvents(rowEvents(*model), path);
 }
 
 void MainWindow::loadRows(const QString &path)
@@ -188,16 +194,13 @@ void MainWindow::scheduleDateRefresh()
 
 void MainWindow::saveEventsFile()
 {
-    const QString path = eventsFilePath();
-    if (eventsFileDamaged && QFile::exists(path)) {
-        const QString kept =
-            path + QStringLiteral(".damaged-") + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        // Without a copy of the damaged file, keep it rather than overwrite what could not be read.
-        if (!QFile::copy(path, kept))
-            return;
-    }
-    if (saveRows(path))
+    const SaveOutcome outcome = saveEventsKeepingDamaged(rowEvents(*model), eventsFilePath(), eventsFileDamaged);
+    if (outcome.saved)
         eventsFileDamaged = false;
+    if (outcome.original == KeptOriginal::Overwritten)
+        Messages::warn(tr("Damaged Events File"),
+                       tr("Your events file could not be read to its end. Your events have been saved, but the "
+                          "damaged file could not be kept beside them."));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,6 +1,6 @@
 #include "model/eventstore.h"
 
-#include "model/savefile.h"
+#include "model/clock.h"
 
 #include <QDir>
 #include <QFile>
@@ -295,4 +295,16 @@ bool saveEvents(const EventStore &events, QIODevice &device)
 bool saveEvents(const EventStore &events, const QString &path)
 {
     return saveFileAtomically(path, [&events](QIODevice &device) { return saveEvents(events, device); });
+}
+
+SaveOutcome saveEventsKeepingDamaged(const EventStore &events, const QString &path, bool damaged)
+{
+    if (!damaged) {
+        SaveOutcome outcome;
+        outcome.saved = saveEvents(events, path);
+        return outcome;
+    }
+    const QString stamp = Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    return saveFileKeepingOriginal(path, path + QStringLiteral(".damaged-") + stamp,
+                                   [&events](QIODevice &device) { return saveEvents(events, device); });
 }

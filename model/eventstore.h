@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/event.h"
+#include "model/savefile.h"
 
 #include <QList>
 #include <QString>
@@ -35,3 +36,7 @@ bool findEvent(const QString &path, const std::function<bool(const Event &)> &vi
 // previous file whole. Failures are not reported to the user; the result says whether it worked.
 bool saveEvents(const EventStore &events, const QString &path);
 bool saveEvents(const EventStore &events, QIODevice &device);
+
+// Saves the events; when the file at `path` is `damaged`, it is first kept beside the new one as
+// <path>.damaged-<yyyyMMdd-HHmmss> (see saveFileKeepingOriginal). Both windows save this way.
+SaveOutcome saveEventsKeepingDamaged(const EventStore &events, const QString &path, bool damaged);

@@ -10,3 +10,27 @@ class QIODevice;
 // that a failed write (no space, no access, a crash) leaves the previous file whole. Missing
 // directories are created. True when the new file is in place.
 bool saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
+
+// What became of the file that a save replaced, when it had to be kept.
+enum class KeptOriginal
+{
+    NotNeeded,   // there was nothing to keep
+    Copied,      // a copy lies at keptPath
+    MovedAside,  // there was no room for a copy: the file itself now lies at keptPath
+    LeftInPlace, // the save failed and the file is where it was
+    Overwritten, // neither a copy nor a rename could be made; the save replaced the file anyway
+};
+
+struct SaveOutcome
+{
+    bool saved = false;
+    KeptOriginal original = KeptOriginal::NotNeeded;
+    QString keptPath;
+};
+
+// Saves as saveFileAtomically does, but first keeps the file at `path` under `keptName`, or
+// keptName-1, keptName-2, … when that name is taken: nothing already there is replaced. A copy
+// needs room; a rename does not. Kept or not, the new file is written: unsaved changes are worth
+// more than bytes that could not be read.
+SaveOutcome saveFileKeepingOriginal(const QString &path, const QString &keptName,
+                                    const std::function<bool(QIODevice &)> &write);

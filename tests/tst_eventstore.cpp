@@ -1,4 +1,6 @@
+#include "model/clock.h"
 #include "model/eventstore.h"
+#include "tests/smallfilesystem.h"
 #include "tests/testenvironment.h"
 
 #include <QBuffer>
@@ -21,6 +23,7 @@
 
 Q_DECLARE_METATYPE(Event)
 Q_DECLARE_METATYPE(LoadStatus)
+Q_DECLARE_METATYPE(KeptOriginal)
 
 // Readable failure output for QCOMPARE on events.
 char *toString(const Event &e)
@@ -64,6 +67,12 @@ char *toString(LoadStatus status)
         return qstrdup("Damaged");
     }
     return qstrdup("?");
+}
+
+char *toString(KeptOriginal original)
+{
+    static const char *const names[] = {"NotNeeded", "Copied", "MovedAside", "LeftInPlace", "Overwritten"};
+    return qstrdup(names[int(original)]);
 }
 
 namespace {
@@ -451,6 +460,8 @@ private Q_SLOTS:
     void failingDevice_data();
     void failingDevice();
     void readOnlyDirectory();
+    void keepingDamaged_data();
+    void keepingDamaged();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -892,6 +903,104 @@ void TestEventStore::readOnlyDirectory()
     QVERIFY(!saved);
     QCOMPARE(readFile(path), old);
     QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("events.evt")});
+}
+
+void TestEventStore::keepingDamaged_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<int>("room"); // kilobytes of a filesystem of its own; 0 for the ordinary one
+    QTest::addColumn<int>("newEvents");
+    QTest::addColumn<int>("takenNames"); // kept names in use already: a directory, a file, a dead link
+    QTest::addColumn<int>("nameLength"); // of the events file
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<KeptOriginal>("original");
+    QTest::addColumn<QString>("keptSuffix"); // null when nothing is kept
+
+    const QString none;
+    const QString plain = QLatin1String("");
+    // The damaged file takes about 60 KB: a copy does not fit beside it in 96 KB, three events do.
+    QTest::newRow("sound file") << false << 0 << 3 << 0 << 10 << false << true << KeptOriginal::NotNeeded << none;
+    QTest::newRow("copy") << true << 0 << 3 << 0 << 10 << false << true << KeptOriginal::Copied << plain;
+    QTest::newRow("name taken by a directory")
+        << true << 0 << 3 << 1 << 10 << false << true << KeptOriginal::Copied << QStringLiteral("-1");
+    QTest::newRow("names taken by a directory, a file and a dead link")
+        << true << 0 << 3 << 3 << 10 << false << true << KeptOriginal::Copied << QStringLiteral("-3");
+    QTest::newRow("no room for a copy") << true << 96 << 3 << 0 << 10 << false << true << KeptOriginal::MovedAside
+                                        << plain;
+    QTest::newRow("no room for a copy nor the new file")
+        << true << 96 << 800 << 0 << 10 << false << false << KeptOriginal::LeftInPlace << none;
+    // The events file's name fits; with the kept name's ending it is longer than a name may be.
+    QTest::newRow("name too long to keep")
+        << true << 0 << 3 << 0 << 240 << false << true << KeptOriginal::Overwritten << none;
+    QTest::newRow("unwritable directory")
+        << true << 0 << 3 << 0 << 10 << true << false << KeptOriginal::LeftInPlace << none;
+}
+
+void TestEventStore::keepingDamaged()
+{
+    QFETCH(bool, damaged);
+    QFETCH(int, room);
+    QFETCH(int, newEvents);
+    QFETCH(int, takenNames);
+    QFETCH(int, nameLength);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, saved);
+    QFETCH(KeptOriginal, original);
+    QFETCH(QString, keptSuffix);
+    if (readOnly && geteuid() == 0)
+        QSKIP("root may write into a read-only directory");
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    std::unique_ptr<SmallFilesystem> small;
+    if (room > 0) {
+        small = std::make_unique<SmallFilesystem>(dir.path(), room);
+        if (!small->isMounted())
+            QSKIP("mounting a small tmpfs needs root");
+    }
+    const QString path = dir.filePath(QString(nameLength - 4, QLatin1Char('e')) + QStringLiteral(".evt"));
+    const QByteArray old = streamEvents(repeated(800, binDay())) + "garbage";
+    QVERIFY(writeFile(path, old));
+
+    const QString keptName = path + QStringLiteral(".damaged-20270106-090807");
+    const auto taken = [&keptName](int i) { return i == 0 ? keptName : keptName + QStringLiteral("-%1").arg(i); };
+    QStringList entries{QFileInfo(path).fileName()};
+    for (int i = 0; i < takenNames; ++i) {
+        if (i % 3 == 0)
+            QVERIFY(QDir().mkdir(taken(i)));
+        else if (i % 3 == 1)
+            QVERIFY(writeFile(taken(i), "mine"));
+        else
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), taken(i)));
+        entries << QFileInfo(taken(i)).fileName();
+    }
+
+    const QList<Event> list = newEvents == 3 ? threeEvents() : repeated(newEvents, named(QStringLiteral("New")));
+    Store store(list);
+    Clock::setSource([] { return QDateTime(QDate(2027, 1, 6), QTime(9, 8, 7)); });
+    const QFile::Permissions permissions = QFile::permissions(dir.path());
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const SaveOutcome outcome = saveEventsKeepingDamaged(store.events(), path, damaged);
+    QFile::setPermissions(dir.path(), permissions);
+    Clock::setSource({});
+
+    QCOMPARE(outcome.saved, saved);
+    QCOMPARE(outcome.original, original);
+    QCOMPARE(outcome.keptPath, keptSuffix.isNull() ? QString() : keptName + keptSuffix);
+    QCOMPARE(readFile(path), saved ? streamEvents(list) : old);
+    if (!outcome.keptPath.isEmpty()) {
+        QCOMPARE(readFile(outcome.keptPath), old);
+        entries << QFileInfo(outcome.keptPath).fileName();
+    }
+    // Whatever held a name before is as it was, and nothing else is left behind.
+    for (int i = 0; i < takenNames; ++i) {
+        const QFileInfo info(taken(i));
+        QVERIFY(i % 3 == 0 ? info.isDir() : i % 3 == 1 ? readFile(taken(i)) == "mine" : info.isSymLink());
+    }
+    entries.sort();
+    QCOMPARE(entriesOf(dir.path()), entries);
 }
 
 QTEST_MAIN(TestEventStore)

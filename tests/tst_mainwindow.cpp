@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
+#include "tests/boxanswerer.h"
 #include "tests/testenvironment.h"
 #include "tests/testhelpers.h"
 
@@ -363,16 +364,9 @@ private Q_SLOTS:
     // A file that could not be read to its end is kept before it is replaced.
     void damagedFileIsKeptAside()
     {
-        EventStore events{weeklyEvent(QStringLiteral("kept"), {1})};
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
-        QFile file(eventsFilePath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("\x00\x00\x00\x07garbage", 11);
-        file.close();
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray damaged = file.readAll();
-        file.close();
+        writeEventsFile({weeklyEvent(QStringLiteral("kept"), {1})});
+        const QByteArray damaged = damageFile(eventsFilePath());
+        QVERIFY(!damaged.isEmpty());
 
         now = at(2027, 1, 6, 9, 8, 7);
         {
@@ -414,6 +408,43 @@ private Q_SLOTS:
         // The page tabs are hidden: they take no height.
         QCOMPARE(tabs->property("showTabs").toBool(), false);
         QVERIFY(tabs->tabBar()->height() <= 1);
+    }
+
+    // When neither a copy nor a rename of a damaged file can be made, the list is saved anyway
+    // and the user is told that the damaged bytes are gone.
+    void damagedFileThatCannotBeKeptIsReported()
+    {
+        // A data directory so deep that the events file's path fits the system's limit of 4095
+        // bytes, with room for a save's temporary name beside it, but the kept name's does not.
+        constexpr int pathLength = 4080;
+        const int tail = eventsFilePath().size() - qEnvironmentVariable("XDG_DATA_HOME").size();
+        QString data = TestEnvironment::root() + QStringLiteral("/deep");
+        while (data.size() + tail < pathLength) {
+            const int left = pathLength - tail - data.size();
+            data += QLatin1Char('/') + QString(left > 201 ? 150 : left - 1, QLatin1Char('d'));
+        }
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        const auto restore =
+            qScopeGuard([] { qputenv("XDG_DATA_HOME", (TestEnvironment::root() + QStringLiteral("/data")).toUtf8()); });
+        QCOMPARE(eventsFilePath().size(), pathLength);
+        writeEventsFile({weeklyEvent(QStringLiteral("kept"), {1})});
+        QVERIFY(!damageFile(eventsFilePath()).isEmpty());
+
+        BoxAnswerer boxes;
+        {
+            MainWindow w;
+            w.addEventRow(weeklyEvent(QStringLiteral("added"), {2}));
+            w.close();
+        }
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen.first().icon, QMessageBox::Warning);
+        QCOMPARE(boxes.seen.first().title, QStringLiteral("Damaged Events File"));
+        QVERIFY(!boxes.seen.first().hasParent);
+        QStringList names = namesOnFile();
+        names.sort();
+        QCOMPARE(names, QStringList({"added", "kept"}));
+        QCOMPARE(QDir(QFileInfo(eventsFilePath()).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("events.evt")});
     }
 };
 
