@@ -52,7 +52,7 @@ ReminderWindow::ReminderWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui
     else
         setWindowFlags(Qt::SubWindow | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
 
-    events = loadEvents(eventsFilePath());
+    events = loadEvents(eventsFilePath(), &eventsFileStatus);
     nextIndex = 0;
 
     if (!compositionEnabled())
@@ -203,7 +203,10 @@ void ReminderWindow::on_okButton_clicked()
 
 void ReminderWindow::closeEvent(QCloseEvent *event)
 {
-    saveEvents(events, eventsFilePath());
+    // A damaged file is kept aside as the main window keeps it. Should that fail the events are
+    // saved without a message box: this start runs unattended and may end the process at once.
+    if (saveEventsKeepingDamaged(events, eventsFilePath(), eventsFileStatus == LoadStatus::Damaged).saved)
+        eventsFileStatus = LoadStatus::Complete;
     if (!settings.popupNotifications && endsProcessOnClose)
         processEnd()(0);
     QMainWindow::closeEvent(event);

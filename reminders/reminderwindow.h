@@ -70,6 +70,8 @@ private:
     void clearItems();
 
     EventStore events;
+    // A damaged file is kept aside when the save replaces it.
+    LoadStatus eventsFileStatus = LoadStatus::Missing;
     int nextIndex = 0;
     Preferences settings;
     Ui::ReminderWindow *ui;

@@ -555,6 +555,29 @@ private Q_SLOTS:
         QVERIFY(window);
         QVERIFY(window->items().isEmpty());
     }
+
+    // The reminder window keeps a damaged events file aside before it replaces it, even when
+    // the tray window's close ends the process.
+    void damagedFileIsKeptAside()
+    {
+        usePreferences(false, false);
+        writeEvents({dueIn(QStringLiteral("Dentist"), 2)});
+        const QByteArray damaged = damageFile(eventsFilePath());
+        QVERIFY(!damaged.isEmpty());
+        ReminderWindow window;
+        QVERIFY(window.populate());
+        window.show();
+        window.findChild<QCommandLinkButton *>(QStringLiteral("okButton"))->click();
+        QCOMPARE(processEnds, QList<int>{0});
+
+        QCOMPARE(readFile(eventsFilePath() + QStringLiteral(".damaged-20270113-090000")), damaged);
+        LoadStatus status = LoadStatus::Missing;
+        const EventStore saved = loadEvents(eventsFilePath(), &status);
+        QCOMPARE(status, LoadStatus::Complete);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved.first()->lastNotified, today);
+        qDeleteAll(saved);
+    }
 };
 
 QTEST_MAIN(TestReminders)
