@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
 #include <QWebPage>
 #include <QWebSettings>
 #include <QtDebug>
@@ -39,6 +40,9 @@ FacebookDialog::~FacebookDialog()
     // The web view outlives this part of the dialog and still reports the load it stops when it
     // goes; its slots here must not run on a half-destroyed dialog.
     disconnect(ui->webView, nullptr, this, nullptr);
+    // A request of ours still waiting would otherwise return into a deleted dialog much later.
+    if (requestsWaiting > 0)
+        HttpClient::instance()->abortRequests();
     // The page routes its requests through our manager, a child made before the form: the view
     // goes first.
     delete ui->webView;
@@ -83,7 +87,8 @@ void FacebookDialog::loadFriends()
 {
     nameList.clear();
     dateList.clear();
-    if (readReply(requestFriends(), parseFriendsReply))
+    QString replyText;
+    if (fetch(&FacebookDialog::requestFriends, replyText) && readReply(replyText, parseFriendsReply))
         emit infoReady();
 }
 
@@ -91,10 +96,30 @@ void FacebookDialog::loadUserEvents()
 {
     nameList.clear();
     dateList.clear();
-    if (readReply(requestEvents(), parseEventsReply)) {
+    QString replyText;
+    if (fetch(&FacebookDialog::requestEvents, replyText) && readReply(replyText, parseEventsReply)) {
         qDebug("Events %d\n", int(nameList.size()));
         emit infoReady();
     }
+}
+
+bool FacebookDialog::fetch(QString (FacebookDialog::*request)(), QString &replyText)
+{
+    const QPointer<FacebookDialog> alive(this);
+    ++requestsWaiting;
+    replyText = (this->*request)();
+    if (!alive)
+        return false;
+    --requestsWaiting;
+    return !abandoned;
+}
+
+void FacebookDialog::abandon()
+{
+    abandoned = true;
+    if (requestsWaiting > 0)
+        HttpClient::instance()->abortRequests();
+    close();
 }
 
 bool FacebookDialog::readReply(const QString &replyText, ReplyParser parse)
@@ -152,6 +177,8 @@ void FacebookDialog::finishLoading(bool)
 
 void FacebookDialog::finishedSlot(QNetworkReply *reply)
 {
+    if (abandoned)
+        return;
     int error = 0;
     if (!HttpClient::instance()->finishedNetWorkSlot(reply, error)) {
         if (error == QNetworkReply::ConnectionRefusedError || error == QNetworkReply::HostNotFoundError) {

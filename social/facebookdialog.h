@@ -36,6 +36,10 @@ public:
     bool isLoggedIn() const { return loggedIn; }
     int loadProgress() const { return progress; }
 
+    // For an owner that lets the dialog go: closes it, ends the Graph request it waits for and
+    // reports nothing more, so that the calls still on the stack return quietly.
+    void abandon();
+
 Q_SIGNALS:
     void loginDone();
     void requestFailed();
@@ -55,6 +59,9 @@ protected:
 
 private:
     using ReplyParser = bool (*)(const QByteArray &, QStringList &, QStringList &, QString &);
+    // Runs a Graph request, which waits in a nested event loop. False when the dialog was let go or
+    // deleted meanwhile: the caller must then return without touching it.
+    bool fetch(QString (FacebookDialog::*request)(), QString &replyText);
     // Fills the two lists from a Graph reply; on a reply that does not parse, reports requestFailed().
     bool readReply(const QString &replyText, ReplyParser parse);
 
@@ -66,4 +73,6 @@ private:
     bool loggedIn = false;
     QStringList nameList;
     QStringList dateList;
+    int requestsWaiting = 0;
+    bool abandoned = false;
 };

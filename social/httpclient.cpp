@@ -105,8 +105,11 @@ void HttpClient::finishRequest(QNetworkReply *reply, QString &response)
     limit.setSingleShot(true);
     connect(&limit, &QTimer::timeout, reply, &QNetworkReply::abort);
     limit.start(requestTimeout);
-    if (!reply->isFinished())
+    if (!reply->isFinished()) {
+        waiting << reply;
         loop.exec();
+        waiting.removeOne(reply);
+    }
     limit.stop();
 
     // An aborted reply is closed: it has nothing to read.
@@ -117,6 +120,14 @@ void HttpClient::finishRequest(QNetworkReply *reply, QString &response)
     trace(QStringLiteral("response data from FB: ") + response);
     trace(rule);
     delete reply;
+}
+
+void HttpClient::abortRequests()
+{
+    // Aborting finishes a reply, which ends its wait and takes it off the list.
+    const QList<QNetworkReply *> replies = waiting;
+    for (QNetworkReply *reply : replies)
+        reply->abort();
 }
 
 LoginPage recogniseLoginPage(const QString &pageAddress, QString *token)

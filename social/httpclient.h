@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -46,10 +47,15 @@ public:
     static constexpr int DefaultRequestTimeout = 30000;
     void setRequestTimeout(int milliseconds) { requestTimeout = milliseconds; }
 
+    // Ends every request that is waiting for its reply now: the reply is aborted and adds nothing,
+    // so whoever waits gets control back at once and sees a failed request.
+    void abortRequests();
+
 private:
     explicit HttpClient(QObject *parent = nullptr);
     void finishRequest(QNetworkReply *reply, QString &response);
 
     QNetworkAccessManager *manager;
     int requestTimeout = DefaultRequestTimeout;
+    QList<QNetworkReply *> waiting;
 };

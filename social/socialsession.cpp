@@ -4,7 +4,10 @@
 
 namespace {
 
-// Owns its dialog and lives exactly as long as it.
+// Owns its dialog and lives exactly as long as it. A call into the dialog can wait in a nested
+// event loop (a Graph request, a message box of the main window), during which the user may log
+// out or the program may be asked to end: the dialog is then let go, and freed only once every
+// such call has returned.
 class FacebookSession final : public SocialSession
 {
 public:
@@ -12,10 +15,11 @@ public:
     {
         const auto relay = [this](std::function<void()> Callbacks::*which) {
             return [this, which] {
+                const Call call(this);
                 // Copied: the callback may release this session.
-                const std::function<void()> call = callbacks.*which;
-                if (call)
-                    call();
+                const std::function<void()> callback = callbacks.*which;
+                if (callback)
+                    callback();
             };
         };
         QObject::connect(dialog, &FacebookDialog::loginDone, dialog, relay(&Callbacks::loginDone));
@@ -25,28 +29,66 @@ public:
         QObject::connect(dialog, &QObject::destroyed, [this] { delete this; });
     }
 
-    void login() override { dialog->login(); }
-    void loadFriends() override { dialog->loadFriends(); }
-    void loadUserEvents() override { dialog->loadUserEvents(); }
+    void login() override
+    {
+        const Call call(this);
+        dialog->login();
+    }
+    void loadFriends() override
+    {
+        const Call call(this);
+        dialog->loadFriends();
+    }
+    void loadUserEvents() override
+    {
+        const Call call(this);
+        dialog->loadUserEvents();
+    }
     QStringList names() const override { return dialog->names(); }
     QStringList dates() const override { return dialog->dates(); }
 
     void release() override
     {
-        callbacks = {};
-        dialog->close();
-        dialog->deleteLater();
+        letGo();
+        if (calls == 0)
+            dialog->deleteLater();
     }
     void destroy() override
     {
-        callbacks = {};
-        dialog->close();
-        delete dialog;
+        letGo();
+        if (calls == 0)
+            delete dialog;
     }
 
 private:
+    // Marks a call of the session on the stack; the last one to return frees a released dialog.
+    class Call
+    {
+    public:
+        explicit Call(FacebookSession *s) : session(s) { ++session->calls; }
+        ~Call()
+        {
+            if (--session->calls == 0 && session->released)
+                session->dialog->deleteLater();
+        }
+        Call(const Call &) = delete;
+        Call &operator=(const Call &) = delete;
+
+    private:
+        FacebookSession *session;
+    };
+
+    void letGo()
+    {
+        callbacks = {};
+        released = true;
+        dialog->abandon();
+    }
+
     Callbacks callbacks;
     FacebookDialog *dialog;
+    int calls = 0;
+    bool released = false;
 };
 
 } // namespace

@@ -24,10 +24,11 @@ public:
     virtual QStringList names() const = 0;
     virtual QStringList dates() const = 0;
 
-    // Stops the callbacks, closes the dialog and frees it and the session once the signal that is
-    // running now has returned.
+    // Stops the callbacks, closes the dialog, ends the request it waits for, and frees it and the
+    // session once no call of the session is on the stack any more and the signal that is running
+    // now has returned.
     virtual void release() = 0;
-    // The same, at once.
+    // The same, at once unless a call of the session is still on the stack.
     virtual void destroy() = 0;
 
 protected:

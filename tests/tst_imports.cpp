@@ -18,9 +18,12 @@
 #include <QCommandLinkButton>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTreeView>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -506,6 +509,54 @@ private Q_SLOTS:
                  said(QMessageBox::Information, "Import Complete", "Your friend's birthdays have been imported."));
         QCOMPARE(rows(), 4);
         QCOMPARE(requestsTo("/me/friends?access_token=T0KEN&fields=name,birthday"), 1);
+    }
+
+    // The program itself, with a Graph request left waiting while the user logs out or the system
+    // asks the program to end: the request ends quietly and the list, edit included, is saved.
+    void waitingRequestEndsQuietly_data()
+    {
+        QTest::addColumn<QString>("play");
+        QTest::addColumn<QByteArray>("boxes");
+        QTest::newRow("logout, then the time limit passes") << "logout" << QByteArray("box: Logout\n");
+        QTest::newRow("termination request") << "wait" << QByteArray();
+    }
+
+    void waitingRequestEndsQuietly()
+    {
+        QFETCH(QString, play);
+        QFETCH(QByteArray, boxes);
+        const EventStore before{namedEvent("Anniversary", QDate(2027, 6, 1))};
+        QVERIFY(saveEvents(before, eventsFilePath()));
+        qDeleteAll(before);
+        graphAnswers = false;
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ORIVENTA_FACEBOOK_OAUTH_URL", server->base() + "/dialog/oauth");
+        env.insert("ORIVENTA_FACEBOOK_SUCCESS_URL", server->base() + "/connect/login_success.html");
+        env.insert("ORIVENTA_FACEBOOK_GRAPH_URL", server->base());
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(qEnvironmentVariable("ORIVENTA_IMPORT_DRIVER"), {play});
+        QVERIFY(program.waitForStarted());
+        // Only this process's event loop lets the stand-in server answer.
+        QTRY_COMPARE_WITH_TIMEOUT(requestsTo("/me/friends?"), 1, 20000);
+        if (play == QLatin1String("wait"))
+            ::kill(pid_t(program.processId()), SIGTERM);
+        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 20000);
+
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"}), QStringList());
+        // Ended quietly: no warning about a failed request.
+        QCOMPARE(program.readAllStandardOutput(), boxes);
+        const EventStore saved = loadEvents(eventsFilePath());
+        QStringList savedNames;
+        for (const Event *event : saved)
+            savedNames << event->name;
+        qDeleteAll(saved);
+        savedNames.sort();
+        QCOMPARE(savedNames, (QStringList{"Anniversary", "Dentist"}));
     }
 
     void importedEventsAreSavedWithTheList()

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebView>
@@ -759,6 +760,44 @@ private Q_SLOTS:
                      friends ? QByteArray("/me/friends?access_token=TOKEN&fields=name,birthday")
                              : QByteArray("/me/events?access_token=TOKEN&fields=name,start_time,location"));
         }
+    }
+
+    // The dialog's owner lets it go, or deletes it, while its Graph request waits: the wait ends at
+    // once and nothing is reported, so the calls on the stack return without touching what is gone.
+    void graphWaitEndsWhenTheDialogGoes_data()
+    {
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("abandoned") << false;
+        QTest::newRow("deleted") << true;
+    }
+    void graphWaitEndsWhenTheDialogGoes()
+    {
+        QFETCH(bool, deleted);
+        server->setHandler([](const Request &) { return silence(); });
+        // Far beyond the suite's own limit: only the dialog's going can end this wait.
+        HttpClient::instance()->setRequestTimeout(60 * 60 * 1000);
+        auto *dialog = new FacebookDialog;
+        const QPointer<FacebookDialog> alive(dialog);
+        QSignalSpy ready(dialog, &FacebookDialog::infoReady);
+        QSignalSpy failed(dialog, &FacebookDialog::requestFailed);
+        QTimer owner;
+        connect(&owner, &QTimer::timeout, this, [&] {
+            if (server->requests.isEmpty())
+                return;
+            owner.stop();
+            if (deleted)
+                delete dialog;
+            else
+                dialog->abandon();
+        });
+        owner.start(10);
+        dialog->loadUserEvents();
+
+        QCOMPARE(server->requests.size(), 1);
+        QCOMPARE(ready.size(), 0);
+        QCOMPARE(failed.size(), 0);
+        QCOMPARE(alive.isNull(), deleted);
+        delete alive;
     }
 
     void titleShowsTheProgress_data()

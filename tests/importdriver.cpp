@@ -1,0 +1,136 @@
+// The program as it starts for real, with a user who plays one social-network import on its main
+// window: an edit, a birthday import whose Graph request is left waiting, and then either a logout
+// ("logout", after which the window is closed once the request's time limit has passed) or nothing
+// ("wait", for a termination request from outside). The first argument names the play; the
+// message boxes met are listed on the standard output at the end.
+#include "app/launcher.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/socialloader.h"
+#include "social/facebookdialog.h"
+#include "social/httpclient.h"
+#include "social/socialsession.h"
+#include "tests/boxanswerer.h"
+
+#include <QApplication>
+#include <QCommandLinkButton>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+const int requestLimit = 1000;
+
+template <typename T>
+T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+void click(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child<QCommandLinkButton>(window, button), Qt::LeftButton);
+}
+
+template <typename T>
+T *topLevel()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<T *>(widget))
+            return found;
+    return nullptr;
+}
+
+// Takes one step at a time from a polling timer, never from inside a step's own nested loops.
+class Player : public QObject
+{
+public:
+    explicit Player(const QString &play) : QObject(qApp), logout(play == QLatin1String("logout"))
+    {
+        connect(&tick, &QTimer::timeout, this, &Player::step);
+        tick.start(20);
+    }
+    // The test reads which message boxes the user met.
+    ~Player() override
+    {
+        for (const BoxAnswerer::Seen &box : boxes.seen)
+            std::printf("box: %s\n", qPrintable(box.title));
+        std::fflush(stdout);
+    }
+
+private:
+    void step()
+    {
+        if (stepping)
+            return;
+        stepping = true;
+        next();
+        stepping = false;
+    }
+
+    void next()
+    {
+        switch (stage) {
+        case 0:
+            window = topLevel<MainWindow>();
+            if (!window || !window->isVisible())
+                return;
+            click(window, "addButton");
+            QTest::keyClicks(child<QLineEdit>(window, "eventName"), QStringLiteral("Dentist"));
+            click(window, "saveButton");
+            click(window, "importFacebookButton");
+            break;
+        case 1: {
+            // Logged in: the Graph request is waiting now, and this tick runs inside its wait.
+            auto *dialog = topLevel<FacebookDialog>();
+            if (!dialog || !dialog->isLoggedIn())
+                return;
+            if (!logout) {
+                tick.stop();
+                return;
+            }
+            click(window, "settingsButton");
+            click(window, "logoutButton");
+            QTimer::singleShot(2 * requestLimit, this, [this] {
+                if (window)
+                    window->close();
+            });
+            tick.stop();
+            break;
+        }
+        }
+        ++stage;
+    }
+
+    const bool logout;
+    int stage = 0;
+    bool stepping = false;
+    QPointer<MainWindow> window;
+    QTimer tick;
+    BoxAnswerer boxes;
+};
+
+// Runs while the application object is still being built: the play starts with its event loop.
+void startPlaying()
+{
+    QTimer::singleShot(0, [] {
+        setSocialSessionFactory(&createSocialSession);
+        HttpClient::instance()->setRequestTimeout(requestLimit);
+        new Player(QCoreApplication::arguments().value(1));
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startPlaying)
+
+int main(int argc, char *argv[])
+{
+    return Launcher::run(argc, argv);
+}
