@@ -57,17 +57,23 @@ void MainWindow::on_exportButton_clicked()
 
 void MainWindow::on_importFacebookButton_clicked()
 {
-    if (importMode != NoImport)
-        return;
-    importMode = BirthdayImport;
-    openFacebookDialog();
+    startFacebookImport(BirthdayImport);
 }
 
 void MainWindow::on_importFacebookEventButton_clicked()
 {
-    if (importMode != NoImport)
+    startFacebookImport(EventImport);
+}
+
+void MainWindow::startFacebookImport(int mode)
+{
+    if (importMode != NoImport) {
+        // The running import may wait for a login window that is hidden behind this one.
+        if (facebookDialog)
+            facebookDialog->raiseLoginWindow();
         return;
-    importMode = EventImport;
+    }
+    importMode = mode;
     openFacebookDialog();
 }
 

@@ -101,6 +101,7 @@ private:
     void fillDetails(Event &event);
 
     // Import and export
+    void startFacebookImport(int mode);
     void openFacebookDialog();
     void addUnlessNameTaken(Event *event);
     void importBirthday(const QString &name, const QString &dateText);

@@ -10,6 +10,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QTimer>
 #include <QWebPage>
 #include <QWebSettings>
 #include <QtDebug>
@@ -20,7 +21,7 @@ static void initSocialResources()
 }
 
 FacebookDialog::FacebookDialog(QWidget *parent)
-    : QDialog(parent), ui(new Ui::FacebookDialog), manager(new QNetworkAccessManager(this))
+    : QDialog(parent), ui(new Ui::FacebookDialog), manager(new QNetworkAccessManager(this)), pageLimit(new QTimer(this))
 {
     initSocialResources();
     ui->setupUi(this);
@@ -33,6 +34,13 @@ FacebookDialog::FacebookDialog(QWidget *parent)
     connect(ui->webView, &QWebView::loadProgress, this, &FacebookDialog::setProgress);
     connect(ui->webView, &QWebView::loadFinished, this, &FacebookDialog::finishLoading);
     connect(ui->webView, &QWebView::linkClicked, this, &FacebookDialog::linkClicked);
+
+    // A page that never finishes loading would leave a blank login window for ever.
+    pageLimit->setSingleShot(true);
+    connect(ui->webView, &QWebView::loadStarted, pageLimit,
+            [this] { pageLimit->start(HttpClient::instance()->requestTimeout()); });
+    connect(ui->webView, &QWebView::loadFinished, pageLimit, qOverload<>(&QTimer::stop));
+    connect(pageLimit, &QTimer::timeout, this, &FacebookDialog::pageTimedOut);
 }
 
 FacebookDialog::~FacebookDialog()
@@ -40,6 +48,7 @@ FacebookDialog::~FacebookDialog()
     // The web view outlives this part of the dialog and still reports the load it stops when it
     // goes; its slots here must not run on a half-destroyed dialog.
     disconnect(ui->webView, nullptr, this, nullptr);
+    disconnect(ui->webView, nullptr, pageLimit, nullptr);
     // A request of ours still waiting would otherwise return into a deleted dialog much later.
     if (requestsWaiting > 0)
         HttpClient::instance()->abortRequests();
@@ -117,9 +126,20 @@ bool FacebookDialog::fetch(QString (FacebookDialog::*request)(), QString &replyT
 void FacebookDialog::abandon()
 {
     abandoned = true;
+    pageLimit->stop();
     if (requestsWaiting > 0)
         HttpClient::instance()->abortRequests();
     close();
+}
+
+void FacebookDialog::pageTimedOut()
+{
+    // Only an open login window waits for its page; the outcome is that of an unreachable page.
+    if (abandoned || !isVisible())
+        return;
+    ui->webView->stop();
+    hide();
+    emit requestFailed();
 }
 
 bool FacebookDialog::readReply(const QString &replyText, ReplyParser parse)

@@ -9,6 +9,7 @@
 class QEvent;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 namespace Ui {
 class FacebookDialog;
@@ -64,6 +65,7 @@ private:
     bool fetch(QString (FacebookDialog::*request)(), QString &replyText);
     // Fills the two lists from a Graph reply; on a reply that does not parse, reports requestFailed().
     bool readReply(const QString &replyText, ReplyParser parse);
+    void pageTimedOut();
 
     Ui::FacebookDialog *ui;
     int progress = 0;
@@ -73,6 +75,7 @@ private:
     bool loggedIn = false;
     QStringList nameList;
     QStringList dateList;
+    QTimer *pageLimit;
     int requestsWaiting = 0;
     bool abandoned = false;
 };

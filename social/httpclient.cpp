@@ -104,7 +104,7 @@ void HttpClient::finishRequest(QNetworkReply *reply, QString &response)
     QTimer limit;
     limit.setSingleShot(true);
     connect(&limit, &QTimer::timeout, reply, &QNetworkReply::abort);
-    limit.start(requestTimeout);
+    limit.start(requestLimit);
     if (!reply->isFinished()) {
         waiting << reply;
         loop.exec();

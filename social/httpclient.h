@@ -43,9 +43,11 @@ public:
     // Set when a login captured a token; the login dialog reads and clears it.
     static bool authorised;
 
-    // How long a request may take before it is aborted and counts as failed.
+    // How long a request may take before it is aborted and counts as failed. The login page's load
+    // has the same limit.
     static constexpr int DefaultRequestTimeout = 30000;
-    void setRequestTimeout(int milliseconds) { requestTimeout = milliseconds; }
+    void setRequestTimeout(int milliseconds) { requestLimit = milliseconds; }
+    int requestTimeout() const { return requestLimit; }
 
     // Ends every request that is waiting for its reply now: the reply is aborted and adds nothing,
     // so whoever waits gets control back at once and sees a failed request.
@@ -56,6 +58,6 @@ private:
     void finishRequest(QNetworkReply *reply, QString &response);
 
     QNetworkAccessManager *manager;
-    int requestTimeout = DefaultRequestTimeout;
+    int requestLimit = DefaultRequestTimeout;
     QList<QNetworkReply *> waiting;
 };

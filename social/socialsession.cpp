@@ -47,6 +47,14 @@ public:
     QStringList names() const override { return dialog->names(); }
     QStringList dates() const override { return dialog->dates(); }
 
+    void raiseLoginWindow() override
+    {
+        if (!dialog->isVisible())
+            return;
+        dialog->raise();
+        dialog->activateWindow();
+    }
+
     void release() override
     {
         letGo();

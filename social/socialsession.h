@@ -24,6 +24,9 @@ public:
     virtual QStringList names() const = 0;
     virtual QStringList dates() const = 0;
 
+    // Brings the login window to the front while it is open.
+    virtual void raiseLoginWindow() = 0;
+
     // Stops the callbacks, closes the dialog, ends the request it waits for, and frees it and the
     // session once no call of the session is on the stack any more and the signal that is running
     // now has returned.

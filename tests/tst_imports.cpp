@@ -154,6 +154,15 @@ class TestImports : public QObject
                 dialogs << dialog;
         return dialogs;
     }
+    // A social network that takes every request and answers none.
+    void silenceServer()
+    {
+        server->setHandler([](const TestHttpServer::Request &) {
+            TestHttpServer::Reply reply;
+            reply.never = true;
+            return reply;
+        });
+    }
     // Points the social network at the stand-in server, or the login page at `oauthBase`.
     void useServer(const QByteArray &oauthBase = {})
     {
@@ -454,16 +463,56 @@ private Q_SLOTS:
         QVERIFY(requestsTo("/dialog/oauth") > logins);
     }
 
+    // A login page that never loads: the login window is not left blank for ever, and until the
+    // limit ends it the import buttons bring the window to the front rather than doing nothing.
+    void importButtonsRaiseTheOpenLoginWindow_data()
+    {
+        QTest::addColumn<QByteArray>("again");
+        QTest::newRow("the same button") << QByteArray("importFacebookButton");
+        QTest::newRow("the other button") << QByteArray("importFacebookEventButton");
+    }
+    void importButtonsRaiseTheOpenLoginWindow()
+    {
+        QFETCH(QByteArray, again);
+        openWindow();
+        silenceServer();
+        click("importFacebookButton");
+        QTRY_COMPARE(liveDialogs().size(), 1);
+        FacebookDialog *dialog = liveDialogs().first();
+        QTRY_VERIFY(dialog->isVisible());
+        // The dialog's own request and the web view's.
+        QTRY_COMPARE(requestsTo("/dialog/oauth"), 2);
+        w->activateWindow();
+        QTRY_VERIFY(w->isActiveWindow());
+
+        click(again.constData());
+        QTRY_VERIFY(dialog->isActiveWindow());
+        QCOMPARE(liveDialogs(), QList<FacebookDialog *>{dialog});
+        QCOMPARE(requestsTo("/dialog/oauth"), 2);
+    }
+
+    void loginPageThatNeverLoadsWarns()
+    {
+        openWindow();
+        silenceServer();
+        HttpClient::instance()->setRequestTimeout(500);
+        BoxAnswerer boxes;
+        click("importFacebookEventButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
+        QCOMPARE(said(boxes.seen[0]), said(QMessageBox::Warning, "Facebook Error",
+                                           "There was an error connecting to Facebook, please try again."));
+        QTRY_VERIFY(liveDialogs().isEmpty());
+        // The import can start again.
+        click("importFacebookEventButton");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 2, 20000);
+    }
+
     void closingTheWindowClosesTheLoginWindow()
     {
         openWindow();
         // A login page that never answers keeps the login window open.
         useServer();
-        server->setHandler([](const TestHttpServer::Request &) {
-            TestHttpServer::Reply reply;
-            reply.never = true;
-            return reply;
-        });
+        silenceServer();
         click("importFacebookButton");
         QTRY_COMPARE(liveDialogs().size(), 1);
         QTRY_VERIFY(liveDialogs().first()->isVisible());
