@@ -9,9 +9,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +28,38 @@ void setButton(QCommandLinkButton *button, const QString &text, const char *icon
     button->setIcon(QIcon(QLatin1String(iconPath)));
 }
 
+// The widest a reminder's name or sentence may make the item: a comfortable line of text, and
+// never more than two thirds of the screen, so that the window always fits on it.
+int readableWidth(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    const int line = widget->fontMetrics().averageCharWidth() * 80;
+    return screen ? std::min(line, screen->availableGeometry().width() * 2 / 3) : line;
+}
+
+// The sentence stays on one line while it fits in a readable width and wraps beyond it. The
+// size is worked out with the font the label has when asked, which is the window's only once
+// the item is in it.
+class SentenceLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override
+    {
+        const QMargins margins = contentsMargins();
+        const int extra = margins.left() + margins.right() + 2 * margin();
+        const int oneLine =
+            fontMetrics()
+                .boundingRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, Qt::AlignLeft | Qt::TextWordWrap, text())
+                .width();
+        const int width = std::min(oneLine + extra, readableWidth(this));
+        return QSize(width, heightForWidth(width));
+    }
+    // Narrower would need more lines than the window's layout leaves room for.
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 } // namespace
 
 ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
@@ -33,14 +68,19 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     const int days = ReminderRules::daysToGo(*event, today);
 
     auto *outerLayout = new QVBoxLayout(this);
-    groupBox = new QGroupBox(event->name, this);
+    groupBox = new QGroupBox(this);
+    // A frame is never narrower than its title: a long name is cut short, and given whole on hover.
+    const QString title = groupBox->fontMetrics().elidedText(event->name, Qt::ElideRight, readableWidth(groupBox));
+    groupBox->setTitle(title);
+    if (title != event->name)
+        groupBox->setToolTip(event->name);
     outerLayout->addWidget(groupBox);
     auto *frameLayout = new QVBoxLayout(groupBox);
     frameLayout->setContentsMargins(6, 6, 6, 6);
 
-    textLabel = new QLabel(ReminderRules::sentence(*event, today), groupBox);
+    textLabel = new SentenceLabel(ReminderRules::sentence(*event, today), groupBox);
     textLabel->setObjectName(QStringLiteral("textLabel"));
-    textLabel->setWordWrap(false);
+    textLabel->setWordWrap(true);
     frameLayout->addWidget(textLabel);
 
     optionsPanel = new QWidget(groupBox);

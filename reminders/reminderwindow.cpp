@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -116,25 +117,50 @@ void ReminderWindow::addItem(Event *event)
     on_itemResize();
 }
 
-QSize ReminderWindow::availableSize()
+QRect ReminderWindow::availableArea() const
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().size() : QSize();
+    const QScreen *on = screen();
+    if (!on)
+        on = QGuiApplication::primaryScreen();
+    return on ? on->availableGeometry() : QRect();
 }
 
-QPoint ReminderWindow::popupPlace(QSize available, QSize frame)
+QRect ReminderWindow::keptInside(QRect available, QRect frame)
 {
-    return QPoint((available.width() - frame.width()) / 2, (available.height() - frame.height()) / 2);
+    frame.setSize(frame.size().boundedTo(available.size()));
+    // Past the right or bottom edge first, so that a frame as large as the area ends at its top left.
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    return frame;
 }
 
-QPoint ReminderWindow::trayPlace(QSize available, QSize frame)
+QPoint ReminderWindow::popupPlace(QRect available, QSize frame)
 {
-    return QPoint(available.width() - frame.width() - cornerGap, available.height() - frame.height() - cornerGap);
+    const QPoint centred((available.width() - frame.width()) / 2, (available.height() - frame.height()) / 2);
+    return keptInside(available, QRect(available.topLeft() + centred, frame)).topLeft();
 }
 
-QPoint ReminderWindow::slidePlace(QSize available, QSize frame, int step)
+QPoint ReminderWindow::trayPlace(QRect available, QSize frame)
 {
-    return QPoint(available.width() - frame.width() - cornerGap, available.height() - step);
+    const QPoint corner(available.width() - frame.width() - cornerGap, available.height() - frame.height() - cornerGap);
+    return keptInside(available, QRect(available.topLeft() + corner, frame)).topLeft();
+}
+
+QPoint ReminderWindow::slidePlace(QRect available, QSize frame, int step)
+{
+    // Rises from below the area, in the column where it will rest.
+    return QPoint(trayPlace(available, frame).x(), available.top() + available.height() - step);
+}
+
+QRect ReminderWindow::insideArea(QRect inner) const
+{
+    const QRect frame = frameGeometry();
+    const QRect now = geometry();
+    const QMargins margins(now.left() - frame.left(), now.top() - frame.top(), frame.right() - now.right(),
+                           frame.bottom() - now.bottom());
+    return keptInside(availableArea(), inner + margins) - margins;
 }
 
 void ReminderWindow::setProcessEnd(std::function<void(int)> end)
@@ -153,7 +179,7 @@ void ReminderWindow::startDisplay()
 void ReminderWindow::placeWindow()
 {
     const QSize frame = frameGeometry().size();
-    move(settings.popupNotifications ? popupPlace(availableSize(), frame) : trayPlace(availableSize(), frame));
+    move(settings.popupNotifications ? popupPlace(availableArea(), frame) : trayPlace(availableArea(), frame));
 }
 
 void ReminderWindow::startSlideIn()
@@ -166,7 +192,7 @@ void ReminderWindow::startSlideIn()
 void ReminderWindow::updateAnimation()
 {
     const QSize frame = frameGeometry().size();
-    move(slidePlace(availableSize(), frame, slideStep));
+    move(slidePlace(availableArea(), frame, slideStep));
     if (slideStep > frame.height() + cornerGap - 1)
         animationTimer->stop();
     ++slideStep;
@@ -183,6 +209,8 @@ void ReminderWindow::on_itemResize()
     QApplication::processEvents();
     if (!settings.popupNotifications)
         placeWindow();
+    else
+        setGeometry(insideArea(geometry()));
 }
 
 void ReminderWindow::on_itemResize(int change)
@@ -190,7 +218,7 @@ void ReminderWindow::on_itemResize(int change)
     QRect area = geometry();
     area.setTop(area.top() - change);
     area.setBottom(area.bottom() + change);
-    setGeometry(area);
+    setGeometry(insideArea(area));
     QApplication::processEvents();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include <functional>
@@ -39,10 +40,12 @@ public:
     QList<ReminderItem *> items() const;
     const EventStore &storedEvents() const { return events; }
 
-    // Where the window rests and where the slide-in puts it, in the available area's terms.
-    static QPoint popupPlace(QSize available, QSize frame);
-    static QPoint trayPlace(QSize available, QSize frame);
-    static QPoint slidePlace(QSize available, QSize frame, int slideStep);
+    // Where the window's frame rests and where the slide-in puts it within the available area.
+    static QPoint popupPlace(QRect available, QSize frame);
+    static QPoint trayPlace(QRect available, QSize frame);
+    static QPoint slidePlace(QRect available, QSize frame, int slideStep);
+    // The frame moved, and if need be shrunk, so that the whole of it lies in the area.
+    static QRect keptInside(QRect available, QRect frame);
 
     // Closing a tray window ends the process; tests replace the way it ends.
     static void setProcessEnd(std::function<void(int)> end);
@@ -66,7 +69,9 @@ private Q_SLOTS:
     void on_okButton_clicked();
 
 private:
-    static QSize availableSize();
+    QRect availableArea() const;
+    // The window's geometry for the given inner rectangle, with its frame kept in the area.
+    QRect insideArea(QRect inner) const;
     void clearItems();
 
     EventStore events;

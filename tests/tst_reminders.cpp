@@ -334,24 +334,50 @@ private Q_SLOTS:
 
     void placement_data()
     {
-        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QRect>("available");
         QTest::addColumn<QSize>("frame");
         QTest::addColumn<QPoint>("tray");
         QTest::addColumn<QPoint>("popup");
-        QTest::newRow("1920 x 1040") << QSize(1920, 1040) << QSize(320, 150) << QPoint(1594, 884) << QPoint(800, 445);
-        QTest::newRow("odd difference") << QSize(1025, 768) << QSize(320, 151) << QPoint(699, 611) << QPoint(352, 308);
+        QTest::newRow("1920 x 1040") << QRect(0, 0, 1920, 1040) << QSize(320, 150) << QPoint(1594, 884)
+                                     << QPoint(800, 445);
+        QTest::newRow("odd difference") << QRect(0, 0, 1025, 768) << QSize(320, 151) << QPoint(699, 611)
+                                        << QPoint(352, 308);
+        QTest::newRow("task bar on the top and left")
+            << QRect(60, 40, 1860, 1040) << QSize(320, 150) << QPoint(1594, 924) << QPoint(830, 485);
+        // Kept wholly inside: a frame as large as the area, or larger, rests at its top left.
+        QTest::newRow("wider than the area")
+            << QRect(0, 40, 1024, 728) << QSize(2830, 150) << QPoint(0, 612) << QPoint(0, 329);
+        QTest::newRow("as large as the area")
+            << QRect(0, 40, 1024, 728) << QSize(1024, 728) << QPoint(0, 40) << QPoint(0, 40);
     }
 
     void placement()
     {
-        QFETCH(QSize, available);
+        QFETCH(QRect, available);
         QFETCH(QSize, frame);
         QTEST(ReminderWindow::trayPlace(available, frame), "tray");
         QTEST(ReminderWindow::popupPlace(available, frame), "popup");
         QFETCH(QPoint, tray);
         // The slide-in keeps the resting column and starts at the bottom of the area.
-        QCOMPARE(ReminderWindow::slidePlace(available, frame, 0), QPoint(tray.x(), available.height()));
-        QCOMPARE(ReminderWindow::slidePlace(available, frame, frame.height() + 6), tray);
+        QCOMPARE(ReminderWindow::slidePlace(available, frame, 0), QPoint(tray.x(), available.bottom() + 1));
+        if (frame.height() + 6 <= available.height())
+            QCOMPARE(ReminderWindow::slidePlace(available, frame, frame.height() + 6), tray);
+    }
+
+    void keptInside_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("kept");
+        QTest::newRow("inside") << QRect(100, 100, 300, 200) << QRect(100, 100, 300, 200);
+        QTest::newRow("past the bottom") << QRect(100, 700, 300, 200) << QRect(100, 568, 300, 200);
+        QTest::newRow("above the top") << QRect(100, 10, 300, 200) << QRect(100, 40, 300, 200);
+        QTest::newRow("taller than the area") << QRect(100, 0, 300, 900) << QRect(100, 40, 300, 728);
+    }
+
+    void keptInside()
+    {
+        QFETCH(QRect, frame);
+        QTEST(ReminderWindow::keptInside(QRect(0, 40, 1024, 728), frame), "kept");
     }
 
     // The slide-in starts below the available area and rises a pixel a tick into the corner.
@@ -376,15 +402,72 @@ private Q_SLOTS:
         } watcher;
         watcher.tops = &tops;
         window.installEventFilter(&watcher);
-        const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         window.startSlideIn();
         const QPoint rest = ReminderWindow::trayPlace(available, window.frameGeometry().size());
         QTRY_COMPARE_WITH_TIMEOUT(window.pos(), rest, 10000);
         QTest::qWait(50);
         QCOMPARE(window.pos(), rest);
-        QCOMPARE(tops.first(), available.height());
+        QCOMPARE(tops.first(), available.bottom() + 1);
         QCOMPARE(tops.last(), rest.y());
         QCOMPARE(tops.size(), window.frameGeometry().height() + 7);
+    }
+
+    // However long the name, the sentence wraps, the window stays wholly on the screen with OK
+    // in it, and the options panel still opens.
+    void longNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<bool>("wraps");
+        const QString words = QStringLiteral("Grandmother's ninetieth birthday party ").repeated(8).left(300);
+        QTest::newRow("short, pop-up") << QStringLiteral("Choir") << true << false;
+        QTest::newRow("300 characters, pop-up") << words << true << true;
+        QTest::newRow("300 characters, tray") << words << false << true;
+        // The word itself cannot wrap; the rest of the sentence goes below it.
+        QTest::newRow("one 300-character word") << QString(300, QLatin1Char('x')) << true << true;
+    }
+
+    void longNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, popup);
+        QFETCH(bool, wraps);
+        usePreferences(popup, false);
+        writeEvents({dueIn(name, 5)});
+        ReminderWindow window;
+        QVERIFY(window.populate());
+        window.startDisplay();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect available = window.screen()->availableGeometry();
+        if (!popup)
+            QTRY_COMPARE(window.pos(), ReminderWindow::trayPlace(available, window.frameGeometry().size()));
+        ReminderItem *item = window.items().value(0);
+        auto *label = part<QLabel>(item, "textLabel");
+        const auto wholeOnScreen = [&] {
+            QVERIFY(available.contains(window.frameGeometry()));
+            auto *ok = window.findChild<QCommandLinkButton *>(QStringLiteral("okButton"));
+            QVERIFY(window.rect().contains(QRect(ok->mapTo(&window, QPoint()), ok->size())));
+            // No line of the sentence is cut off.
+            QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        };
+        wholeOnScreen();
+        const QScopedPointer<Event> same(dueIn(name, 5));
+        QCOMPARE(label->text(), ReminderRules::sentence(*same, today));
+        QCOMPARE(label->height() >= 2 * label->fontMetrics().lineSpacing(), wraps);
+        // A name too long for the frame's title is given whole on hover.
+        const auto *frame = item->findChild<QGroupBox *>();
+        QCOMPARE(frame->title() == name, frame->toolTip().isEmpty());
+        QCOMPARE(frame->title() == name, name.size() < 100);
+
+        const int closedHeight = window.height();
+        QSignalSpy steps(item, qOverload<int>(&ReminderItem::resized));
+        pressAccept(item);
+        QCOMPARE(steps.count(), 16);
+        QVERIFY(part<QWidget>(item, "optionsPanel")->height() > 0);
+        QVERIFY(window.height() > closedHeight);
+        wholeOnScreen();
     }
 
     // Combined mode: every due event, in file order, in one window.
