@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -239,6 +240,22 @@ void ReminderWindow::closeEvent(QCloseEvent *event)
         processEnd()(0);
     QMainWindow::closeEvent(event);
     Q_EMIT closed();
+}
+
+void ReminderWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The tray style has no title bar: the keyboard is its other way out. A held key does not
+    // race through the reminders of the one-at-a-time mode.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            ui->okButton->click();
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
 }
 
 void ReminderWindow::changeEvent(QEvent *event)

@@ -13,6 +13,7 @@
 #include <QCommandLinkButton>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -88,6 +89,18 @@ class TestReminders : public QObject
         Event *kept = events.value(index) ? new Event(*events.value(index)) : nullptr;
         qDeleteAll(events);
         return kept;
+    }
+    // Two due events for the one-at-a-time mode.
+    static void oneThenTwo(bool popup)
+    {
+        usePreferences(popup, true);
+        writeEvents({dueIn(QStringLiteral("one"), 1), dueIn(QStringLiteral("two"), 2)});
+    }
+    static void populateAndShow(ReminderWindow &window)
+    {
+        QVERIFY(window.populate());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     // Presses the item's first button and waits for its panel to come to rest.
     static void pressAccept(ReminderItem *item)
@@ -468,6 +481,48 @@ private Q_SLOTS:
         QVERIFY(part<QWidget>(item, "optionsPanel")->height() > 0);
         QVERIFY(window.height() > closedHeight);
         wholeOnScreen();
+    }
+
+    // Escape, Return and keypad Enter act as OK wherever the focus is; the tray style has no
+    // other way out but OK itself.
+    void keys_data()
+    {
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList next{"two"};
+        QTest::newRow("Escape, tray") << false << int(Qt::Key_Escape) << false << "window" << false << next;
+        QTest::newRow("Return, pop-up") << true << int(Qt::Key_Return) << false << "window" << false << next;
+        QTest::newRow("keypad Enter on Options")
+            << false << int(Qt::Key_Enter) << true << "acceptButton" << false << next;
+        QTest::newRow("Return in the spin box")
+            << false << int(Qt::Key_Return) << false << "againSpinBox" << false << next;
+        QTest::newRow("Escape in the spin box")
+            << true << int(Qt::Key_Escape) << false << "againSpinBox" << false << next;
+        QTest::newRow("held Return") << true << int(Qt::Key_Return) << false << "window" << true << QStringList{"one"};
+    }
+
+    void keys()
+    {
+        QFETCH(bool, popup);
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QFETCH(QString, target);
+        QFETCH(bool, held);
+        oneThenTwo(popup);
+        ReminderWindow window;
+        populateAndShow(window);
+        ReminderItem *item = window.items().value(0);
+        if (target == QLatin1String("againSpinBox"))
+            pressAccept(item);
+        QWidget *receiver = target == QLatin1String("window") ? &window : part<QWidget>(item, qPrintable(target));
+        QKeyEvent press(QEvent::KeyPress, key, keypad ? Qt::KeypadModifier : Qt::NoModifier, QString(), held);
+        QApplication::sendEvent(receiver, &press);
+        QTEST(titles(window), "shown");
+        QVERIFY(processEnds.isEmpty());
     }
 
     // Combined mode: every due event, in file order, in one window.
