@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -209,11 +210,17 @@ void ReminderItem::doAnimation()
     optionsPanel->setMaximumHeight(height);
     cancelButton->setMaximumWidth(height);
     updateGeometry();
+    // What runs from here on (the events processed, the window's slots, which process events
+    // too) may press OK, which lets this item go: touch nothing of it once it has gone.
+    const QPointer<ReminderItem> alive(this);
     QApplication::processEvents();
+    if (!alive)
+        return;
 
     if (!animationTimer->isActive())
         Q_EMIT resized();
     else
         Q_EMIT resized(optionsPanel->height() - lastHeight);
-    lastHeight = optionsPanel->height();
+    if (alive)
+        lastHeight = optionsPanel->height();
 }

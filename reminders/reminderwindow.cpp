@@ -65,8 +65,8 @@ ReminderWindow::ReminderWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui
 
 ReminderWindow::~ReminderWindow()
 {
-    // The items refer to the events: remove them first.
-    clearItems();
+    // The items refer to the events: remove them first, those shown and those awaiting release.
+    qDeleteAll(ui->centralwidget->findChildren<ReminderItem *>(QString(), Qt::FindDirectChildrenOnly));
     qDeleteAll(events);
     delete ui;
 }
@@ -83,8 +83,15 @@ QList<ReminderItem *> ReminderWindow::items() const
 
 void ReminderWindow::clearItems()
 {
+    // OK can be handled while an item's animation step, or this window's slot that it called,
+    // is processing events; those frames are still on the stack. So an item leaves at once but
+    // is deleted only later, and no longer steers the window in between.
     while (QLayoutItem *entry = ui->layout->takeAt(0)) {
-        delete entry->widget();
+        if (QWidget *item = entry->widget()) {
+            disconnect(item, nullptr, this, nullptr);
+            item->hide();
+            item->deleteLater();
+        }
         delete entry;
     }
 }
@@ -100,9 +107,11 @@ bool ReminderWindow::populate()
         Event *event = events.at(i);
         if (!ReminderRules::isDue(*event, today))
             continue;
+        // Moved on before the item is added: adding processes events, and an OK handled there
+        // must look beyond this event.
+        nextIndex = i + 1;
         addItem(event);
         added = true;
-        nextIndex = i + 1;
         if (settings.separateNotifications)
             return true;
     }

@@ -525,6 +525,46 @@ private Q_SLOTS:
         QVERIFY(processEnds.isEmpty());
     }
 
+    // OK handled while an item's panel is still moving lets that item go, yet not from under the
+    // animation step or the window's slot on the stack: they find it gone and stop touching it.
+    void okDuringAnimation_data()
+    {
+        QTest::addColumn<bool>("queued");
+        QTest::newRow("from the window's slot") << false;
+        QTest::newRow("within the step's event processing") << true;
+    }
+
+    void okDuringAnimation()
+    {
+        QFETCH(bool, queued);
+        oneThenTwo(true);
+        ReminderWindow window;
+        populateAndShow(window);
+        QPointer<ReminderItem> first = window.items().value(0);
+        auto *ok = window.findChild<QCommandLinkButton *>(QStringLiteral("okButton"));
+        bool kept = false;
+        connect(ok, &QAbstractButton::clicked, &window, [&] { kept = !first.isNull(); });
+        int steps = 0;
+        connect(first.data(), qOverload<int>(&ReminderItem::resized), ok, [&](int) {
+            if (++steps != 3)
+                return;
+            if (queued)
+                QMetaObject::invokeMethod(ok, &QAbstractButton::click, Qt::QueuedConnection);
+            else
+                ok->click();
+        });
+        part<QCommandLinkButton>(first, "acceptButton")->click();
+        QTRY_COMPARE(titles(window), QStringList{"two"});
+        QVERIFY(kept);
+        QTRY_VERIFY(first.isNull());
+        // The window follows the item now shown.
+        ReminderItem *second = window.items().value(0);
+        QSignalSpy secondSteps(second, qOverload<int>(&ReminderItem::resized));
+        pressAccept(second);
+        QCOMPARE(secondSteps.count(), 16);
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+    }
+
     // Combined mode: every due event, in file order, in one window.
     void combinedMode()
     {
