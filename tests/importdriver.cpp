@@ -3,7 +3,7 @@
 // ("logout", after which the window is closed once the request's time limit has passed) or nothing
 // ("wait", for a termination request from outside). The first argument names the play; the
 // message boxes met are listed on the standard output at the end.
-#include "app/launcher.h"
+#include "launcher/launcher.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/socialloader.h"
 #include "social/facebookdialog.h"
