@@ -8,7 +8,9 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -72,6 +74,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     const QSettings settings = nativeSettings();
     restoreGeometry(settings.value(QStringLiteral("geometryMainWindow")).toByteArray());
+    // A geometry stored on a larger screen, or by a window that once grew too wide, must still fit.
+    fitIntoScreen();
     const int sortOrder = settings.value(QStringLiteral("sortOrder")).toInt();
     const int sortSection = settings.value(QStringLiteral("sortSection")).toInt();
     // Values from elsewhere could name the hidden column or no order at all.
@@ -192,6 +196,25 @@ void MainWindow::scheduleDateRefresh()
     dateRefreshTimer->start(int(std::clamp<qint64>(toMidnight + 500, 1000, 60 * 1000)));
 }
 
+void MainWindow::fitIntoScreen()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    const QScreen *screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize(size().boundedTo(available.size() - frame).expandedTo(minimumSize()));
+    // When the window cannot fit, its top left corner stays on the screen.
+    const QSize outer = frameGeometry().size();
+    const int x = std::max(available.left(), std::min(pos().x(), available.right() + 1 - outer.width()));
+    const int y = std::max(available.top(), std::min(pos().y(), available.bottom() + 1 - outer.height()));
+    move(x, y);
+}
+
 void MainWindow::saveEventsFile()
 {
     const SaveOutcome outcome = saveEventsKeepingDamaged(rowEvents(*model), eventsFilePath(), eventsFileDamaged);
@@ -223,6 +246,15 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Only now is the size of the window frame known. A window shown again by the window system
+    // stays where the user left it.
+    if (!event->spontaneous())
+        fitIntoScreen();
 }
 
 void MainWindow::on_viewOKButton_clicked()

@@ -57,6 +57,7 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void on_importFacebookEventButton_clicked();
@@ -90,6 +91,8 @@ private:
     void resortList();
     void scheduleDateRefresh();
     void saveEventsFile();
+    // Shrinks and moves the window into the available area of its screen, as far as its minimum size allows.
+    void fitIntoScreen();
 
     // Editor
     void buildCheckLists();

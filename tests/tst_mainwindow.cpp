@@ -7,7 +7,9 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QTabBar>
@@ -204,8 +206,9 @@ private Q_SLOTS:
             if (list(w)->header()->sortIndicatorOrder() != Qt::DescendingOrder)
                 list(w)->sortByColumn(2, Qt::DescendingOrder);
             QCOMPARE(namesOnScreen(w), QStringList({"c", "b", "a"}));
-            w.resize(720, 760);
-            w.move(40, 30);
+            // Within what the test screen offers: a larger one would be fitted to it.
+            w.resize(720, 690);
+            w.move(40, 0);
             geometry = w.geometry();
             w.close();
         }
@@ -390,6 +393,88 @@ private Q_SLOTS:
             w.close();
         }
         QVERIFY(!QFile::exists(eventsFilePath() + QStringLiteral(".damaged-20270106-100000")));
+    }
+
+    // Long names wrap or are cut short on every page; they never widen the window.
+    void longNameKeepsTheWindowOnScreen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("button");
+        const QString words = QStringLiteral("Birthday party of ").repeated(17).trimmed(); // about 300 characters
+        const QString word = QString(300, QLatin1Char('W'));
+        for (const char *button : {"", "editButton", "viewButton"}) {
+            QTest::addRow("%s, words", *button ? button : "list") << words << button;
+            QTest::addRow("%s, one word", *button ? button : "list") << word << button;
+        }
+    }
+
+    void longNameKeepsTheWindowOnScreen()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, button);
+        // Every weekday and month, so that the schedule sentence is long too.
+        Event *e = weeklyEvent(name, {1, 2, 3, 4, 5, 6, 7});
+        e->schedule = Yearly;
+        e->useDayNumber = e->wholeYear = true;
+        e->ordinal = 1;
+        std::fill(std::begin(e->months), std::end(e->months), true);
+        writeEventsFile({e});
+
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const int width = w.width();
+        list(w)->setCurrentIndex(model(w)->index(0, 0));
+        if (!button.isEmpty())
+            w.findChild<QAbstractButton *>(button)->click();
+        QCoreApplication::processEvents();
+
+        QCOMPARE(w.width(), width);
+        const QRect available = w.screen()->availableGeometry();
+        QVERIFY(w.frameGeometry().left() >= available.left());
+        QVERIFY(w.frameGeometry().right() <= available.right());
+        if (button == QLatin1String("viewButton") && name.contains(QLatin1Char(' '))) {
+            const auto *label = w.findChild<QLabel *>(QStringLiteral("eventNameLabel"));
+            QCOMPARE(label->text(), name);
+            QVERIFY(label->height() >= 3 * label->fontMetrics().height());
+            QVERIFY(label->mapTo(&w, QPoint(label->width(), 0)).x() <= w.width());
+        }
+    }
+
+    // A stored geometry is fitted into the screen; the minimum height still wins over a small screen.
+    void storedGeometryIsFittedToTheScreen_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<bool>("keeps");
+        QTest::newRow("too wide") << QRect(100, 0, 2590, 690) << false;
+        QTest::newRow("off to the left and up") << QRect(-3000, -2000, 700, 690) << false;
+        QTest::newRow("off to the right") << QRect(5000, 0, 700, 690) << false;
+        QTest::newRow("fits across") << QRect(40, 0, 700, 690) << true;
+    }
+
+    void storedGeometryIsFittedToTheScreen()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(bool, keeps);
+        {
+            QWidget probe;
+            probe.setGeometry(stored);
+            QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"))
+                .setValue(QStringLiteral("geometryMainWindow"), probe.saveGeometry());
+        }
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect available = w.screen()->availableGeometry();
+        const QRect shown = w.frameGeometry();
+        QVERIFY2(shown.left() >= available.left() && shown.right() <= available.right(),
+                 qPrintable(QStringLiteral("%1 %2").arg(shown.left()).arg(shown.right())));
+        QVERIFY(shown.top() >= available.top());
+        QCOMPARE(w.height(), std::max(w.minimumHeight(), std::min(stored.height(), available.height())));
+        if (keeps) {
+            QCOMPARE(w.size(), stored.size());
+            QCOMPARE(w.pos(), stored.topLeft());
+        }
     }
 
     void pagesReturnToTheList()
