@@ -84,6 +84,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     readPreferences(preferences, settingsFilePath());
 
+    keepDaysHeaderWhole();
+
     dateRefreshTimer->setSingleShot(true);
     connect(dateRefreshTimer, &QTimer::timeout, this, &MainWindow::refreshDates);
     scheduleDateRefresh();
@@ -213,6 +215,18 @@ void MainWindow::fitIntoScreen()
     const int x = std::max(available.left(), std::min(pos().x(), available.right() + 1 - outer.width()));
     const int y = std::max(available.top(), std::min(pos().y(), available.bottom() + 1 - outer.height()));
     move(x, y);
+}
+
+void MainWindow::keepDaysHeaderWhole()
+{
+    QHeaderView *header = ui->eventTreeView->header();
+    // The header takes its font from the window's style sheet only once it is polished.
+    header->ensurePolished();
+    int needed = header->sectionSizeHint(EventListModel::DaysColumn);
+    // Styles that put the sort arrow beside the text take its room from the text when painting.
+    if (header->style()->styleHint(QStyle::SH_Header_ArrowAlignment, nullptr, header) & Qt::AlignVCenter)
+        needed += header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    header->setMinimumSectionSize(std::max(header->minimumSectionSize(), needed));
 }
 
 void MainWindow::saveEventsFile()

@@ -93,6 +93,8 @@ private:
     void saveEventsFile();
     // Shrinks and moves the window into the available area of its screen, as far as its minimum size allows.
     void fitIntoScreen();
+    // Keeps the "Days Remaining" column at least as wide as its header text needs.
+    void keepDaysHeaderWhole();
 
     // Editor
     void buildCheckLists();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPaintEngine>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
@@ -40,6 +41,65 @@ void writeEventsFile(const EventStore &events)
     QVERIFY(saveEvents(events, eventsFilePath()));
     qDeleteAll(events);
 }
+
+// The texts a widget draws when it paints, each with the extent it takes in the widget.
+class TextRecorder final : public QPaintDevice
+{
+public:
+    QHash<QString, QRectF> texts(QWidget *widget)
+    {
+        size = widget->size();
+        engine.texts.clear();
+        widget->render(this);
+        return engine.texts;
+    }
+
+    QPaintEngine *paintEngine() const override { return &engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return size.width();
+        case PdmHeight:
+            return size.height();
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        case PdmWidthMM:
+        case PdmHeightMM:
+            return 100;
+        default:
+            return metric == PdmNumColors ? 1 << 24 : (metric == PdmDevicePixelRatio ? 1 : 96);
+        }
+    }
+
+private:
+    struct Engine final : QPaintEngine
+    {
+        QHash<QString, QRectF> texts;
+        QTransform transform;
+        Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &state) override
+        {
+            if (state.state() & DirtyTransform)
+                transform = state.transform();
+        }
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawTextItem(const QPointF &at, const QTextItem &item) override
+        {
+            texts.insert(item.text(), transform.mapRect(QRectF(at.x(), at.y() - item.ascent(), item.width(),
+                                                               item.ascent() + item.descent())));
+        }
+        Type type() const override { return User; }
+    };
+    mutable Engine engine;
+    QSize size;
+};
 
 QStringList namesOnFile()
 {
@@ -475,6 +535,59 @@ private Q_SLOTS:
             QCOMPARE(w.size(), stored.size());
             QCOMPARE(w.pos(), stored.topLeft());
         }
+    }
+
+    // The "Days Remaining" header is drawn whole, whatever the sort and the user's resizing.
+    void daysHeaderIsNeverCut_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("first start") << 0;
+        QTest::newRow("sorted by days") << 1;
+        QTest::newRow("narrowed by the user") << 2;
+        QTest::newRow("sorted by days at the last close") << 3;
+    }
+
+    void daysHeaderIsNeverCut()
+    {
+        QFETCH(int, step);
+        writeEventsFile({weeklyEvent(QStringLiteral("a"), {1})});
+        if (step == 3) {
+            QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+            settings.setValue(QStringLiteral("sortSection"), 1);
+            settings.setValue(QStringLiteral("sortOrder"), 1);
+        }
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QHeaderView *header = list(w)->header();
+        if (step == 1) {
+            const QPoint middle(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, 5);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+            QCOMPARE(header->sortIndicatorSection(), 1);
+        }
+        if (step == 2) {
+            // Drag the right edge of the column onto its left edge.
+            QPoint edge(header->sectionViewportPosition(1) + header->sectionSize(1) - 1, 5);
+            const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+                QMouseEvent event(type, at, header->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, {});
+                QApplication::sendEvent(header->viewport(), &event);
+            };
+            send(QEvent::MouseButtonPress, edge, Qt::LeftButton);
+            edge.setX(header->sectionViewportPosition(1) + 1);
+            send(QEvent::MouseMove, edge, Qt::LeftButton);
+            send(QEvent::MouseButtonRelease, edge, Qt::NoButton);
+        }
+        TextRecorder recorder;
+        const QHash<QString, QRectF> drawn = recorder.texts(header);
+        const QString text = QStringLiteral("Days Remaining");
+        QVERIFY2(drawn.contains(text), qPrintable(QStringList(drawn.keys()).join(QLatin1Char('|'))));
+        const QRectF section(header->sectionViewportPosition(1), 0, header->sectionSize(1), header->height());
+        QVERIFY2(section.contains(drawn.value(text)), qPrintable(QStringLiteral("text %1 to %2 in a section %3 to %4")
+                                                                     .arg(drawn.value(text).left())
+                                                                     .arg(drawn.value(text).right())
+                                                                     .arg(section.left())
+                                                                     .arg(section.right())));
     }
 
     void pagesReturnToTheList()
