@@ -84,6 +84,7 @@ private Q_SLOTS:
     void facebookReady();
     void facebookClose();
     void on_updatePushButton_clicked();
+    void on_facebookNotifyCheckBox_toggled(bool checked);
 
 private:
     // The event of the list's current row, if there is one.

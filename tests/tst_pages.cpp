@@ -635,9 +635,9 @@ private Q_SLOTS:
 
         find<QRadioButton>("popupRadioButton")->click();
         find<QCheckBox>("facebookNotifyCheckBox")->click();
-        // The spin box does not follow its check box while the page is open.
-        QVERIFY(!find<QSpinBox>("facebookNotifyMaxSpinBox")->isEnabled());
-        find<QSpinBox>("facebookNotifyMaxSpinBox")->setValue(7);
+        // Ticked, the days box opens with the stored days.
+        QVERIFY(find<QSpinBox>("facebookNotifyMaxSpinBox")->isEnabled());
+        QCOMPARE(find<QSpinBox>("facebookNotifyMaxSpinBox")->value(), 7);
         click("settingOKButton");
         QCOMPARE(page(), 0);
         // Separate off, pop-up on, import reminders on, 7 days, once a day on.
@@ -677,6 +677,44 @@ private Q_SLOTS:
         click("settingOKButton");
         QCOMPARE(w->currentPreferences().facebookNotifyDaysBefore, 0);
         QCOMPARE(readFile(settingsFilePath()), QByteArray::fromHex("0000000000000001"));
+    }
+
+    // The days box follows its check box while the page is open; what OK stores is what it shows.
+    void importDaysFollowTheirCheckBox_data()
+    {
+        QTest::addColumn<bool>("storedNotify");
+        QTest::addColumn<int>("storedDays");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("off, days kept from before") << false << 30 << 30;
+        QTest::newRow("off, 0 stored while off") << false << 0 << 7;
+        QTest::newRow("on, ticked off and on again") << true << 12 << 12;
+        QTest::newRow("on at 0 days, ticked off and on again") << true << 0 << 7;
+    }
+
+    void importDaysFollowTheirCheckBox()
+    {
+        QFETCH(bool, storedNotify);
+        QFETCH(int, storedDays);
+        QFETCH(int, shown);
+        Preferences stored;
+        stored.facebookNotify = storedNotify;
+        stored.facebookNotifyDaysBefore = storedDays;
+        QVERIFY(writePreferences(stored, settingsFilePath()));
+        openWindow();
+        click("settingsButton");
+        auto *notify = find<QCheckBox>("facebookNotifyCheckBox");
+        auto *days = find<QSpinBox>("facebookNotifyMaxSpinBox");
+        if (storedNotify) {
+            QTest::keyClick(notify, Qt::Key_Space);
+            QVERIFY(!days->isEnabled());
+        }
+        QTest::keyClick(notify, Qt::Key_Space);
+        QVERIFY(notify->isChecked());
+        QVERIFY(days->isEnabled());
+        QCOMPARE(days->value(), shown);
+        click("settingOKButton");
+        QVERIFY(w->currentPreferences().facebookNotify);
+        QCOMPARE(w->currentPreferences().facebookNotifyDaysBefore, shown);
     }
 
     void settingsCancelDropsEveryChange()
