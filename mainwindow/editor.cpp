@@ -202,6 +202,7 @@ void MainWindow::on_addButton_clicked()
     ui->tabWidget->setProperty("addMode", true);
     resetEditor();
     ui->tabWidget->setCurrentIndex(1);
+    ui->eventName->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::on_editButton_clicked()
@@ -214,6 +215,7 @@ void MainWindow::on_editButton_clicked()
     ui->tabWidget->setProperty("addMode", false);
     fillEditor(*event);
     ui->tabWidget->setCurrentIndex(1);
+    ui->eventName->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::on_saveButton_clicked()

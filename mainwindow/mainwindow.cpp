@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -41,6 +42,17 @@ EventStore rowEvents(const EventListModel &model)
     return events;
 }
 
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Keys held with Ctrl, Alt or Meta are left to other commands; the keypad flag only tells where Enter was.
+bool isPlain(const QKeyEvent *event)
+{
+    return (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -59,6 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->eventTreeView->setModel(model);
     ui->eventTreeView->hideColumn(EventListModel::DataColumn);
+    ui->eventTreeView->installEventFilter(this);
 
     loadRows(eventsFilePath());
     buildCheckLists();
@@ -269,6 +282,51 @@ void MainWindow::showEvent(QShowEvent *event)
     // stays where the user left it.
     if (!event->spontaneous())
         fitIntoScreen();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Keys arrive here only when the widget with the focus had no use for them: a spin box has
+    // taken its typed value before it lets Enter through.
+    QAbstractButton *button = nullptr;
+    if (isPlain(event)) {
+        switch (ui->tabWidget->currentIndex()) {
+        case 1:
+            if (isEnter(event))
+                button = ui->saveButton;
+            else if (event->key() == Qt::Key_Escape)
+                button = ui->cancelButton;
+            break;
+        case 2:
+            if (event->key() == Qt::Key_Escape)
+                button = ui->viewOKButton;
+            break;
+        default:
+            break;
+        }
+    }
+    if (button)
+        button->click();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Taken before the list sees them: it would use Delete for its type-ahead search. The type is
+    // tested first: other events still arrive while the window's children are destroyed.
+    if (event->type() == QEvent::KeyPress && watched == ui->eventTreeView) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (isPlain(key) && key->key() == Qt::Key_Delete) {
+            ui->removeButton->click();
+            return true;
+        }
+        if (isPlain(key) && isEnter(key)) {
+            ui->viewButton->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::on_viewOKButton_clicked()

@@ -58,6 +58,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Enter and Escape on the editor and details pages act as their buttons.
+    void keyPressEvent(QKeyEvent *event) override;
+    // Delete and Enter in the list act as the Remove and View buttons.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
     void on_importFacebookEventButton_clicked();

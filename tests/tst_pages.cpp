@@ -63,7 +63,7 @@ class TestPages : public QObject
             result << w->eventAtRow(row)->name;
         return result;
     }
-    void selectRows(std::initializer_list<int> selected)
+    void selectRows(const QList<int> &selected)
     {
         list()->selectionModel()->clearSelection();
         for (int row : selected)
@@ -401,23 +401,28 @@ private Q_SLOTS:
 
     void removeSelectedRows_data()
     {
+        QTest::addColumn<bool>("byKey");
         QTest::addColumn<QList<int>>("selected");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QStringList>("left");
         const QStringList all{"e0", "e1", "e2", "e3", "e4", "e5", "e6", "e7", "e8", "e9"};
-        QTest::newRow("rows 2, 5 and 7") << QList<int>{7, 2, 5} << int(QMessageBox::Yes)
-                                         << "Are you sure you wish to permanently remove these events?"
-                                         << QStringList{"e0", "e1", "e3", "e4", "e6", "e8", "e9"};
-        QTest::newRow("one row") << QList<int>{0} << int(QMessageBox::Yes)
-                                 << "Are you sure you wish to permanently remove this event?"
-                                 << QStringList(all.mid(1));
-        QTest::newRow("answered No") << QList<int>{1, 2} << int(QMessageBox::No)
-                                     << "Are you sure you wish to permanently remove these events?" << all;
+        for (const bool byKey : {false, true}) {
+            const char *how = byKey ? "Delete key" : "button";
+            QTest::addRow("%s, rows 2, 5 and 7", how) << byKey << QList<int>{7, 2, 5} << int(QMessageBox::Yes)
+                                                      << "Are you sure you wish to permanently remove these events?"
+                                                      << QStringList{"e0", "e1", "e3", "e4", "e6", "e8", "e9"};
+            QTest::addRow("%s, one row", how)
+                << byKey << QList<int>{0} << int(QMessageBox::Yes)
+                << "Are you sure you wish to permanently remove this event?" << QStringList(all.mid(1));
+            QTest::addRow("%s, answered No", how) << byKey << QList<int>{1, 2} << int(QMessageBox::No)
+                                                  << "Are you sure you wish to permanently remove these events?" << all;
+        }
     }
 
     void removeSelectedRows()
     {
+        QFETCH(bool, byKey);
         QFETCH(QList<int>, selected);
         QFETCH(int, answer);
         QFETCH(QString, question);
@@ -428,12 +433,12 @@ private Q_SLOTS:
             events << weekly(QStringLiteral("e%1").arg(i), {3});
         openWindow(events);
         QCOMPARE(names().first(), QStringLiteral("e0"));
-        list()->selectionModel()->clearSelection();
-        for (int row : selected)
-            list()->selectionModel()->select(list()->model()->index(row, 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectRows(selected);
         BoxAnswerer box({QMessageBox::StandardButton(answer)});
-        click("removeButton");
+        if (byKey)
+            QTest::keyClick(list(), Qt::Key_Delete);
+        else
+            click("removeButton");
         QCOMPARE(box.seen.size(), 1);
         QCOMPARE(box.seen[0].icon, QMessageBox::Question);
         QCOMPARE(box.seen[0].title, QStringLiteral("Confirm Removal"));
@@ -442,6 +447,102 @@ private Q_SLOTS:
         for (int row = 0; row < rows(); ++row)
             QCOMPARE(list()->model()->index(row, 2).data().toString(), names().at(row));
         QCOMPARE(w->isNameTaken(QStringLiteral("e2")), left.contains(QStringLiteral("e2")));
+    }
+
+    // In the editor Enter saves and Escape cancels, as the buttons do, from wherever the cursor is.
+    void editorKeys_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("outcome"); // 0 cancelled, 1 saved, 2 asked for a description
+        QTest::newRow("Enter in the name") << "Dentist"
+                                           << "eventName" << int(Qt::Key_Return) << 1;
+        QTest::newRow("keypad Enter in the name") << "Dentist"
+                                                  << "eventName" << int(Qt::Key_Enter) << 1;
+        QTest::newRow("Enter in the days box takes the typed days") << "Dentist"
+                                                                    << "notifyMaxSpinBox" << int(Qt::Key_Return) << 1;
+        QTest::newRow("Enter in the date") << "Dentist"
+                                           << "eventDate" << int(Qt::Key_Return) << 1;
+        QTest::newRow("Enter on a check box") << "Dentist"
+                                              << "showOnceCheckBox" << int(Qt::Key_Return) << 1;
+        QTest::newRow("Enter on the Cancel button") << "Dentist"
+                                                    << "cancelButton" << int(Qt::Key_Return) << 0;
+        QTest::newRow("Escape in the name") << "Dentist"
+                                            << "eventName" << int(Qt::Key_Escape) << 0;
+        QTest::newRow("Escape in the days box") << "Dentist"
+                                                << "notifyMaxSpinBox" << int(Qt::Key_Escape) << 0;
+        QTest::newRow("Enter without a name") << ""
+                                              << "eventDate" << int(Qt::Key_Return) << 2;
+    }
+
+    void editorKeys()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, outcome);
+        openWindow();
+        click("addButton");
+        QCOMPARE(w->focusWidget(), find<QLineEdit>("eventName"));
+        QTest::keyClicks(w->focusWidget(), name);
+        auto *target = find<QWidget>(focus.toLatin1().constData());
+        target->setFocus();
+        if (focus == QLatin1String("notifyMaxSpinBox")) {
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(target, QStringLiteral("25"));
+        }
+        BoxAnswerer answer;
+        QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(answer.seen.size(), outcome == 2 ? 1 : 0);
+        QCOMPARE(page(), outcome == 2 ? 1 : 0);
+        QCOMPARE(rows(), outcome == 1 ? 1 : 0);
+        if (outcome == 1) {
+            QCOMPARE(w->eventAtRow(0)->name, name);
+            QCOMPARE(w->eventAtRow(0)->notifyDaysBefore, focus == QLatin1String("notifyMaxSpinBox") ? 25 : 10);
+        }
+        if (outcome == 2) {
+            QCOMPARE(answer.seen[0].text, QStringLiteral("Please enter a description of the event."));
+            QCOMPARE(w->focusWidget(), find<QLineEdit>("eventName"));
+        }
+    }
+
+    // Enter in the list views the current event, as the View button does; Escape leaves the details.
+    void enterViewsTheCurrentEvent_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+
+    void enterViewsTheCurrentEvent()
+    {
+        QFETCH(int, key);
+        openWindow({weekly(QStringLiteral("e1"), {3}), weekly(QStringLiteral("e0"), {3})});
+        list()->setFocus();
+        makeCurrent(1);
+        BoxAnswerer box;
+        QTest::keyClick(list(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(box.seen.size(), 0);
+        QCOMPARE(page(), 2);
+        QCOMPARE(find<QLabel>("eventNameLabel")->text(), QStringLiteral("e1"));
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+        QCOMPARE(page(), 0);
+        QCOMPARE(names(), QStringList({"e0", "e1"}));
+    }
+
+    // Edit, from the keyboard too, puts the cursor in the name, ready to type.
+    void editPutsTheCursorInTheName()
+    {
+        openWindow({weekly(QStringLiteral("Swim"), {1})});
+        makeCurrent(0);
+        list()->setFocus();
+        click("editButton");
+        QCOMPARE(page(), 1);
+        QCOMPARE(w->focusWidget(), find<QLineEdit>("eventName"));
+        QTest::keyClicks(w->focusWidget(), QStringLiteral("ming"));
+        QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+        QCOMPARE(names(), QStringList{"Swimming"});
     }
 
     void actionsWithoutASelectedRow_data()
@@ -454,6 +555,10 @@ private Q_SLOTS:
                               << "Please select an event to edit.";
         QTest::newRow("view") << "viewButton"
                               << "Please select an event to view.";
+        QTest::newRow("Delete key") << "Delete"
+                                    << "Please select an event to remove.";
+        QTest::newRow("Enter key") << "Enter"
+                                   << "Please select an event to view.";
     }
 
     void actionsWithoutASelectedRow()
@@ -464,7 +569,12 @@ private Q_SLOTS:
         list()->setCurrentIndex(QModelIndex());
         list()->selectionModel()->clearSelection();
         BoxAnswerer answer;
-        click(button.toLatin1().constData());
+        if (button == QLatin1String("Delete"))
+            QTest::keyClick(list(), Qt::Key_Delete);
+        else if (button == QLatin1String("Enter"))
+            QTest::keyClick(list(), Qt::Key_Return);
+        else
+            click(button.toLatin1().constData());
         QCOMPARE(answer.seen.size(), 1);
         QCOMPARE(answer.seen[0].icon, QMessageBox::Information);
         QCOMPARE(answer.seen[0].title, QStringLiteral("Select Event"));
