@@ -60,6 +60,23 @@ class TestStartup : public QObject
         QCOMPARE(process.state(), QProcess::Running);
     }
 
+    // A list the program will find damaged, so that a save shows as a whole rewrite.
+    static QByteArray saveDamagedList(EventStore events)
+    {
+        const bool saved = saveEvents(events, eventsFilePath());
+        qDeleteAll(events);
+        return saved ? damageFile(eventsFilePath()) : QByteArray();
+    }
+
+    static void verifySavedWhole(int count)
+    {
+        LoadStatus status = LoadStatus::Missing;
+        const EventStore saved = loadEvents(eventsFilePath(), &status);
+        QCOMPARE(status, LoadStatus::Complete);
+        QCOMPARE(saved.size(), count);
+        qDeleteAll(saved);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -174,14 +191,9 @@ private Q_SLOTS:
     void terminationRequestSavesTheList()
     {
         QFETCH(int, signalNumber);
-        EventStore events{weeklyEvent(QStringLiteral("Bin day"), {1}), weeklyEvent(QStringLiteral("Choir"), {4})};
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
-        QFile file(eventsFilePath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("trailing");
-        file.close();
-        const QByteArray damaged = readFile(eventsFilePath());
+        const QByteArray damaged =
+            saveDamagedList({weeklyEvent(QStringLiteral("Bin day"), {1}), weeklyEvent(QStringLiteral("Choir"), {4})});
+        QVERIFY(!damaged.isEmpty());
 
         const QProcessEnvironment env = separateEnvironment(QStringLiteral("term"));
         QProcess first;
@@ -190,12 +202,7 @@ private Q_SLOTS:
         QVERIFY(first.waitForFinished(10000));
         QCOMPARE(first.exitStatus(), QProcess::NormalExit);
         QCOMPARE(first.exitCode(), 0);
-
-        LoadStatus status = LoadStatus::Missing;
-        const EventStore saved = loadEvents(eventsFilePath(), &status);
-        QCOMPARE(status, LoadStatus::Complete);
-        QCOMPARE(saved.size(), 2);
-        qDeleteAll(saved);
+        verifySavedWhole(2);
         const QStringList kept = QDir(TestEnvironment::dataDir()).entryList({"events.evt.damaged-*"});
         QCOMPARE(kept.size(), 1);
         QCOMPARE(readFile(TestEnvironment::dataDir() + "/" + kept.first()), damaged);
@@ -218,13 +225,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(int, signalNumber);
-        EventStore events{weeklyEvent(QStringLiteral("Bin day"), {1})};
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
-        QFile file(eventsFilePath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("trailing");
-        file.close();
+        QVERIFY(!saveDamagedList({weeklyEvent(QStringLiteral("Bin day"), {1})}).isEmpty());
 
         QProcessEnvironment env = separateEnvironment(QStringLiteral("dialog"));
         env.insert(QStringLiteral("ORIVENTA_DRIVER_BUTTON"), button);
@@ -238,13 +239,8 @@ private Q_SLOTS:
         QVERIFY(driver.waitForFinished(10000));
         QCOMPARE(driver.exitStatus(), QProcess::NormalExit);
         QCOMPARE(driver.exitCode(), 0);
-
         // Rewritten whole: the window's close saved the list.
-        LoadStatus status = LoadStatus::Missing;
-        const EventStore saved = loadEvents(eventsFilePath(), &status);
-        QCOMPARE(status, LoadStatus::Complete);
-        QCOMPARE(saved.size(), 1);
-        qDeleteAll(saved);
+        verifySavedWhole(1);
     }
 
     void autoStartWithNothingDueExitsAtOnce()
