@@ -4,14 +4,13 @@
 #include "mainwindow/messages.h"
 #include "model/clock.h"
 #include "platform/glass.h"
+#include "platform/screenarea.h"
 #include "social/socialsession.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -215,19 +214,13 @@ void MainWindow::fitIntoScreen()
 {
     if (isMaximized() || isFullScreen())
         return;
-    const QScreen *screen = QGuiApplication::screenAt(frameGeometry().center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect available = availableArea(this);
+    if (available.isEmpty())
         return;
-    const QRect available = screen->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
     resize(size().boundedTo(available.size() - frame).expandedTo(minimumSize()));
     // When the window cannot fit, its top left corner stays on the screen.
-    const QSize outer = frameGeometry().size();
-    const int x = std::max(available.left(), std::min(pos().x(), available.right() + 1 - outer.width()));
-    const int y = std::max(available.top(), std::min(pos().y(), available.bottom() + 1 - outer.height()));
-    move(x, y);
+    move(keptInside(available, frameGeometry()).topLeft());
 }
 
 void MainWindow::keepDaysHeaderWhole()

@@ -2,6 +2,7 @@
 
 #include "model/clock.h"
 #include "platform/glass.h"
+#include "platform/screenarea.h"
 #include "reminders/reminderitem.h"
 #include "reminders/reminderrules.h"
 #include "ui_reminderwindow.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -127,25 +127,6 @@ void ReminderWindow::addItem(Event *event)
     on_itemResize();
 }
 
-QRect ReminderWindow::availableArea() const
-{
-    const QScreen *on = screen();
-    if (!on)
-        on = QGuiApplication::primaryScreen();
-    return on ? on->availableGeometry() : QRect();
-}
-
-QRect ReminderWindow::keptInside(QRect available, QRect frame)
-{
-    frame.setSize(frame.size().boundedTo(available.size()));
-    // Past the right or bottom edge first, so that a frame as large as the area ends at its top left.
-    frame.moveRight(std::min(frame.right(), available.right()));
-    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
-    frame.moveLeft(std::max(frame.left(), available.left()));
-    frame.moveTop(std::max(frame.top(), available.top()));
-    return frame;
-}
-
 QPoint ReminderWindow::popupPlace(QRect available, QSize frame)
 {
     const QPoint centred((available.width() - frame.width()) / 2, (available.height() - frame.height()) / 2);
@@ -170,7 +151,7 @@ QRect ReminderWindow::insideArea(QRect inner) const
     const QRect now = geometry();
     const QMargins margins(now.left() - frame.left(), now.top() - frame.top(), frame.right() - now.right(),
                            frame.bottom() - now.bottom());
-    return keptInside(availableArea(), inner + margins) - margins;
+    return keptInside(availableArea(this), inner + margins) - margins;
 }
 
 void ReminderWindow::setProcessEnd(std::function<void(int)> end)
@@ -189,7 +170,7 @@ void ReminderWindow::startDisplay()
 void ReminderWindow::placeWindow()
 {
     const QSize frame = frameGeometry().size();
-    move(settings.popupNotifications ? popupPlace(availableArea(), frame) : trayPlace(availableArea(), frame));
+    move(settings.popupNotifications ? popupPlace(availableArea(this), frame) : trayPlace(availableArea(this), frame));
 }
 
 void ReminderWindow::startSlideIn()
@@ -202,7 +183,7 @@ void ReminderWindow::startSlideIn()
 void ReminderWindow::updateAnimation()
 {
     const QSize frame = frameGeometry().size();
-    move(slidePlace(availableArea(), frame, slideStep));
+    move(slidePlace(availableArea(this), frame, slideStep));
     if (slideStep > frame.height() + cornerGap - 1)
         animationTimer->stop();
     ++slideStep;

@@ -44,8 +44,6 @@ public:
     static QPoint popupPlace(QRect available, QSize frame);
     static QPoint trayPlace(QRect available, QSize frame);
     static QPoint slidePlace(QRect available, QSize frame, int slideStep);
-    // The frame moved, and if need be shrunk, so that the whole of it lies in the area.
-    static QRect keptInside(QRect available, QRect frame);
 
     // Closing a tray window ends the process; tests replace the way it ends.
     static void setProcessEnd(std::function<void(int)> end);
@@ -70,7 +68,6 @@ private Q_SLOTS:
     void on_okButton_clicked();
 
 private:
-    QRect availableArea() const;
     // The window's geometry for the given inner rectangle, with its frame kept in the area.
     QRect insideArea(QRect inner) const;
     void clearItems();

@@ -4,6 +4,7 @@
 #include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
+#include "platform/screenarea.h"
 #include "reminders/reminderitem.h"
 #include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
@@ -390,7 +391,7 @@ private Q_SLOTS:
     void keptInside()
     {
         QFETCH(QRect, frame);
-        QTEST(ReminderWindow::keptInside(QRect(0, 40, 1024, 728), frame), "kept");
+        QTEST(::keptInside(QRect(0, 40, 1024, 728), frame), "kept");
     }
 
     // The slide-in starts below the available area and rises a pixel a tick into the corner.

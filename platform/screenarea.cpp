@@ -1,0 +1,29 @@
+#include "platform/screenarea.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+QRect availableArea(const QWidget *window)
+{
+    // A geometry restored before the first show is not yet on the screen Qt thinks the window is on.
+    const QScreen *on = QGuiApplication::screenAt(window->frameGeometry().center());
+    if (!on)
+        on = window->screen();
+    if (!on)
+        on = QGuiApplication::primaryScreen();
+    return on ? on->availableGeometry() : QRect();
+}
+
+QRect keptInside(QRect available, QRect frame)
+{
+    frame.setSize(frame.size().boundedTo(available.size()));
+    // Past the right or bottom edge first, so that a frame as large as the area ends at its top left.
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    return frame;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// The part of the screen a window may use (without panels and task bars): that of the screen under
+// the window's centre, else of the screen it was last on, else of the primary screen.
+QRect availableArea(const QWidget *window);
+
+// `frame` moved, and shrunk where it is larger, to lie inside `available`; a frame that cannot fit
+// keeps its top left corner in the area, where the title bar and the first buttons are.
+QRect keptInside(QRect available, QRect frame);
