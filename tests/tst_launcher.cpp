@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -109,10 +110,28 @@ private Q_SLOTS:
         QCOMPARE(session.isListRequested(), listAskedFor);
         QVERIFY(shown->isVisible());
 
-        if (endRequested)
-            session.requestEnd();
-        else
-            shown->findChild<QAbstractButton *>(QStringLiteral("okButton"))->click();
+        // Run as the program runs, so that closing its last window would end the event loop; a
+        // list that opens instead keeps it going until this test ends it.
+        const int listStillOpen = 42;
+        QTimer::singleShot(0, shown, [&session, shown, endRequested] {
+            if (endRequested)
+                session.requestEnd();
+            else
+                shown->findChild<QAbstractButton *>(QStringLiteral("okButton"))->click();
+        });
+        QTimer watch;
+        QElapsedTimer waited;
+        waited.start();
+        connect(&watch, &QTimer::timeout, &watch, [this, &waited] {
+            // A tray window ends the process itself where the program would; the hook only notes it.
+            if (!processEnds.isEmpty())
+                QCoreApplication::exit(0);
+            else if (shownMainWindow() || waited.hasExpired(10000))
+                QCoreApplication::exit(listStillOpen);
+        });
+        watch.start(20);
+        QCOMPARE(QCoreApplication::exec(), listShown ? listStillOpen : 0);
+        watch.stop();
 
         // A tray window that is not followed by the list ends the process at once.
         QCOMPARE(processEnds, (!popup && !listShown) ? QList<int>{0} : QList<int>{});
