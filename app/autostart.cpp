@@ -1,6 +1,6 @@
 #include "app/autostart.h"
 
-#include <QSettings>
+#include "model/nativesettings.h"
 
 namespace AutoStart {
 
@@ -13,7 +13,7 @@ constexpr float intervalFactor = 1.5f;
 
 Outcome run(const QStringList &arguments, const QDateTime &now, const std::function<bool()> &buildAndPopulate)
 {
-    QSettings store(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+    QSettings store = nativeSettings();
     if (arguments.size() == 3) {
         const int interval = arguments.at(2).toInt(nullptr, 10);
         const QDateTime lastRun = store.value(QStringLiteral("LastRun")).toDateTime();

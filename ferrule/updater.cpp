@@ -1,5 +1,7 @@
 #include "ferrule/updater.h"
 
+#include "model/nativesettings.h"
+
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,7 +9,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 
@@ -18,11 +19,6 @@ namespace {
 const char *const autoRunKey = "Ferrule/autoCheck";
 constexpr int requestTimeoutMs = 30 * 1000;
 constexpr qint64 maxFeedSize = 64 * 1024;
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
-}
 
 void tell(QMessageBox::Icon icon, const QString &text, bool modal)
 {
@@ -50,12 +46,12 @@ Updater *getUpdater()
 bool Updater::autoRun() const
 {
     // Off until the user asks for it: no network traffic unasked.
-    return settings().value(QLatin1String(autoRunKey), false).toBool();
+    return nativeSettings().value(QLatin1String(autoRunKey), false).toBool();
 }
 
 void Updater::setAutoRun(bool on)
 {
-    settings().setValue(QLatin1String(autoRunKey), on);
+    nativeSettings().setValue(QLatin1String(autoRunKey), on);
 }
 
 QUrl Updater::feedUrl()

@@ -3,6 +3,7 @@
 #include "ferrule/updater.h"
 #include "mainwindow/messages.h"
 #include "model/clock.h"
+#include "model/nativesettings.h"
 #include "platform/glass.h"
 #include "platform/screenarea.h"
 #include "social/socialsession.h"
@@ -11,7 +12,6 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,11 +23,6 @@ static void initResources()
 }
 
 namespace {
-
-QSettings nativeSettings()
-{
-    return QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
-}
 
 // Every row's event, top row first.
 EventStore rowEvents(const EventListModel &model)

@@ -1,0 +1,6 @@
+#include "model/nativesettings.h"
+
+QSettings nativeSettings()
+{
+    return QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+}
