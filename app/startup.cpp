@@ -1,12 +1,14 @@
 #include "app/startup.h"
 
+#include "version.h"
+
 #include <QCoreApplication>
 
 namespace Startup {
 
 void setApplicationIdentity()
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.2.2"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORIVENTA_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
     QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("brindlex.com"));
