@@ -192,15 +192,15 @@ void EventListModel::sort(int column, Qt::SortOrder order)
     {
         const QSignalBlocker blocker(this);
         // Every cell holds one value; move the values column by column into their new rows.
-        std::vector<QVariant> values(static_cast<size_t>(rows));
+        std::vector<QVariant> cells(static_cast<size_t>(rows));
         for (int c = 0; c < columns; ++c) {
             for (int row = 0; row < rows; ++row) {
                 const QStandardItem *cell = item(row, c);
-                values[size_t(row)] = cell ? cell->data(Qt::EditRole) : QVariant();
+                cells[size_t(row)] = cell ? cell->data(Qt::EditRole) : QVariant();
             }
             for (int i = 0; i < rows; ++i) {
                 if (QStandardItem *cell = item(i, c))
-                    cell->setData(values[size_t(sorted[size_t(i)])], Qt::EditRole);
+                    cell->setData(cells[size_t(sorted[size_t(i)])], Qt::EditRole);
             }
         }
     }

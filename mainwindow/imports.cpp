@@ -80,14 +80,14 @@ void MainWindow::startFacebookImport(int mode)
 void MainWindow::openFacebookDialog()
 {
     if (!facebookDialog) {
-        const SocialSessionFactory create = socialSessionFactory();
-        if (!create) {
+        const SocialSessionFactory createSession = socialSessionFactory();
+        if (!createSession) {
             // Without its module the import cannot reach the social network at all.
             facebookError();
             return;
         }
-        facebookDialog = create({[this] { facebookReady(); }, [this] { facebookError(); },
-                                 [this] { facebookInfoReady(); }, [this] { facebookClose(); }});
+        facebookDialog = createSession({[this] { facebookReady(); }, [this] { facebookError(); },
+                                        [this] { facebookInfoReady(); }, [this] { facebookClose(); }});
     }
     facebookDialog->login();
 }

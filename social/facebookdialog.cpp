@@ -112,11 +112,11 @@ void FacebookDialog::loadUserEvents()
     }
 }
 
-bool FacebookDialog::fetch(QString (FacebookDialog::*request)(), QString &replyText)
+bool FacebookDialog::fetch(QString (FacebookDialog::*sendRequest)(), QString &replyText)
 {
     const QPointer<FacebookDialog> alive(this);
     ++requestsWaiting;
-    replyText = (this->*request)();
+    replyText = (this->*sendRequest)();
     if (!alive)
         return false;
     --requestsWaiting;

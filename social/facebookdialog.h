@@ -62,7 +62,7 @@ private:
     using ReplyParser = bool (*)(const QByteArray &, QStringList &, QStringList &, QString &);
     // Runs a Graph request, which waits in a nested event loop. False when the dialog was let go or
     // deleted meanwhile: the caller must then return without touching it.
-    bool fetch(QString (FacebookDialog::*request)(), QString &replyText);
+    bool fetch(QString (FacebookDialog::*sendRequest)(), QString &replyText);
     // Fills the two lists from a Graph reply; on a reply that does not parse, reports requestFailed().
     bool readReply(const QString &replyText, ReplyParser parse);
     void pageTimedOut();
