@@ -84,10 +84,10 @@ private:
         Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
         bool begin(QPaintDevice *) override { return true; }
         bool end() override { return true; }
-        void updateState(const QPaintEngineState &state) override
+        void updateState(const QPaintEngineState &changed) override
         {
-            if (state.state() & DirtyTransform)
-                transform = state.transform();
+            if (changed.state() & DirtyTransform)
+                transform = changed.transform();
         }
         void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
         void drawTextItem(const QPointF &at, const QTextItem &item) override
