@@ -9,7 +9,8 @@
 #include "social/facebookdialog.h"
 #include "social/httpclient.h"
 #include "social/socialsession.h"
-#include "tests/boxanswerer.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/testhelpers.h"
 
 #include <QApplication>
 #include <QCommandLinkButton>
@@ -20,18 +21,11 @@
 
 #include <cstdio>
 
+using TestHelpers::child;
+
 namespace {
 
 const int requestLimit = 1000;
-
-template <typename T>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 void click(QWidget *window, const char *button)
 {

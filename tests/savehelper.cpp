@@ -1,6 +1,7 @@
 // Saves two versions of a large list into one events file, one after the other, for ever: the
 // reliability suite kills it at any instant and checks that the file is always one whole version.
 #include "model/eventstore.h"
+#include "tests/support/events.h"
 
 #include <QCoreApplication>
 
@@ -12,12 +13,11 @@ EventStore version(int which, int count)
 {
     EventStore events;
     for (int i = 0; i < count; ++i) {
-        auto *e = new Event;
-        e->name = QStringLiteral("Version %1, event %2").arg(which).arg(i);
-        e->schedule = Weekly;
-        e->weekdays[size_t(i % 7)] = true;
-        e->notifyDaysBefore = which;
-        events.append(e);
+        events.append(TestHelpers::weekly()
+                          .named(QStringLiteral("Version %1, event %2").arg(which).arg(i))
+                          .on({1 + i % 7})
+                          .before(which)
+                          .make());
     }
     return events;
 }

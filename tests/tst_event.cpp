@@ -1,125 +1,23 @@
-#include "model/clock.h"
 #include "model/event.h"
-#include "tests/testenvironment.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/events.h"
+#include "tests/support/randomevents.h"
+#include "tests/support/testclock.h"
+#include "tests/support/testenvironment.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QRandomGenerator>
-#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
 #include <functional>
 #include <limits>
 
-Q_DECLARE_METATYPE(Event)
-
-QString describe(const Event &e)
-{
-    QString flags;
-    for (bool b : e.weekdays)
-        flags += b ? QLatin1Char('1') : QLatin1Char('0');
-    flags += QLatin1Char('/');
-    for (bool b : e.months)
-        flags += b ? QLatin1Char('1') : QLatin1Char('0');
-    return QStringLiteral("Event(\"%1\" schedule %2 date %3 weekdays/months %4 day %5 year %6 ordinal %7 "
-                          "counted %8 count %9 countDate %10)")
-        .arg(e.name)
-        .arg(int(e.schedule))
-        .arg(e.date.toString(Qt::ISODate))
-        .arg(flags)
-        .arg(e.useDayNumber)
-        .arg(e.wholeYear)
-        .arg(e.ordinal)
-        .arg(e.counted)
-        .arg(e.count)
-        .arg(e.countDate.toString(Qt::ISODate));
-}
-
-// Readable failure output for QCOMPARE on events.
-char *toString(const Event &e)
-{
-    return qstrdup(describe(e).toUtf8().constData());
-}
+using namespace TestHelpers;
 
 namespace {
 
 constexpr int SearchLimit = 32000;
 constexpr qint32 MaxCount = std::numeric_limits<qint32>::max();
-
-// Builds events for the tables: weekly().on(Qt::Monday).event() and so on.
-class EventBuilder
-{
-public:
-    explicit EventBuilder(int schedule)
-    {
-        m_event.name = QStringLiteral("Test event");
-        m_event.schedule = ScheduleKind(schedule);
-    }
-    EventBuilder &on(Qt::DayOfWeek day)
-    {
-        m_event.weekdays[day - 1] = true;
-        return *this;
-    }
-    EventBuilder &everyWeekday()
-    {
-        m_event.weekdays.fill(true);
-        return *this;
-    }
-    EventBuilder &dayNumber(int n)
-    {
-        m_event.useDayNumber = true;
-        m_event.ordinal = n;
-        return *this;
-    }
-    EventBuilder &nth(int n)
-    {
-        m_event.ordinal = n;
-        return *this;
-    }
-    EventBuilder &in(int month)
-    {
-        m_event.months[month - 1] = true;
-        return *this;
-    }
-    EventBuilder &wholeYear()
-    {
-        m_event.wholeYear = true;
-        return *this;
-    }
-    EventBuilder &date(QDate d)
-    {
-        m_event.date = d;
-        return *this;
-    }
-    EventBuilder &named(const QString &name)
-    {
-        m_event.name = name;
-        return *this;
-    }
-    Event event() const { return m_event; }
-
-private:
-    Event m_event;
-};
-
-EventBuilder singular(QDate d)
-{
-    return EventBuilder(Singular).date(d);
-}
-EventBuilder weekly()
-{
-    return EventBuilder(Weekly);
-}
-EventBuilder monthly()
-{
-    return EventBuilder(Monthly);
-}
-EventBuilder yearly()
-{
-    return EventBuilder(Yearly);
-}
 
 bool monthNotBefore(QDate month, QDate from)
 {
@@ -209,61 +107,6 @@ qint64 scanCount(const Event &e, QDate countDate, QDate today)
     }
 }
 
-bool chance(QRandomGenerator &rng, int percent)
-{
-    return rng.bounded(100) < percent;
-}
-
-// Any day between 1700 and 2400, often one next to the turn of a month.
-QDate randomDay(QRandomGenerator &rng)
-{
-    if (chance(rng, 30)) {
-        const QDate first(rng.bounded(1700, 2401), rng.bounded(1, 13), 1);
-        return first.addDays(rng.bounded(-2, 2));
-    }
-    const qint64 low = QDate(1700, 1, 1).toJulianDay();
-    const qint64 high = QDate(2400, 12, 31).toJulianDay();
-    return QDate::fromJulianDay(low + rng.bounded(int(high - low + 1)));
-}
-
-// An event of the given kind with a random set of choices and an ordinal the choices allow.
-// Fields the kind does not read are filled with noise: they must not matter.
-Event randomEvent(QRandomGenerator &rng, ScheduleKind kind)
-{
-    Event e;
-    e.name = QStringLiteral("Random");
-    e.schedule = kind;
-    e.date = chance(rng, 50) ? randomDay(rng) : QDate();
-    e.useDayNumber = chance(rng, 50);
-    e.wholeYear = chance(rng, 50);
-    for (bool &b : e.weekdays)
-        b = chance(rng, kind == Weekly ? 30 : 15);
-    for (bool &b : e.months)
-        b = chance(rng, 15);
-    e.ordinal = rng.bounded(-5, 400);
-
-    switch (kind) {
-    case Singular:
-    case Weekly:
-        break;
-    case Monthly:
-        e.ordinal = e.hasWeekday() ? rng.bounded(1, 6) : rng.bounded(1, 32);
-        break;
-    case Yearly: {
-        int limit = 366;
-        if (e.hasWeekday() && e.wholeYear)
-            limit = 53;
-        if (e.useDayNumber && e.hasMonth())
-            limit = std::min(limit, 31);
-        if (e.hasWeekday() && e.hasMonth())
-            limit = 5;
-        e.ordinal = rng.bounded(1, limit + 1);
-        break;
-    }
-    }
-    return e;
-}
-
 // The first or last day QDate can hold, found by bisection so as not to depend on Qt's limits.
 QDate representableEnd(bool last)
 {
@@ -284,7 +127,6 @@ class TestEvent : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(TestEnvironment::reset()); }
-    void cleanup() { Clock::setSource({}); }
 
     void nextOccurrence_data();
     void nextOccurrence();
@@ -600,7 +442,7 @@ void TestEvent::advanceCountOnOccurrenceThenNextDay()
 
 void TestEvent::advanceCountReadsClock()
 {
-    Clock::setSource([] { return QDateTime(QDate(2027, 1, 13), QTime(23, 59)); });
+    const TestClock clock(QDateTime(QDate(2027, 1, 13), QTime(23, 59)));
     Event event = weekly().on(Qt::Monday).event();
     event.count = 10;
     event.countDate = QDate(2027, 1, 4);
@@ -891,32 +733,10 @@ void TestEvent::validateEventMessageBox()
     QFETCH(int, result);
     QFETCH(QString, message);
 
-    struct Seen
-    {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-        bool parentless = false;
-    };
-    QList<Seen> boxes;
-
-    // The box is modal: answer it from inside its own event loop.
-    QTimer answer;
-    answer.setInterval(10);
-    connect(&answer, &QTimer::timeout, this, [&boxes] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), !box->parentWidget()});
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-            ok->click();
-        else
-            box->reject();
-    });
-    answer.start();
+    // The box is modal: it is answered from inside its own event loop.
+    BoxAnswerer answer;
     const ValidationResult actual = event.validateEvent();
-    answer.stop();
+    const QList<BoxAnswerer::Seen> boxes = answer.seen;
 
     QCOMPARE(int(actual), result);
     if (result == Valid) {
@@ -928,7 +748,7 @@ void TestEvent::validateEventMessageBox()
     QCOMPARE(boxes[0].text, message);
     QCOMPARE(boxes[0].icon, QMessageBox::Information);
     QCOMPARE(boxes[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(boxes[0].parentless);
+    QVERIFY(!boxes[0].hasParent);
 }
 
 Event fullEvent()
@@ -1068,7 +888,7 @@ void TestEvent::daysRemaining()
 
 void TestEvent::daysRemainingReadsClock()
 {
-    Clock::setSource([] { return QDateTime(QDate(2027, 1, 6), QTime(0, 0, 1)); });
+    const TestClock clock(QDateTime(QDate(2027, 1, 6), QTime(0, 0, 1)));
     QCOMPARE(::daysRemaining(weekly().on(Qt::Friday).event()), 2);
     QCOMPARE(::daysRemaining(singular(QDate(2027, 1, 1)).event()), -5);
 }

@@ -1,7 +1,10 @@
-#include "model/clock.h"
 #include "model/eventstore.h"
-#include "tests/smallfilesystem.h"
-#include "tests/testenvironment.h"
+#include "tests/support/events.h"
+#include "tests/support/randomevents.h"
+#include "tests/support/smallfilesystem.h"
+#include "tests/support/testclock.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -21,40 +24,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(Event)
+using namespace TestHelpers;
+
 Q_DECLARE_METATYPE(LoadStatus)
 Q_DECLARE_METATYPE(KeptOriginal)
-
-// Readable failure output for QCOMPARE on events.
-char *toString(const Event &e)
-{
-    QString flags;
-    for (bool b : e.weekdays)
-        flags += b ? QLatin1Char('1') : QLatin1Char('0');
-    flags += QLatin1Char('/');
-    for (bool b : e.months)
-        flags += b ? QLatin1Char('1') : QLatin1Char('0');
-    const QString text =
-        QStringLiteral("Event(%1 \"%2\" counted %3 count %4 countDate %5 schedule %6 date %7 weekdays/months %8 "
-                       "day %9 ordinal %10 year %11 notify %12 before %13 once %14 last %15 snooze %16)")
-            .arg(e.name.isNull() ? QStringLiteral("null") : QString::number(e.name.size()))
-            .arg(e.name.left(40))
-            .arg(e.counted)
-            .arg(e.count)
-            .arg(e.countDate.toJulianDay())
-            .arg(int(e.schedule))
-            .arg(e.date.toJulianDay())
-            .arg(flags)
-            .arg(e.useDayNumber)
-            .arg(e.ordinal)
-            .arg(e.wholeYear)
-            .arg(e.notify)
-            .arg(e.notifyDaysBefore)
-            .arg(e.showOnce)
-            .arg(e.lastNotified.toJulianDay())
-            .arg(e.snoozeDays);
-    return qstrdup(text.toUtf8().constData());
-}
 
 char *toString(LoadStatus status)
 {
@@ -134,16 +107,6 @@ private:
     EventStore m_events;
 };
 
-// Takes the events out of a loaded list and deletes it.
-QList<Event> take(const EventStore &loaded)
-{
-    QList<Event> values;
-    for (const Event *e : loaded)
-        values.append(*e);
-    qDeleteAll(loaded);
-    return values;
-}
-
 QByteArray saveToBytes(const QList<Event> &events)
 {
     QByteArray bytes;
@@ -160,19 +123,7 @@ QList<Event> loadFromBytes(const QByteArray &bytes, LoadStatus *status)
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return take(loadEvents(buffer, status));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return takeEvents(loadEvents(buffer, status));
 }
 
 QStringList entriesOf(const QString &dir)
@@ -225,68 +176,6 @@ QList<Event> unstreamEvents(const QByteArray &bytes)
         events.append(e);
     }
     return events;
-}
-
-bool chance(QRandomGenerator &rng, int percent)
-{
-    return rng.bounded(100) < percent;
-}
-
-qint32 anyInt(QRandomGenerator &rng)
-{
-    static const qint32 edges[] = {0, 1, -1, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()};
-    if (chance(rng, 30))
-        return edges[rng.bounded(5)];
-    return qint32(rng.generate());
-}
-
-// Null, or any day a file can name: Julian day 1 to 0xFFFFFFFF.
-QDate anyDate(QRandomGenerator &rng)
-{
-    if (chance(rng, 15))
-        return QDate();
-    if (chance(rng, 50))
-        return QDate(2000, 1, 1).addDays(rng.bounded(-40000, 40000));
-    return QDate::fromJulianDay(qint64(rng.bounded(0xFFFFFFFFu)) + 1);
-}
-
-// Null, empty, or any UTF-16 code units, lone surrogates included; now and then longer than the
-// reader's and writer's blocks.
-QString anyName(QRandomGenerator &rng)
-{
-    if (chance(rng, 10))
-        return QString();
-    if (chance(rng, 10))
-        return QLatin1String("");
-    const int length = chance(rng, 2) ? rng.bounded(30000, 70000) : rng.bounded(1, 40);
-    QString name(length, Qt::Uninitialized);
-    for (QChar &c : name)
-        c = chance(rng, 70) ? QChar(ushort(rng.bounded(0x20, 0x7f))) : QChar(ushort(rng.bounded(0x10000)));
-    return name;
-}
-
-Event anyEvent(QRandomGenerator &rng)
-{
-    Event e;
-    e.name = anyName(rng);
-    e.counted = chance(rng, 50);
-    e.count = anyInt(rng);
-    e.countDate = anyDate(rng);
-    e.schedule = ScheduleKind(chance(rng, 80) ? rng.bounded(4) : anyInt(rng));
-    e.date = anyDate(rng);
-    for (bool &b : e.weekdays)
-        b = chance(rng, 50);
-    e.useDayNumber = chance(rng, 50);
-    e.ordinal = anyInt(rng);
-    for (bool &b : e.months)
-        b = chance(rng, 50);
-    e.wholeYear = chance(rng, 50);
-    e.notify = chance(rng, 50);
-    e.notifyDaysBefore = anyInt(rng);
-    e.showOnce = chance(rng, 50);
-    e.lastNotified = anyDate(rng);
-    e.snoozeDays = anyInt(rng);
-    return e;
 }
 
 QList<Event> repeated(int times, const Event &e)
@@ -480,7 +369,7 @@ void TestEventStore::binDayExample()
     QCOMPARE(readFile(path).toHex(), expected.toHex());
 
     LoadStatus status = LoadStatus::Missing;
-    const QList<Event> loaded = take(loadEvents(path, &status));
+    const QList<Event> loaded = readEvents(path, &status);
     QCOMPARE(status, LoadStatus::Complete);
     QCOMPARE(loaded.size(), 1);
     QCOMPARE(loaded.first(), binDay());
@@ -497,7 +386,7 @@ void TestEventStore::emptyList()
     QCOMPARE(readFile(path), QByteArray(4, '\0'));
 
     LoadStatus status = LoadStatus::Missing;
-    QCOMPARE(take(loadEvents(path, &status)).size(), 0);
+    QCOMPARE(readEvents(path, &status).size(), 0);
     QCOMPARE(status, LoadStatus::Complete);
 }
 
@@ -534,7 +423,7 @@ void TestEventStore::names()
     QCOMPARE(bytes.mid(4, encoded.size()).toHex(), encoded.toHex());
 
     LoadStatus status = LoadStatus::Missing;
-    const QList<Event> loaded = take(loadEvents(path, &status));
+    const QList<Event> loaded = readEvents(path, &status);
     QCOMPARE(status, LoadStatus::Complete);
     QCOMPARE(loaded.size(), 1);
     QCOMPARE(loaded[0].name, name);
@@ -549,7 +438,7 @@ void TestEventStore::orderIsKept()
     QVERIFY(saveEvents(store.events(), path));
 
     LoadStatus status = LoadStatus::Missing;
-    QCOMPARE(take(loadEvents(path, &status)), threeEvents());
+    QCOMPARE(readEvents(path, &status), threeEvents());
     QCOMPARE(status, LoadStatus::Complete);
 }
 
@@ -730,13 +619,13 @@ void TestEventStore::damaged()
         AddressSpaceCap cap;
         QVERIFY(cap.inForce());
         fromDevice = loadFromBytes(bytes, &deviceStatus);
-        fromFile = take(loadEvents(path, &fileStatus));
+        fromFile = readEvents(path, &fileStatus);
     }
     QCOMPARE(fromDevice, expected);
     QCOMPARE(deviceStatus, status);
     QCOMPARE(fromFile, expected);
     QCOMPARE(fileStatus, status);
-    QCOMPARE(take(loadEvents(path)).size(), expected.size());
+    QCOMPARE(readEvents(path).size(), expected.size());
 }
 
 void TestEventStore::missingFile_data()
@@ -757,9 +646,9 @@ void TestEventStore::missingFile()
     const QString path = dir.filePath(relativePath);
 
     LoadStatus status = LoadStatus::Complete;
-    QCOMPARE(take(loadEvents(path, &status)).size(), 0);
+    QCOMPARE(readEvents(path, &status).size(), 0);
     QCOMPARE(status, LoadStatus::Missing);
-    QCOMPARE(take(loadEvents(path)).size(), 0);
+    QCOMPARE(readEvents(path).size(), 0);
     QCOMPARE(entriesOf(dir.path()), QStringList());
 }
 
@@ -773,7 +662,7 @@ void TestEventStore::saveCreatesDirectories()
     QVERIFY(saveEvents(store.events(), path));
     QVERIFY(QFileInfo(path).isFile());
     QCOMPARE(entriesOf(QFileInfo(path).absolutePath()), QStringList{QStringLiteral("events.evt")});
-    QCOMPARE(take(loadEvents(path)), threeEvents());
+    QCOMPARE(readEvents(path), threeEvents());
 }
 
 void TestEventStore::eventsFileLocation()
@@ -786,7 +675,7 @@ void TestEventStore::eventsFileLocation()
     // A first start has no events file and no directory for it yet.
     QVERIFY(!QFileInfo::exists(TestEnvironment::dataDir()));
     LoadStatus status = LoadStatus::Complete;
-    QCOMPARE(take(loadEvents(path, &status)).size(), 0);
+    QCOMPARE(readEvents(path, &status).size(), 0);
     QCOMPARE(status, LoadStatus::Missing);
     Store store({binDay()});
     QVERIFY(saveEvents(store.events(), path));
@@ -978,13 +867,12 @@ void TestEventStore::keepingDamaged()
 
     const QList<Event> list = newEvents == 3 ? threeEvents() : repeated(newEvents, named(QStringLiteral("New")));
     Store store(list);
-    Clock::setSource([] { return QDateTime(QDate(2027, 1, 6), QTime(9, 8, 7)); });
+    const TestClock clock(QDateTime(QDate(2027, 1, 6), QTime(9, 8, 7)));
     const QFile::Permissions permissions = QFile::permissions(dir.path());
     if (readOnly)
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     const SaveOutcome outcome = saveEventsKeepingDamaged(store.events(), path, damaged);
     QFile::setPermissions(dir.path(), permissions);
-    Clock::setSource({});
 
     QCOMPARE(outcome.saved, saved);
     QCOMPARE(outcome.original, original);

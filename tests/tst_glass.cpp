@@ -4,7 +4,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/glass.h"
 #include "reminders/reminderwindow.h"
-#include "tests/testenvironment.h"
+#include "tests/support/testenvironment.h"
 
 #include <QLibrary>
 #include <QtTest>

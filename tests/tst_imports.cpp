@@ -3,17 +3,18 @@
 #include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/socialloader.h"
-#include "model/clock.h"
 #include "model/eventstore.h"
 #include "social/facebookauth.h"
 #include "social/facebookdialog.h"
 #include "social/httpclient.h"
 #include "social/socialconfig.h"
 #include "social/socialsession.h"
-#include "tests/boxanswerer.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
-#include "tests/testhttpserver.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/events.h"
+#include "tests/support/testclock.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
+#include "tests/support/testhttpserver.h"
 
 #include <QCommandLinkButton>
 #include <QFileDialog>
@@ -24,6 +25,8 @@
 #include <QtTest>
 
 #include <csignal>
+
+using namespace TestHelpers;
 
 namespace {
 
@@ -71,11 +74,7 @@ private:
 
 Event *namedEvent(const QString &name, QDate date, int notifyDays = 0)
 {
-    auto *event = new Event;
-    event->name = name;
-    event->date = date;
-    event->notifyDaysBefore = notifyDays;
-    return event;
+    return singular(date).named(name).before(notifyDays).make();
 }
 
 // A message box in one line, so that a test compares all it said at once.
@@ -101,6 +100,7 @@ class TestImports : public QObject
 {
     Q_OBJECT
 
+    const TestClock clock{QDateTime(today, QTime(10, 0))};
     MainWindow *w = nullptr;
     TestHttpServer *server = nullptr;
     QByteArray friendsBody;
@@ -110,10 +110,7 @@ class TestImports : public QObject
     template <typename T>
     T *find(const char *name)
     {
-        T *child = w->findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no child %s", name);
-        return child;
+        return child<T>(w, name);
     }
     int rows() { return find<QTreeView>("eventTreeView")->model()->rowCount(); }
     QStringList names()
@@ -133,18 +130,10 @@ class TestImports : public QObject
     void click(const char *button) { QTest::mouseClick(find<QCommandLinkButton>(button), Qt::LeftButton); }
     void openWindow(const EventStore &events = {})
     {
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
+        QVERIFY(writeEvents(events));
         w = new MainWindow;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    int requestsTo(const QByteArray &path)
-    {
-        int n = 0;
-        for (const TestHttpServer::Request &request : server->requests)
-            n += request.target.startsWith(path);
-        return n;
     }
     static QList<FacebookDialog *> liveDialogs()
     {
@@ -157,11 +146,7 @@ class TestImports : public QObject
     // A social network that takes every request and answers none.
     void silenceServer()
     {
-        server->setHandler([](const TestHttpServer::Request &) {
-            TestHttpServer::Reply reply;
-            reply.never = true;
-            return reply;
-        });
+        server->setHandler([](const TestHttpServer::Request &) { return TestHttpServer::Reply::silence(); });
     }
     // Points the social network at the stand-in server, or the login page at `oauthBase`.
     void useServer(const QByteArray &oauthBase = {})
@@ -177,7 +162,6 @@ private Q_SLOTS:
         // The Graph addresses are "<base>//me/...": the network layer sends the path with one slash.
         QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
         QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-        Clock::setSource([] { return QDateTime(today, QTime(10, 0)); });
     }
 
     void init()
@@ -243,9 +227,7 @@ private Q_SLOTS:
         const EventStore incoming{namedEvent("Anniversary", QDate(2027, 2, 1)),
                                   namedEvent("Dentist", QDate(2027, 3, 1), 4),
                                   namedEvent("Dentist", QDate(2027, 4, 1), 9), namedEvent("Exam", QDate(2027, 1, 20))};
-        const bool saved = saveEvents(incoming, path);
-        qDeleteAll(incoming);
-        QVERIFY(saved);
+        QVERIFY(writeEvents(incoming, path));
 
         FileDialogAnswerer answer(path);
         click("importButton");
@@ -295,7 +277,7 @@ private Q_SLOTS:
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(saveEvents(expected, buffer));
         qDeleteAll(expected);
-        QCOMPARE(TestHelpers::readFile(path), buffer.data());
+        QCOMPARE(readFile(path), buffer.data());
         QCOMPARE(rows(), 3); // the rows still own their events
     }
 
@@ -314,7 +296,7 @@ private Q_SLOTS:
         QCOMPARE(said(boxes.seen[0]),
                  said(QMessageBox::Information, "Import Complete", "Your friend's birthdays have been imported."));
         QCOMPARE(FacebookAuth::instance()->accessToken, QStringLiteral("T0KEN"));
-        QCOMPARE(requestsTo("/me/friends?access_token=T0KEN&fields=name,birthday"), 1);
+        QCOMPARE(server->requestsTo("/me/friends?access_token=T0KEN&fields=name,birthday"), 1);
 
         // New rows stay at the top, the last imported first; the taken name kept its old event.
         QCOMPARE(names(), (QStringList{"Later This Year's Birthday", "Born Today's Birthday", "Zoë Ångström's Birthday",
@@ -342,11 +324,11 @@ private Q_SLOTS:
 
         // The dialog is kept, logged in: a second import asks the Graph API again but not the login page,
         // and adds nothing since every name is taken.
-        const int logins = requestsTo("/dialog/oauth");
+        const int logins = server->requestsTo("/dialog/oauth");
         click("importFacebookButton");
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 2, 20000);
-        QCOMPARE(requestsTo("/dialog/oauth"), logins);
-        QCOMPARE(requestsTo("/me/friends?"), 2);
+        QCOMPARE(server->requestsTo("/dialog/oauth"), logins);
+        QCOMPARE(server->requestsTo("/me/friends?"), 2);
         QCOMPARE(rows(), 4);
     }
 
@@ -378,7 +360,7 @@ private Q_SLOTS:
         click("importFacebookEventButton");
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
         QCOMPARE(boxes.seen[0].text, QStringLiteral("Your Facebook events have been imported."));
-        QCOMPARE(requestsTo("/me/events?access_token=T0KEN&fields=name,start_time,location"), 1);
+        QCOMPARE(server->requestsTo("/me/events?access_token=T0KEN&fields=name,start_time,location"), 1);
         QCOMPARE(rows(), 2); // the undated event is skipped
         const QString time = QLocale::system().toString(QTime(19, 0), QLocale::ShortFormat);
         const Event *launch = named(QStringLiteral("Launch - Oslo - ") + time);
@@ -408,14 +390,14 @@ private Q_SLOTS:
         friendsBody = "{\"data\": [{\"name\": \"Ann\", \"birthday\": \"03/14\"}]}";
         click("importFacebookButton");
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 2, 20000);
-        QCOMPARE(requestsTo("/dialog/oauth"), 4); // the dialog's own request and the web view's, twice
+        QCOMPARE(server->requestsTo("/dialog/oauth"), 4); // the dialog's own request and the web view's, twice
         QCOMPARE(rows(), 1);
     }
 
     void unreachableLoginPageWarnsOnce()
     {
         openWindow();
-        useServer("http://127.0.0.1:" + QByteArray::number(TestHttpServer::refusingPort()));
+        useServer(TestHttpServer::refusingBase());
         BoxAnswerer boxes;
         click("importFacebookEventButton");
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
@@ -433,15 +415,15 @@ private Q_SLOTS:
         HttpClient::instance()->setRequestTimeout(1500);
         BoxAnswerer boxes;
         click("importFacebookButton");
-        QTRY_COMPARE_WITH_TIMEOUT(requestsTo("/me/friends?"), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(server->requestsTo("/me/friends?"), 1, 20000);
         // The Graph request waits in its own event loop; the buttons still reach the window.
         click("importFacebookEventButton");
         click("importFacebookButton");
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Facebook Error")); // the time limit ran out
-        QCOMPARE(requestsTo("/me/events?"), 0);
-        QCOMPARE(requestsTo("/me/friends?"), 1);
-        QCOMPARE(requestsTo("/dialog/oauth"), 2);
+        QCOMPARE(server->requestsTo("/me/events?"), 0);
+        QCOMPARE(server->requestsTo("/me/friends?"), 1);
+        QCOMPARE(server->requestsTo("/dialog/oauth"), 2);
     }
 
     void logoutDropsTheLogin()
@@ -457,10 +439,10 @@ private Q_SLOTS:
         QCOMPARE(said(boxes.seen[1]), said(QMessageBox::Information, "Logout", "You have logged out of Facebook."));
         QTRY_VERIFY(liveDialogs().isEmpty());
 
-        const int logins = requestsTo("/dialog/oauth");
+        const int logins = server->requestsTo("/dialog/oauth");
         click("importFacebookEventButton");
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 3, 20000);
-        QVERIFY(requestsTo("/dialog/oauth") > logins);
+        QVERIFY(server->requestsTo("/dialog/oauth") > logins);
     }
 
     // A login page that never loads: the login window is not left blank for ever, and until the
@@ -481,14 +463,14 @@ private Q_SLOTS:
         FacebookDialog *dialog = liveDialogs().first();
         QTRY_VERIFY(dialog->isVisible());
         // The dialog's own request and the web view's.
-        QTRY_COMPARE(requestsTo("/dialog/oauth"), 2);
+        QTRY_COMPARE(server->requestsTo("/dialog/oauth"), 2);
         w->activateWindow();
         QTRY_VERIFY(w->isActiveWindow());
 
         click(again.constData());
         QTRY_VERIFY(dialog->isActiveWindow());
         QCOMPARE(liveDialogs(), QList<FacebookDialog *>{dialog});
-        QCOMPARE(requestsTo("/dialog/oauth"), 2);
+        QCOMPARE(server->requestsTo("/dialog/oauth"), 2);
     }
 
     void loginPageThatNeverLoadsWarns()
@@ -557,7 +539,7 @@ private Q_SLOTS:
         QCOMPARE(said(boxes.seen[0]),
                  said(QMessageBox::Information, "Import Complete", "Your friend's birthdays have been imported."));
         QCOMPARE(rows(), 4);
-        QCOMPARE(requestsTo("/me/friends?access_token=T0KEN&fields=name,birthday"), 1);
+        QCOMPARE(server->requestsTo("/me/friends?access_token=T0KEN&fields=name,birthday"), 1);
     }
 
     // The program itself, with a Graph request left waiting while the user logs out or the system
@@ -574,9 +556,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, play);
         QFETCH(QByteArray, boxes);
-        const EventStore before{namedEvent("Anniversary", QDate(2027, 6, 1))};
-        QVERIFY(saveEvents(before, eventsFilePath()));
-        qDeleteAll(before);
+        QVERIFY(writeEvents({namedEvent("Anniversary", QDate(2027, 6, 1))}));
         graphAnswers = false;
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -589,7 +569,7 @@ private Q_SLOTS:
         program.start(qEnvironmentVariable("ORIVENTA_IMPORT_DRIVER"), {play});
         QVERIFY(program.waitForStarted());
         // Only this process's event loop lets the stand-in server answer.
-        QTRY_COMPARE_WITH_TIMEOUT(requestsTo("/me/friends?"), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(server->requestsTo("/me/friends?"), 1, 20000);
         if (play == QLatin1String("wait"))
             ::kill(pid_t(program.processId()), SIGTERM);
         QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 20000);
@@ -599,11 +579,9 @@ private Q_SLOTS:
         QCOMPARE(QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"}), QStringList());
         // Ended quietly: no warning about a failed request.
         QCOMPARE(program.readAllStandardOutput(), boxes);
-        const EventStore saved = loadEvents(eventsFilePath());
         QStringList savedNames;
-        for (const Event *event : saved)
-            savedNames << event->name;
-        qDeleteAll(saved);
+        for (const Event &event : readEvents())
+            savedNames << event.name;
         savedNames.sort();
         QCOMPARE(savedNames, (QStringList{"Anniversary", "Dentist"}));
     }
@@ -615,10 +593,9 @@ private Q_SLOTS:
         click("importFacebookButton");
         QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1, 20000);
         w->close();
-        const EventStore saved = loadEvents(eventsFilePath());
+        const QList<Event> saved = readEvents();
         QCOMPARE(saved.size(), 4);
-        QCOMPARE(saved.first()->name, QStringLiteral("Later This Year's Birthday"));
-        qDeleteAll(saved);
+        QCOMPARE(saved.first().name, QStringLiteral("Later This Year's Birthday"));
     }
 };
 

@@ -6,8 +6,8 @@
 #include "launcher/windowsession.h"
 #include "mainwindow/mainwindow.h"
 #include "reminders/reminderwindow.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
+#include "tests/support/events.h"
+#include "tests/support/testenvironment.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -31,11 +31,7 @@ class TestLauncher : public QObject
 
     static void saveDueEvent()
     {
-        auto *due = weeklyEvent(QStringLiteral("Every day"), {1, 2, 3, 4, 5, 6, 7});
-        due->notify = true;
-        EventStore events{due};
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
+        QVERIFY(writeEvents({weekly().named(QStringLiteral("Every day")).everyWeekday().notify(0).make()}));
     }
 
     // A copy of the program started the way the user starts it from the menu.
@@ -172,9 +168,7 @@ private Q_SLOTS:
         });
         QTRY_VERIFY(!list->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
-        const EventStore saved = loadEvents(eventsFilePath());
-        QCOMPARE(saved.size(), 1);
-        qDeleteAll(saved);
+        QCOMPARE(readEvents().size(), 1);
     }
 };
 

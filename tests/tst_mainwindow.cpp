@@ -1,8 +1,9 @@
 #include "mainwindow/mainwindow.h"
-#include "model/clock.h"
-#include "tests/boxanswerer.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/events.h"
+#include "tests/support/testclock.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -25,21 +26,6 @@ namespace {
 QDateTime at(int y, int m, int d, int hh = 12, int mm = 0, int ss = 0)
 {
     return QDateTime(QDate(y, m, d), QTime(hh, mm, ss));
-}
-
-Event *singular(const QString &name, QDate date)
-{
-    auto *e = new Event;
-    e->name = name;
-    e->schedule = Singular;
-    e->date = date;
-    return e;
-}
-
-void writeEventsFile(const EventStore &events)
-{
-    QVERIFY(saveEvents(events, eventsFilePath()));
-    qDeleteAll(events);
 }
 
 // The texts a widget draws when it paints, each with the extent it takes in the widget.
@@ -103,11 +89,9 @@ private:
 
 QStringList namesOnFile()
 {
-    const EventStore events = loadEvents(eventsFilePath());
     QStringList names;
-    for (const Event *e : events)
-        names << e->name;
-    qDeleteAll(events);
+    for (const Event &e : readEvents())
+        names << e.name;
     return names;
 }
 
@@ -118,7 +102,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
     // A clock the tests move by hand.
-    QDateTime now;
+    TestClock clock;
 
     QTreeView *list(MainWindow &w) { return w.findChild<QTreeView *>(QStringLiteral("eventTreeView")); }
     QAbstractItemModel *model(MainWindow &w) { return list(w)->model(); }
@@ -132,16 +116,12 @@ class TestMainWindow : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(TestEnvironment::reset());
-        Clock::setSource([this] { return now; });
-    }
+    void initTestCase() { QVERIFY(TestEnvironment::reset()); }
 
     void init()
     {
         QVERIFY(TestEnvironment::reset());
-        now = at(2027, 1, 6); // a Wednesday
+        clock.set(at(2027, 1, 6)); // a Wednesday
     }
 
     void firstStart()
@@ -199,7 +179,7 @@ private Q_SLOTS:
             e = weeklyEvent(QStringLiteral("e"), {3});
             break;
         case 2:
-            e = singular(QStringLiteral("e"), QDate(2027, 1, 5));
+            e = singular(QDate(2027, 1, 5)).named(QStringLiteral("e")).make();
             break;
         case 3:
             e = weeklyEvent(QStringLiteral("e"), {});
@@ -218,7 +198,7 @@ private Q_SLOTS:
             e->months[1] = true;
             break;
         }
-        writeEventsFile({e});
+        QVERIFY(writeEvents({e}));
 
         MainWindow w;
         QCOMPARE(model(w)->rowCount(), 1);
@@ -251,8 +231,8 @@ private Q_SLOTS:
 
     void sortAndGeometryAreRemembered()
     {
-        writeEventsFile({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4}),
-                         weeklyEvent(QStringLiteral("a"), {5})});
+        QVERIFY(writeEvents({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4}),
+                             weeklyEvent(QStringLiteral("a"), {5})}));
         QRect geometry;
         {
             MainWindow w;
@@ -307,13 +287,13 @@ private Q_SLOTS:
             const int kind = random.bounded(3);
             const QString name = QStringLiteral("n%1").arg(random.bounded(40));
             if (kind == 0)
-                events << singular(name, QDate(2027, 1, 6).addDays(random.bounded(-20, 20)));
+                events << singular(QDate(2027, 1, 6).addDays(random.bounded(-20, 20))).named(name).make();
             else if (kind == 1)
                 events << weeklyEvent(name, {random.bounded(1, 8)});
             else
                 events << weeklyEvent(name, {});
         }
-        writeEventsFile(events);
+        QVERIFY(writeEvents(events));
         MainWindow w;
         QAbstractItemModel *m = model(w);
 
@@ -336,8 +316,8 @@ private Q_SLOTS:
 
     void selectionFollowsTheSort()
     {
-        writeEventsFile({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4}),
-                         weeklyEvent(QStringLiteral("a"), {5})});
+        QVERIFY(writeEvents({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4}),
+                             weeklyEvent(QStringLiteral("a"), {5})}));
         MainWindow w;
         const int row = namesOnScreen(w).indexOf(QStringLiteral("b"));
         list(w)->setCurrentIndex(model(w)->index(row, 0));
@@ -357,7 +337,7 @@ private Q_SLOTS:
 
     void fileIsWrittenInDisplayOrder()
     {
-        writeEventsFile({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4})});
+        QVERIFY(writeEvents({weeklyEvent(QStringLiteral("b"), {1}), weeklyEvent(QStringLiteral("c"), {4})}));
         MainWindow w;
         QCOMPARE(namesOnScreen(w), QStringList({"c", "b"}));
         // A new row stays on top until the list is sorted again.
@@ -397,9 +377,9 @@ private Q_SLOTS:
     // The date columns follow the day when the window stays open past midnight.
     void datesAreRewrittenAtMidnight()
     {
-        writeEventsFile({weeklyEvent(QStringLiteral("thursday"), {4}), weeklyEvent(QStringLiteral("friday"), {5}),
-                         singular(QStringLiteral("once"), QDate(2027, 1, 7))});
-        now = at(2027, 1, 6, 23, 59, 59);
+        QVERIFY(writeEvents({weeklyEvent(QStringLiteral("thursday"), {4}), weeklyEvent(QStringLiteral("friday"), {5}),
+                             singular(QDate(2027, 1, 7)).named(QStringLiteral("once")).make()}));
+        clock.set(at(2027, 1, 6, 23, 59, 59));
         MainWindow w;
         w.show();
         const int thursdayRow = namesOnScreen(w).indexOf(QStringLiteral("thursday"));
@@ -407,7 +387,7 @@ private Q_SLOTS:
         list(w)->selectionModel()->select(model(w)->index(thursdayRow, 0),
                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 
-        now = at(2027, 1, 7, 0, 0, 1);
+        clock.set(at(2027, 1, 7, 0, 0, 1));
         // The window's own timer notices the new day.
         QTRY_COMPARE_WITH_TIMEOUT(cell(w, namesOnScreen(w).indexOf(QStringLiteral("thursday")), 1), QVariant(0), 5000);
         const int row = namesOnScreen(w).indexOf(QStringLiteral("thursday"));
@@ -416,7 +396,7 @@ private Q_SLOTS:
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first().data().toString(), QStringLiteral("thursday"));
 
-        now = at(2027, 1, 8, 0, 0, 1);
+        clock.set(at(2027, 1, 8, 0, 0, 1));
         w.refreshDates();
         QCOMPARE(cell(w, namesOnScreen(w).indexOf(QStringLiteral("once")), 1), QVariant(QStringLiteral("N/A")));
         QCOMPARE(cell(w, namesOnScreen(w).indexOf(QStringLiteral("thursday")), 0).toDate(), QDate(2027, 1, 14));
@@ -427,11 +407,11 @@ private Q_SLOTS:
     // A file that could not be read to its end is kept before it is replaced.
     void damagedFileIsKeptAside()
     {
-        writeEventsFile({weeklyEvent(QStringLiteral("kept"), {1})});
+        QVERIFY(writeEvents({weeklyEvent(QStringLiteral("kept"), {1})}));
         const QByteArray damaged = damageFile(eventsFilePath());
         QVERIFY(!damaged.isEmpty());
 
-        now = at(2027, 1, 6, 9, 8, 7);
+        clock.set(at(2027, 1, 6, 9, 8, 7));
         {
             MainWindow w;
             QCOMPARE(namesOnScreen(w), QStringList({"kept"}));
@@ -447,7 +427,7 @@ private Q_SLOTS:
         qDeleteAll(reread);
 
         // The next run finds a sound file and keeps no further copy.
-        now = at(2027, 1, 6, 10, 0, 0);
+        clock.set(at(2027, 1, 6, 10, 0, 0));
         {
             MainWindow w;
             w.close();
@@ -478,7 +458,7 @@ private Q_SLOTS:
         e->useDayNumber = e->wholeYear = true;
         e->ordinal = 1;
         std::fill(std::begin(e->months), std::end(e->months), true);
-        writeEventsFile({e});
+        QVERIFY(writeEvents({e}));
 
         MainWindow w;
         w.show();
@@ -550,7 +530,7 @@ private Q_SLOTS:
     void daysHeaderIsNeverCut()
     {
         QFETCH(int, step);
-        writeEventsFile({weeklyEvent(QStringLiteral("a"), {1})});
+        QVERIFY(writeEvents({weeklyEvent(QStringLiteral("a"), {1})}));
         if (step == 3) {
             QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
             settings.setValue(QStringLiteral("sortSection"), 1);
@@ -625,7 +605,7 @@ private Q_SLOTS:
         const auto restore =
             qScopeGuard([] { qputenv("XDG_DATA_HOME", (TestEnvironment::root() + QStringLiteral("/data")).toUtf8()); });
         QCOMPARE(eventsFilePath().size(), pathLength);
-        writeEventsFile({weeklyEvent(QStringLiteral("kept"), {1})});
+        QVERIFY(writeEvents({weeklyEvent(QStringLiteral("kept"), {1})}));
         QVERIFY(!damageFile(eventsFilePath()).isEmpty());
 
         BoxAnswerer boxes;

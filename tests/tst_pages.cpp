@@ -3,10 +3,11 @@
 #include "ferrule/updater.h"
 #include "mainwindow/details.h"
 #include "mainwindow/mainwindow.h"
-#include "model/clock.h"
-#include "tests/boxanswerer.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/events.h"
+#include "tests/support/testclock.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -26,12 +27,10 @@ using namespace TestHelpers;
 
 namespace {
 
-Event *weekly(const QString &name, std::initializer_list<int> days)
+// A weekly event reminded two days ahead.
+Event *remindedWeekly(const QString &name, std::initializer_list<int> days)
 {
-    Event *e = weeklyEvent(name, days);
-    e->notify = true;
-    e->notifyDaysBefore = 2;
-    return e;
+    return weekly().named(name).on(days).notify(2).make();
 }
 
 const QDate today(2027, 1, 13); // a Wednesday
@@ -42,15 +41,13 @@ class TestPages : public QObject
 {
     Q_OBJECT
 
+    const TestClock clock{QDateTime(today, QTime(10, 0))};
     MainWindow *w = nullptr;
 
     template <typename T>
     T *find(const char *name)
     {
-        T *widget = w->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return child<T>(w, name);
     }
     void click(const char *button) { find<QAbstractButton>(button)->click(); }
     int page() { return find<QTabWidget>("tabWidget")->currentIndex(); }
@@ -99,8 +96,7 @@ class TestPages : public QObject
     }
     void openWindow(const EventStore &events = {})
     {
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
+        QVERIFY(writeEvents(events));
         w = new MainWindow;
         w->show();
         QApplication::setActiveWindow(w);
@@ -112,7 +108,6 @@ private Q_SLOTS:
     {
         QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
         QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-        Clock::setSource([] { return QDateTime(today, QTime(10, 0)); });
     }
 
     void init() { QVERIFY(TestEnvironment::reset()); }
@@ -204,7 +199,7 @@ private Q_SLOTS:
     // A new event starts Singular on today, reminded 10 days before, once a day.
     void addStartsFromAResetEditor()
     {
-        openWindow({weekly(QStringLiteral("other"), {3})});
+        openWindow({remindedWeekly(QStringLiteral("other"), {3})});
         makeCurrent(0);
         click("editButton");
         click("cancelButton");
@@ -320,7 +315,7 @@ private Q_SLOTS:
     // Opening a counted event advances the stored count, and it stays advanced after Cancel.
     void editKeepsTheAdvancedCountAfterCancel()
     {
-        Event *e = weekly(QStringLiteral("Swim"), {1});
+        Event *e = remindedWeekly(QStringLiteral("Swim"), {1});
         e->counted = true;
         e->count = 10;
         e->countDate = QDate(2026, 12, 14); // a Monday, four weeks back
@@ -340,7 +335,7 @@ private Q_SLOTS:
 
     void editEventWithoutReminder()
     {
-        Event *e = weekly(QStringLiteral("Quiet"), {2});
+        Event *e = remindedWeekly(QStringLiteral("Quiet"), {2});
         e->notify = false;
         e->notifyDaysBefore = 5;
         openWindow({e});
@@ -361,16 +356,8 @@ private Q_SLOTS:
     // Switching a Singular event to Repeating shows the page that was current before.
     void singularToRepeatingKeepsThePage()
     {
-        auto *yearly = new Event;
-        yearly->name = QStringLiteral("Anniversary");
-        yearly->schedule = Yearly;
-        yearly->useDayNumber = true;
-        yearly->ordinal = 3;
-        yearly->months[4] = true;
-        auto *once = new Event;
-        once->name = QStringLiteral("Once");
-        once->date = QDate(2027, 3, 1);
-        openWindow({yearly, once});
+        openWindow({yearly().named(QStringLiteral("Anniversary")).dayNumber(3).in(5).make(),
+                    singular(QDate(2027, 3, 1)).named(QStringLiteral("Once")).make()});
         makeCurrent(names().indexOf(QStringLiteral("Anniversary")));
         click("editButton");
         QCOMPARE(find<QTabWidget>("repeatingTabWidget")->currentIndex(), 2);
@@ -391,8 +378,8 @@ private Q_SLOTS:
 
     void editOpensTheCurrentRowOnly()
     {
-        openWindow(
-            {weekly(QStringLiteral("a"), {1}), weekly(QStringLiteral("b"), {2}), weekly(QStringLiteral("c"), {3})});
+        openWindow({remindedWeekly(QStringLiteral("a"), {1}), remindedWeekly(QStringLiteral("b"), {2}),
+                    remindedWeekly(QStringLiteral("c"), {3})});
         makeCurrent(1);
         selectRows({0, 1, 2});
         click("editButton");
@@ -430,7 +417,7 @@ private Q_SLOTS:
         EventStore events;
         // All on one day, so the list keeps the order in which they are named here.
         for (int i = 9; i >= 0; --i)
-            events << weekly(QStringLiteral("e%1").arg(i), {3});
+            events << remindedWeekly(QStringLiteral("e%1").arg(i), {3});
         openWindow(events);
         QCOMPARE(names().first(), QStringLiteral("e0"));
         selectRows(selected);
@@ -518,7 +505,7 @@ private Q_SLOTS:
     void enterViewsTheCurrentEvent()
     {
         QFETCH(int, key);
-        openWindow({weekly(QStringLiteral("e1"), {3}), weekly(QStringLiteral("e0"), {3})});
+        openWindow({remindedWeekly(QStringLiteral("e1"), {3}), remindedWeekly(QStringLiteral("e0"), {3})});
         list()->setFocus();
         makeCurrent(1);
         BoxAnswerer box;
@@ -534,7 +521,7 @@ private Q_SLOTS:
     // Edit, from the keyboard too, puts the cursor in the name, ready to type.
     void editPutsTheCursorInTheName()
     {
-        openWindow({weekly(QStringLiteral("Swim"), {1})});
+        openWindow({remindedWeekly(QStringLiteral("Swim"), {1})});
         makeCurrent(0);
         list()->setFocus();
         click("editButton");
@@ -565,7 +552,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(QString, text);
-        openWindow({weekly(QStringLiteral("a"), {1})});
+        openWindow({remindedWeekly(QStringLiteral("a"), {1})});
         list()->setCurrentIndex(QModelIndex());
         list()->selectionModel()->clearSelection();
         BoxAnswerer answer;
@@ -870,7 +857,7 @@ private Q_SLOTS:
     // A language change applies the texts again; what the user typed stays.
     void languageChangeKeepsTheEditorValues()
     {
-        openWindow({weekly(QStringLiteral("a"), {1})});
+        openWindow({remindedWeekly(QStringLiteral("a"), {1})});
         makeCurrent(0);
         click("viewButton");
         QCOMPARE(find<QLabel>("eventNameLabel")->text(), QStringLiteral("a"));

@@ -1,7 +1,7 @@
 #include "app/debuglog.h"
 #include "app/preferences.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,12 +2,12 @@
 // nothing, a save killed at any instant leaves the old or the new file, and many copies started
 // at once leave exactly one running.
 #include "mainwindow/mainwindow.h"
-#include "model/clock.h"
 #include "model/eventstore.h"
-#include "tests/boxanswerer.h"
-#include "tests/smallfilesystem.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/events.h"
+#include "tests/support/smallfilesystem.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -16,6 +16,8 @@
 #include <csignal>
 #include <memory>
 #include <unistd.h>
+
+using namespace TestHelpers;
 
 namespace {
 
@@ -38,7 +40,7 @@ class TestReliability : public QObject
             MainWindow w;
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            w.addEventRow(TestHelpers::weeklyEvent(QStringLiteral("one more"), {1}));
+            w.addEventRow(weeklyEvent(QStringLiteral("one more"), {1}));
             w.close();
             QTest::qWait(100);
         }
@@ -52,10 +54,9 @@ class TestReliability : public QObject
         QDir().mkpath(dir);
         EventStore events;
         for (int i = 0; i < count; ++i)
-            events << TestHelpers::weeklyEvent(QStringLiteral("kept %1").arg(i), {1 + i % 7});
-        const bool saved = saveEvents(events, dir + QStringLiteral("/events.evt"));
-        qDeleteAll(events);
-        return saved ? TestHelpers::readFile(dir + QStringLiteral("/events.evt")) : QByteArray();
+            events << weeklyEvent(QStringLiteral("kept %1").arg(i), {1 + i % 7});
+        return writeEvents(events, dir + QStringLiteral("/events.evt")) ? readFile(dir + QStringLiteral("/events.evt"))
+                                                                        : QByteArray();
     }
 
 private Q_SLOTS:
@@ -78,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(old.size() > 48 * 1024);
         BoxAnswerer boxes;
         closeWithOneMore(mountPoint);
-        QCOMPARE(TestHelpers::readFile(mountPoint + QStringLiteral("/Brindlex/Oriventa/events.evt")), old);
+        QCOMPARE(readFile(mountPoint + QStringLiteral("/Brindlex/Oriventa/events.evt")), old);
         QVERIFY(boxes.seen.isEmpty());
         // The failed save leaves nothing behind that fills the disk further.
         QCOMPARE(QDir(mountPoint + QStringLiteral("/Brindlex/Oriventa")).entryList(QDir::Files),
@@ -96,7 +97,7 @@ private Q_SLOTS:
         BoxAnswerer boxes;
         closeWithOneMore(dataDir);
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(TestHelpers::readFile(dir + QStringLiteral("/events.evt")), old);
+        QCOMPARE(readFile(dir + QStringLiteral("/events.evt")), old);
         QVERIFY(boxes.seen.isEmpty());
     }
 
@@ -112,7 +113,7 @@ private Q_SLOTS:
         QByteArray versions[2];
         for (int v = 0; v < 2; ++v) {
             QCOMPARE(QProcess::execute(helper, {path, count, QStringLiteral("write"), QString::number(v + 1)}), 0);
-            versions[v] = TestHelpers::readFile(path);
+            versions[v] = readFile(path);
         }
         QVERIFY(versions[0].size() > 1000000);
 
@@ -127,11 +128,11 @@ private Q_SLOTS:
             QTest::qWait(int(random.bounded(1, 120)));
             ::kill(pid_t(saver.processId()), SIGKILL);
             QVERIFY(saver.waitForFinished(10000));
-            const QByteArray now = TestHelpers::readFile(path);
+            const QByteArray now = readFile(path);
             QVERIFY2(now == versions[0] || now == versions[1], qPrintable(QStringLiteral("round %1").arg(round)));
             ++seen[now == versions[0] ? 0 : 1];
             LoadStatus status = LoadStatus::Missing;
-            qDeleteAll(loadEvents(path, &status));
+            readEvents(path, &status);
             QCOMPARE(status, LoadStatus::Complete);
             // The save writes an unnamed temporary file where the system has them: nothing is left.
             QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("events.evt")});

@@ -3,13 +3,14 @@
 #include "app/autostart.h"
 #include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
-#include "model/clock.h"
 #include "platform/screenarea.h"
 #include "reminders/reminderitem.h"
 #include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
+#include "tests/support/events.h"
+#include "tests/support/testclock.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
 
 #include <QCommandLinkButton>
 #include <QDateEdit>
@@ -33,14 +34,7 @@ const QDate today(2027, 1, 13); // a Wednesday
 // A one-off event `days` from today, reminded `before` days ahead.
 Event *dueIn(const QString &name, int days, int before = 10)
 {
-    auto *e = new Event;
-    e->name = name;
-    e->schedule = Singular;
-    e->date = today.addDays(days);
-    e->notify = true;
-    e->notifyDaysBefore = before;
-    e->lastNotified = today.addDays(-1);
-    return e;
+    return singular(today.addDays(days)).named(name).notify(before).lastNotified(today.addDays(-1)).make();
 }
 
 QSettings store()
@@ -64,14 +58,9 @@ class TestReminders : public QObject
 {
     Q_OBJECT
 
-    QDateTime now = QDateTime(today, QTime(9, 0));
+    TestClock clock;
     QList<int> processEnds;
 
-    template <typename T>
-    static T *part(QWidget *item, const char *name)
-    {
-        return item->findChild<T *>(QLatin1String(name));
-    }
     static QStringList titles(const ReminderWindow &window)
     {
         QStringList result;
@@ -79,23 +68,11 @@ class TestReminders : public QObject
             result << item->shownEvent()->name;
         return result;
     }
-    static void writeEvents(const EventStore &events)
-    {
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
-    }
-    static Event *onFile(int index)
-    {
-        EventStore events = loadEvents(eventsFilePath());
-        Event *kept = events.value(index) ? new Event(*events.value(index)) : nullptr;
-        qDeleteAll(events);
-        return kept;
-    }
     // Two due events for the one-at-a-time mode.
     static void oneThenTwo(bool popup)
     {
         usePreferences(popup, true);
-        writeEvents({dueIn(QStringLiteral("one"), 1), dueIn(QStringLiteral("two"), 2)});
+        QVERIFY(writeEvents({dueIn(QStringLiteral("one"), 1), dueIn(QStringLiteral("two"), 2)}));
     }
     static void populateAndShow(ReminderWindow &window)
     {
@@ -107,7 +84,7 @@ class TestReminders : public QObject
     static void pressAccept(ReminderItem *item)
     {
         QSignalSpy done(item, qOverload<>(&ReminderItem::resized));
-        part<QCommandLinkButton>(item, "acceptButton")->click();
+        child<QCommandLinkButton>(item, "acceptButton")->click();
         QTRY_COMPARE(done.count(), 1);
     }
 
@@ -116,14 +93,13 @@ private Q_SLOTS:
     {
         QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
         QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-        Clock::setSource([this] { return now; });
         ReminderWindow::setProcessEnd([this](int status) { processEnds << status; });
     }
 
     void init()
     {
         QVERIFY(TestEnvironment::reset());
-        now = QDateTime(today, QTime(9, 0));
+        clock.set(QDateTime(today, QTime(9, 0)));
         processEnds.clear();
     }
 
@@ -271,13 +247,13 @@ private Q_SLOTS:
         QScopedPointer<Event> e(dueIn(QStringLiteral("Dentist"), days));
         e->snoozeDays = 4;
         ReminderItem item(e.data());
-        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
-        QCOMPARE(part<QCommandLinkButton>(&item, "cancelButton")->maximumWidth(), 0);
-        QCOMPARE(part<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Options"));
-        QVERIFY(part<QRadioButton>(&item, "againRadio")->isChecked());
-        QCOMPARE(part<QSpinBox>(&item, "againSpinBox")->minimum(), 0);
-        QTEST(part<QSpinBox>(&item, "againSpinBox")->maximum(), "maximum");
-        QTEST(part<QSpinBox>(&item, "againSpinBox")->value(), "value");
+        QCOMPARE(child<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
+        QCOMPARE(child<QCommandLinkButton>(&item, "cancelButton")->maximumWidth(), 0);
+        QCOMPARE(child<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Options"));
+        QVERIFY(child<QRadioButton>(&item, "againRadio")->isChecked());
+        QCOMPARE(child<QSpinBox>(&item, "againSpinBox")->minimum(), 0);
+        QTEST(child<QSpinBox>(&item, "againSpinBox")->maximum(), "maximum");
+        QTEST(child<QSpinBox>(&item, "againSpinBox")->value(), "value");
         QCOMPARE(item.findChild<QGroupBox *>()->title(), QStringLiteral("Dentist"));
         // Showing the reminder is recorded in the event.
         QCOMPARE(e->lastNotified, today);
@@ -292,21 +268,21 @@ private Q_SLOTS:
         item.show();
         QSignalSpy steps(&item, qOverload<int>(&ReminderItem::resized));
         QSignalSpy ends(&item, qOverload<>(&ReminderItem::resized));
-        part<QCommandLinkButton>(&item, "acceptButton")->click();
-        QCOMPARE(part<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Accept"));
+        child<QCommandLinkButton>(&item, "acceptButton")->click();
+        QCOMPARE(child<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Accept"));
         QTRY_COMPARE(ends.count(), 1);
         QCOMPARE(steps.count(), 16);
-        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 99);
-        QCOMPARE(part<QCommandLinkButton>(&item, "cancelButton")->maximumWidth(), 99);
-        QVERIFY(part<QWidget>(&item, "optionsPanel")->height() > 0);
+        QCOMPARE(child<QWidget>(&item, "optionsPanel")->maximumHeight(), 99);
+        QCOMPARE(child<QCommandLinkButton>(&item, "cancelButton")->maximumWidth(), 99);
+        QVERIFY(child<QWidget>(&item, "optionsPanel")->height() > 0);
         // The first press stored the initial choice: d - 1.
         QCOMPARE(e->snoozeDays, 5);
 
-        part<QCommandLinkButton>(&item, "cancelButton")->click();
+        child<QCommandLinkButton>(&item, "cancelButton")->click();
         QTRY_COMPARE(ends.count(), 2);
         QCOMPARE(steps.count(), 32);
-        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
-        QCOMPARE(part<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Options"));
+        QCOMPARE(child<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
+        QCOMPARE(child<QCommandLinkButton>(&item, "acceptButton")->text(), QStringLiteral("Options"));
         QCOMPARE(e->snoozeDays, 5);
     }
 
@@ -317,15 +293,15 @@ private Q_SLOTS:
         item.show();
         QSignalSpy steps(&item, qOverload<int>(&ReminderItem::resized));
         QSignalSpy ends(&item, qOverload<>(&ReminderItem::resized));
-        auto *accept = part<QCommandLinkButton>(&item, "acceptButton");
+        auto *accept = child<QCommandLinkButton>(&item, "acceptButton");
         accept->click();
         QTRY_VERIFY(steps.count() >= 3);
-        part<QRadioButton>(&item, "neverRadio")->setChecked(true);
+        child<QRadioButton>(&item, "neverRadio")->setChecked(true);
         accept->click();
         QVERIFY(!e->notify);
         QTRY_COMPARE(ends.count(), 1);
         QVERIFY(!item.isExpanded());
-        QCOMPARE(part<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
+        QCOMPARE(child<QWidget>(&item, "optionsPanel")->maximumHeight(), 0);
     }
 
     // "Never" and later "again in 2" in the same item: notify stays off.
@@ -334,13 +310,13 @@ private Q_SLOTS:
         QScopedPointer<Event> e(dueIn(QStringLiteral("e"), 6));
         ReminderItem item(e.data());
         pressAccept(&item); // open
-        part<QRadioButton>(&item, "neverRadio")->setChecked(true);
+        child<QRadioButton>(&item, "neverRadio")->setChecked(true);
         pressAccept(&item); // accept "never", close
         QVERIFY(!e->notify);
         pressAccept(&item); // reopen: the never choice is shown again
-        QVERIFY(part<QRadioButton>(&item, "neverRadio")->isChecked());
-        part<QRadioButton>(&item, "againRadio")->setChecked(true);
-        part<QSpinBox>(&item, "againSpinBox")->setValue(2);
+        QVERIFY(child<QRadioButton>(&item, "neverRadio")->isChecked());
+        child<QRadioButton>(&item, "againRadio")->setChecked(true);
+        child<QSpinBox>(&item, "againSpinBox")->setValue(2);
         pressAccept(&item);
         QVERIFY(!e->notify);
         QCOMPARE(e->snoozeDays, 2);
@@ -398,7 +374,7 @@ private Q_SLOTS:
     void slideIn()
     {
         usePreferences(false, false);
-        writeEvents({dueIn(QStringLiteral("a"), 2)});
+        QVERIFY(writeEvents({dueIn(QStringLiteral("a"), 2)}));
         ReminderWindow window;
         QVERIFY(window.populate());
         window.show();
@@ -448,7 +424,7 @@ private Q_SLOTS:
         QFETCH(bool, popup);
         QFETCH(bool, wraps);
         usePreferences(popup, false);
-        writeEvents({dueIn(name, 5)});
+        QVERIFY(writeEvents({dueIn(name, 5)}));
         ReminderWindow window;
         QVERIFY(window.populate());
         window.startDisplay();
@@ -458,7 +434,7 @@ private Q_SLOTS:
         if (!popup)
             QTRY_COMPARE(window.pos(), ReminderWindow::trayPlace(available, window.frameGeometry().size()));
         ReminderItem *item = window.items().value(0);
-        auto *label = part<QLabel>(item, "textLabel");
+        auto *label = child<QLabel>(item, "textLabel");
         const auto wholeOnScreen = [&] {
             QVERIFY(available.contains(window.frameGeometry()));
             auto *ok = window.findChild<QCommandLinkButton *>(QStringLiteral("okButton"));
@@ -479,7 +455,7 @@ private Q_SLOTS:
         QSignalSpy steps(item, qOverload<int>(&ReminderItem::resized));
         pressAccept(item);
         QCOMPARE(steps.count(), 16);
-        QVERIFY(part<QWidget>(item, "optionsPanel")->height() > 0);
+        QVERIFY(child<QWidget>(item, "optionsPanel")->height() > 0);
         QVERIFY(window.height() > closedHeight);
         wholeOnScreen();
     }
@@ -519,7 +495,7 @@ private Q_SLOTS:
         ReminderItem *item = window.items().value(0);
         if (target == QLatin1String("againSpinBox"))
             pressAccept(item);
-        QWidget *receiver = target == QLatin1String("window") ? &window : part<QWidget>(item, qPrintable(target));
+        QWidget *receiver = target == QLatin1String("window") ? &window : child<QWidget>(item, qPrintable(target));
         QKeyEvent press(QEvent::KeyPress, key, keypad ? Qt::KeypadModifier : Qt::NoModifier, QString(), held);
         QApplication::sendEvent(receiver, &press);
         QTEST(titles(window), "shown");
@@ -554,7 +530,7 @@ private Q_SLOTS:
             else
                 ok->click();
         });
-        part<QCommandLinkButton>(first, "acceptButton")->click();
+        child<QCommandLinkButton>(first, "acceptButton")->click();
         QTRY_COMPARE(titles(window), QStringList{"two"});
         QVERIFY(kept);
         QTRY_VERIFY(first.isNull());
@@ -570,8 +546,8 @@ private Q_SLOTS:
     void combinedMode()
     {
         usePreferences(true, false);
-        writeEvents({dueIn(QStringLiteral("first"), 1), dueIn(QStringLiteral("not due"), 30),
-                     dueIn(QStringLiteral("third"), 3)});
+        QVERIFY(writeEvents({dueIn(QStringLiteral("first"), 1), dueIn(QStringLiteral("not due"), 30),
+                             dueIn(QStringLiteral("third"), 3)}));
         ReminderWindow window;
         QVERIFY(window.isPopup());
         QCOMPARE(window.windowType(), Qt::Window);
@@ -587,20 +563,16 @@ private Q_SLOTS:
         QCOMPARE(titles(window), QStringList({"first", "third"}));
         QVERIFY(!window.isVisible());
         QVERIFY(processEnds.isEmpty());
-        Event *saved = onFile(0);
-        QCOMPARE(saved->lastNotified, today);
-        delete saved;
-        saved = onFile(1);
-        QCOMPARE(saved->lastNotified, today.addDays(-1));
-        delete saved;
+        QCOMPARE(readEvents().value(0).lastNotified, today);
+        QCOMPARE(readEvents().value(1).lastNotified, today.addDays(-1));
     }
 
     // Separate mode: one at a time; each OK shows the next; the last OK closes and saves.
     void separateMode()
     {
         usePreferences(false, true);
-        writeEvents({dueIn(QStringLiteral("one"), 1), dueIn(QStringLiteral("two"), 2),
-                     dueIn(QStringLiteral("later"), 40), dueIn(QStringLiteral("three"), 3)});
+        QVERIFY(writeEvents({dueIn(QStringLiteral("one"), 1), dueIn(QStringLiteral("two"), 2),
+                             dueIn(QStringLiteral("later"), 40), dueIn(QStringLiteral("three"), 3)}));
         ReminderWindow window;
         // No title bar, always on top.
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -618,10 +590,8 @@ private Q_SLOTS:
         QCOMPARE(titles(window), QStringList());
         // Tray style: the close saved the file and then ended the process with status 0.
         QCOMPARE(processEnds, QList<int>{0});
-        for (int i : {0, 1, 3}) {
-            QScopedPointer<Event> saved(onFile(i));
-            QCOMPARE(saved->lastNotified, today);
-        }
+        for (int i : {0, 1, 3})
+            QCOMPARE(readEvents().value(i).lastNotified, today);
     }
 
     void autoStart_data()
@@ -655,7 +625,8 @@ private Q_SLOTS:
         QFETCH(bool, goesAhead);
         QFETCH(bool, lastRunWritten);
         const QDateTime earlier = QDateTime(today, QTime(9, 30));
-        now = earlier.addSecs(3 * 3600);
+        clock.set(earlier.addSecs(3 * 3600));
+        const QDateTime now = Clock::now();
         {
             QSettings settings = store();
             if (lastRunAgo != INT_MIN)
@@ -678,14 +649,14 @@ private Q_SLOTS:
 
     void autoStartWithNothingDue()
     {
-        store().setValue(QStringLiteral("LastDisplay"), now.addDays(-3));
+        store().setValue(QStringLiteral("LastDisplay"), Clock::now().addDays(-3));
         std::unique_ptr<ReminderWindow> window;
-        const auto outcome = AutoStart::run({"oriventa", "auto"}, now, [&window] {
+        const auto outcome = AutoStart::run({"oriventa", "auto"}, Clock::now(), [&window] {
             window = std::make_unique<ReminderWindow>();
             return window->populate();
         });
         QCOMPARE(outcome, AutoStart::Outcome::NothingShown);
-        QCOMPARE(store().value(QStringLiteral("LastDisplay")).toDateTime(), now.addDays(-3));
+        QCOMPARE(store().value(QStringLiteral("LastDisplay")).toDateTime(), Clock::now().addDays(-3));
         window.reset();
         // Nothing was shown, so nothing was saved.
         QVERIFY(!QFile::exists(eventsFilePath()));
@@ -709,28 +680,28 @@ private Q_SLOTS:
             window = std::make_unique<ReminderWindow>();
             return window->populate();
         };
-        QCOMPARE(AutoStart::run({"oriventa", "auto", "3600"}, now, build), AutoStart::Outcome::ShowWindow);
+        QCOMPARE(AutoStart::run({"oriventa", "auto", "3600"}, Clock::now(), build), AutoStart::Outcome::ShowWindow);
         window->startDisplay();
         window->show();
         ReminderItem *item = window->items().value(0);
         QVERIFY(item);
-        QCOMPARE(part<QLabel>(item, "textLabel")->text(),
+        QCOMPARE(child<QLabel>(item, "textLabel")->text(),
                  QStringLiteral("Dentist is on Monday, 18 January 2027 there are 5 days to go."));
         pressAccept(item); // "Options"
-        part<QRadioButton>(item, "againRadio")->setChecked(true);
-        part<QSpinBox>(item, "againSpinBox")->setValue(3);
+        child<QRadioButton>(item, "againRadio")->setChecked(true);
+        child<QSpinBox>(item, "againSpinBox")->setValue(3);
         pressAccept(item); // "Accept"
         window->findChild<QCommandLinkButton *>(QStringLiteral("okButton"))->click();
         QVERIFY(!window->isVisible());
 
-        QScopedPointer<Event> saved(onFile(0));
-        QCOMPARE(saved->name, QStringLiteral("Dentist"));
-        QCOMPARE(saved->snoozeDays, 3);
-        QCOMPARE(saved->lastNotified, today);
+        const Event saved = readEvents().value(0);
+        QCOMPARE(saved.name, QStringLiteral("Dentist"));
+        QCOMPARE(saved.snoozeDays, 3);
+        QCOMPARE(saved.lastNotified, today);
 
-        now = now.addSecs(2 * 3600);
+        clock.set(Clock::now().addSecs(2 * 3600));
         window.reset();
-        QCOMPARE(AutoStart::run({"oriventa", "auto", "3600"}, now, build), AutoStart::Outcome::NothingShown);
+        QCOMPARE(AutoStart::run({"oriventa", "auto", "3600"}, Clock::now(), build), AutoStart::Outcome::NothingShown);
         QVERIFY(window);
         QVERIFY(window->items().isEmpty());
     }
@@ -740,7 +711,7 @@ private Q_SLOTS:
     void damagedFileIsKeptAside()
     {
         usePreferences(false, false);
-        writeEvents({dueIn(QStringLiteral("Dentist"), 2)});
+        QVERIFY(writeEvents({dueIn(QStringLiteral("Dentist"), 2)}));
         const QByteArray damaged = damageFile(eventsFilePath());
         QVERIFY(!damaged.isEmpty());
         ReminderWindow window;

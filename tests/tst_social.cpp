@@ -5,8 +5,8 @@
 #include "social/graphreply.h"
 #include "social/httpclient.h"
 #include "social/socialconfig.h"
-#include "tests/testenvironment.h"
-#include "tests/testhttpserver.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhttpserver.h"
 
 #include <QLocale>
 #include <QNetworkAccessManager>
@@ -32,39 +32,10 @@ QString utf8(const char *text)
     return QString::fromUtf8(text);
 }
 
-Reply answer(int status, const QByteArray &contentType, const QByteArray &body)
-{
-    Reply reply;
-    reply.status = status;
-    reply.contentType = contentType;
-    reply.body = body;
-    return reply;
-}
-
-Reply redirect(const QByteArray &location)
-{
-    Reply reply;
-    reply.status = 302;
-    reply.location = location;
-    return reply;
-}
-
-Reply silence()
-{
-    Reply reply;
-    reply.never = true;
-    return reply;
-}
-
 // A time of day as the event names show it.
 QString timeOfDay(int hour, int minute, int second = 0)
 {
     return QLocale::system().toString(QTime(hour, minute, second), QLocale::ShortFormat);
-}
-
-QByteArray refusingBase()
-{
-    return "http://127.0.0.1:" + QByteArray::number(TestHttpServer::refusingPort());
 }
 
 const QByteArray friendsUtf8 =
@@ -98,13 +69,6 @@ class TestSocial : public QObject
         return "/dialog/oauth?client_id=123456789012345&redirect_uri=" + base() +
                "/connect/login_success.html&type=user_agent&display=popup&scope=friends_birthday,user_events";
     }
-    int requestsTo(const QByteArray &prefix) const
-    {
-        int count = 0;
-        for (const Request &request : server->requests)
-            count += request.target.startsWith(prefix) ? 1 : 0;
-        return count;
-    }
     static QWebView *webView(FacebookDialog &dialog)
     {
         auto *view = dialog.findChild<QWebView *>(QStringLiteral("webView"));
@@ -123,15 +87,15 @@ class TestSocial : public QObject
     }
     // The social network as the login needs it: the OAuth dialog sends the browser on to `next`,
     // every other page is plain HTML, and the Graph answers with `graph`.
-    void playLogin(const QByteArray &next, const Reply &graph = answer(200, "application/json", "{}"))
+    void playLogin(const QByteArray &next, const Reply &graph = Reply::answer(200, "application/json", "{}"))
     {
         const QByteArray location = base() + next;
         server->setHandler([location, graph](const Request &request) {
             if (request.target.startsWith("/dialog/oauth"))
-                return redirect(location);
+                return Reply::redirect(location);
             if (request.target.startsWith("/me/"))
                 return graph;
-            return answer(200, "text/html; charset=utf-8", "<html><head><title>Page</title></head></html>");
+            return Reply::answer(200, "text/html; charset=utf-8", "<html><head><title>Page</title></head></html>");
         });
     }
 
@@ -193,23 +157,25 @@ private Q_SLOTS:
 
         QTest::newRow("query after the address")
             << QByteArray("/me/friends?") << Args{{"fields", "name,birthday"}, {"access_token", "T"}}
-            << answer(200, "application/json", "{\"data\":[]}")
+            << Reply::answer(200, "application/json", "{\"data\":[]}")
             << QByteArray("/me/friends?access_token=T&fields=name,birthday") << "{\"data\":[]}";
-        QTest::newRow("no separator added")
-            << QByteArray("/raw") << Args{{"k", "v"}} << answer(200, "text/plain", "x") << QByteArray("/rawk=v") << "x";
+        QTest::newRow("no separator added") << QByteArray("/raw") << Args{{"k", "v"}}
+                                            << Reply::answer(200, "text/plain", "x") << QByteArray("/rawk=v") << "x";
         QTest::newRow("three characters still carry the query")
-            << QByteArray("/p?") << Args{{"a", "b"}} << answer(200, "text/plain", "x") << QByteArray("/p?a=b") << "x";
-        QTest::newRow("encoded value") << QByteArray("/p?") << Args{{"q", "a&b c"}} << answer(200, "text/plain", "x")
-                                       << QByteArray("/p?q=a%26b%20c") << "x";
+            << QByteArray("/p?") << Args{{"a", "b"}} << Reply::answer(200, "text/plain", "x") << QByteArray("/p?a=b")
+            << "x";
+        QTest::newRow("encoded value") << QByteArray("/p?") << Args{{"q", "a&b c"}}
+                                       << Reply::answer(200, "text/plain", "x") << QByteArray("/p?q=a%26b%20c") << "x";
         QTest::newRow("text ends at the first NUL")
-            << QByteArray("/p?") << Args{{"a", "b"}} << answer(200, "text/plain", QByteArray("abc\0def", 7))
+            << QByteArray("/p?") << Args{{"a", "b"}} << Reply::answer(200, "text/plain", QByteArray("abc\0def", 7))
             << QByteArray("/p?a=b") << "abc";
         // The dialog turns the text back into bytes for the JSON reader, so UTF-8 must survive as bytes.
         QTest::newRow("one character per byte")
-            << QByteArray("/p?") << Args{{"a", "b"}} << answer(200, "application/json", "Zo\xc3\xab \xd0\x94\xff")
-            << QByteArray("/p?a=b") << QString::fromLatin1("Zo\xc3\xab \xd0\x94\xff");
+            << QByteArray("/p?") << Args{{"a", "b"}}
+            << Reply::answer(200, "application/json", "Zo\xc3\xab \xd0\x94\xff") << QByteArray("/p?a=b")
+            << QString::fromLatin1("Zo\xc3\xab \xd0\x94\xff");
         QTest::newRow("an error page's body still comes back")
-            << QByteArray("/p?") << Args{{"a", "b"}} << answer(500, "text/html", "<html>down</html>")
+            << QByteArray("/p?") << Args{{"a", "b"}} << Reply::answer(500, "text/html", "<html>down</html>")
             << QByteArray("/p?a=b") << "<html>down</html>";
     }
     void getRequest()
@@ -235,7 +201,7 @@ private Q_SLOTS:
     // A query of two characters or fewer is dropped and the request waits three seconds first.
     void shortQueryGoesWithoutArgumentsAfterAPause()
     {
-        server->setHandler([](const Request &) { return answer(200, "text/plain", "ok"); });
+        server->setHandler([](const Request &) { return Reply::answer(200, "text/plain", "ok"); });
         int seenAtTwoSeconds = -1;
         // The pause runs the event loop, so this fires inside it, and the server must not have been asked yet.
         // A timer object rather than a single shot, so that it dies with this function if a check fails.
@@ -258,7 +224,7 @@ private Q_SLOTS:
 
     void postSendsTheArgumentsAsBody()
     {
-        server->setHandler([](const Request &) { return answer(200, "text/plain", "posted"); });
+        server->setHandler([](const Request &) { return Reply::answer(200, "text/plain", "posted"); });
         QString response = QStringLiteral("before:");
         QVERIFY(HttpClient::instance()->PostRequest(response, {{"b", "2"}, {"a", "x y&z"}},
                                                     QString::fromLatin1(base() + "/post")));
@@ -278,10 +244,10 @@ private Q_SLOTS:
     void failedRequestsAppendNothing()
     {
         QFETCH(bool, refused);
-        server->setHandler([](const Request &) { return silence(); });
+        server->setHandler([](const Request &) { return Reply::silence(); });
         if (!refused)
             HttpClient::instance()->setRequestTimeout(300);
-        const QByteArray address = (refused ? refusingBase() : base()) + "/me/friends?";
+        const QByteArray address = (refused ? TestHttpServer::refusingBase() : base()) + "/me/friends?";
         QString response = QStringLiteral("kept");
         QVERIFY(HttpClient::instance()->GetRequest(response, {{"access_token", "T"}}, QString::fromLatin1(address)));
         QCOMPARE(response, QStringLiteral("kept"));
@@ -289,7 +255,7 @@ private Q_SLOTS:
 
         // The client is not left stuck: the next request is answered as usual.
         HttpClient::instance()->setRequestTimeout(HttpClient::DefaultRequestTimeout);
-        server->setHandler([](const Request &) { return answer(200, "text/plain", "next"); });
+        server->setHandler([](const Request &) { return Reply::answer(200, "text/plain", "next"); });
         response.clear();
         QVERIFY(HttpClient::instance()->GetRequest(response, {{"a", "b"}}, QString::fromLatin1(base() + "/p?")));
         QCOMPARE(response, QStringLiteral("next"));
@@ -311,7 +277,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, verb);
         QFETCH(QByteArray, target);
         QFETCH(QByteArray, body);
-        server->setHandler([](const Request &) { return answer(200, "text/plain", "r"); });
+        server->setHandler([](const Request &) { return Reply::answer(200, "text/plain", "r"); });
         QString response;
         QVERIFY(FacebookAuth::instance()->graphRequest(method, {{"k", "v"}}, response,
                                                        QString::fromLatin1(base() + "/g?")));
@@ -342,7 +308,7 @@ private Q_SLOTS:
         QFETCH(bool, friends);
         QFETCH(QString, token);
         QFETCH(QByteArray, target);
-        server->setHandler([](const Request &) { return answer(200, "application/json", "{}"); });
+        server->setHandler([](const Request &) { return Reply::answer(200, "application/json", "{}"); });
         FacebookAuth::instance()->setAccessToken(token);
         QCOMPARE(friends ? requestFriendsReply() : requestEventsReply(), QStringLiteral("{}"));
         QCOMPARE(server->requests.size(), 1);
@@ -419,7 +385,7 @@ private Q_SLOTS:
         QFETCH(bool, authorised);
         QFETCH(QString, token);
         server->setHandler(
-            [status, contentType](const Request &) { return answer(status, contentType, "<html></html>"); });
+            [status, contentType](const Request &) { return Reply::answer(status, contentType, "<html></html>"); });
         FacebookAuth::instance()->setAccessToken(QStringLiteral("old"));
         // Changed only where a login ends.
         HttpClient::authorised = ends ? !authorised : authorised;
@@ -437,8 +403,8 @@ private Q_SLOTS:
     void unreachableLoginPageReportsItsError()
     {
         QNetworkAccessManager manager;
-        QNetworkReply *reply =
-            fetch(manager, QString::fromLatin1(refusingBase() + "/connect/login_success.html#access_token=abc"));
+        QNetworkReply *reply = fetch(manager, QString::fromLatin1(TestHttpServer::refusingBase() +
+                                                                  "/connect/login_success.html#access_token=abc"));
         QVERIFY(reply->isFinished());
         int error = 0;
         QVERIFY(!HttpClient::instance()->finishedNetWorkSlot(reply, error));
@@ -564,11 +530,7 @@ private Q_SLOTS:
     // reported it to the dialog's slots after the dialog's own part was gone.
     void dialogDeletedWhileItsPageLoads()
     {
-        server->setHandler([](const Request &) {
-            Reply reply;
-            reply.never = true;
-            return reply;
-        });
+        server->setHandler([](const Request &) { return Reply::silence(); });
         auto *dialog = new FacebookDialog;
         QSignalSpy failed(dialog, &FacebookDialog::requestFailed);
         dialog->login();
@@ -608,11 +570,12 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         QFETCH(QString, token);
         if (next.isEmpty())
-            server->setHandler([](const Request &) { return answer(404, "text/html", "<html>Not Found</html>"); });
+            server->setHandler(
+                [](const Request &) { return Reply::answer(404, "text/html", "<html>Not Found</html>"); });
         else
             playLogin(next);
         if (!reachable)
-            useServer(refusingBase(), base());
+            useServer(TestHttpServer::refusingBase(), base());
         FacebookAuth::instance()->setAccessToken(QStringLiteral("old"));
 
         FacebookDialog dialog;
@@ -640,13 +603,13 @@ private Q_SLOTS:
         QVERIFY(!HttpClient::authorised); // read and cleared by the dialog
         QCOMPARE(FacebookAuth::instance()->accessToken, token);
         if (reachable) {
-            QVERIFY(requestsTo("/dialog/oauth") > 0);
+            QVERIFY(server->requestsTo("/dialog/oauth") > 0);
             for (const Request &request : qAsConst(server->requests)) {
                 if (request.target.startsWith("/dialog/oauth"))
                     QCOMPARE(request.target, loginTarget());
             }
         }
-        QCOMPARE(requestsTo("/me/"), 0);
+        QCOMPARE(server->requestsTo("/me/"), 0);
     }
 
     void loggedInDialogAnswersAtOnce()
@@ -674,7 +637,7 @@ private Q_SLOTS:
     void importStartedByTheLogin()
     {
         playLogin("/connect/login_success.html#access_token=TOKEN&expires_in=3600",
-                  answer(200, "application/json; charset=UTF-8", friendsUtf8));
+                  Reply::answer(200, "application/json; charset=UTF-8", friendsUtf8));
         FacebookDialog dialog;
         QSignalSpy ready(&dialog, &FacebookDialog::infoReady);
         QSignalSpy failed(&dialog, &FacebookDialog::requestFailed);
@@ -683,7 +646,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, patience);
         QCOMPARE(dialog.names(), friendsUtf8Names);
         QCOMPARE(dialog.dates(), friendsUtf8Dates);
-        QCOMPARE(requestsTo("/me/friends?access_token=TOKEN&fields=name,birthday"), 1);
+        QCOMPARE(server->requestsTo("/me/friends?access_token=TOKEN&fields=name,birthday"), 1);
         QCOMPARE(failed.size(), 0);
     }
 
@@ -698,24 +661,25 @@ private Q_SLOTS:
 
         const QByteArray json = "application/json; charset=UTF-8";
         QTest::newRow("friends in UTF-8")
-            << true << answer(200, json, friendsUtf8) << true << true << friendsUtf8Names << friendsUtf8Dates;
-        QTest::newRow("events") << false << answer(200, json, eventsWithOffsets) << true << true
+            << true << Reply::answer(200, json, friendsUtf8) << true << true << friendsUtf8Names << friendsUtf8Dates;
+        QTest::newRow("events") << false << Reply::answer(200, json, eventsWithOffsets) << true << true
                                 << QStringList{utf8("Café launch - München - ") + timeOfDay(19, 0),
                                                "Call -  - " + timeOfDay(8, 30)}
                                 << QStringList{"2027-02-04T19:00:00", "2027-03-01T08:30:00-0700"};
         QTest::newRow("friends: empty data")
-            << true << answer(200, json, "{\"data\": []}") << true << true << QStringList{} << QStringList{};
+            << true << Reply::answer(200, json, "{\"data\": []}") << true << true << QStringList{} << QStringList{};
         QTest::newRow("events: an error object")
-            << false << answer(400, json, "{\"error\": {\"message\": \"Invalid OAuth access token.\"}}") << true << true
+            << false << Reply::answer(400, json, "{\"error\": {\"message\": \"Invalid OAuth access token.\"}}") << true
+            << true << QStringList{} << QStringList{};
+        QTest::newRow("friends: not JSON")
+            << true << Reply::answer(503, "text/html", "<html>Service Unavailable</html>") << true << false
             << QStringList{} << QStringList{};
-        QTest::newRow("friends: not JSON") << true << answer(503, "text/html", "<html>Service Unavailable</html>")
-                                           << true << false << QStringList{} << QStringList{};
         QTest::newRow("events: empty body")
-            << false << answer(200, json, "") << true << false << QStringList{} << QStringList{};
+            << false << Reply::answer(200, json, "") << true << false << QStringList{} << QStringList{};
         QTest::newRow("friends: Graph unreachable")
-            << true << answer(200, json, "{}") << false << false << QStringList{} << QStringList{};
+            << true << Reply::answer(200, json, "{}") << false << false << QStringList{} << QStringList{};
         QTest::newRow("events: no answer in time")
-            << false << silence() << true << false << QStringList{} << QStringList{};
+            << false << Reply::silence() << true << false << QStringList{} << QStringList{};
     }
     void loads()
     {
@@ -732,7 +696,8 @@ private Q_SLOTS:
 
         // Lists left from an earlier import must not leak into this one.
         server->setHandler([](const Request &) {
-            return answer(200, "application/json", "{\"data\": [{\"name\": \"Earlier\", \"birthday\": \"01/01\"}]}");
+            return Reply::answer(200, "application/json",
+                                 "{\"data\": [{\"name\": \"Earlier\", \"birthday\": \"01/01\"}]}");
         });
         dialog.loadFriends();
         QCOMPARE(dialog.names(), QStringList{"Earlier"});
@@ -741,7 +706,7 @@ private Q_SLOTS:
 
         server->setHandler([reply](const Request &) { return reply; });
         if (!reachable)
-            useServer(base(), refusingBase());
+            useServer(base(), TestHttpServer::refusingBase());
         if (reply.never)
             HttpClient::instance()->setRequestTimeout(300);
         const int before = server->requests.size();
@@ -773,7 +738,7 @@ private Q_SLOTS:
     void graphWaitEndsWhenTheDialogGoes()
     {
         QFETCH(bool, deleted);
-        server->setHandler([](const Request &) { return silence(); });
+        server->setHandler([](const Request &) { return Reply::silence(); });
         // Far beyond the suite's own limit: only the dialog's going can end this wait.
         HttpClient::instance()->setRequestTimeout(60 * 60 * 1000);
         auto *dialog = new FacebookDialog;
@@ -835,7 +800,7 @@ private Q_SLOTS:
     void pageLoadsUpdateTitleAndLocation()
     {
         server->setHandler([](const Request &) {
-            return answer(200, "text/html", "<html><head><title>Log In</title></head><body>form</body></html>");
+            return Reply::answer(200, "text/html", "<html><head><title>Log In</title></head><body>form</body></html>");
         });
         FacebookDialog dialog;
         QSignalSpy loaded(webView(dialog), &QWebView::loadFinished);
@@ -843,20 +808,20 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), patience);
         QTRY_COMPARE_WITH_TIMEOUT(dialog.windowTitle(), QStringLiteral("Log In"), patience);
         QCOMPARE(dialog.loadProgress(), 100);
-        QTRY_VERIFY_WITH_TIMEOUT(requestsTo("/login.php?next=1") > 0, patience);
+        QTRY_VERIFY_WITH_TIMEOUT(server->requestsTo("/login.php?next=1") > 0, patience);
 
         // changeLocation reloads the address the view last finished loading.
-        const int before = requestsTo("/login.php?next=1");
+        const int before = server->requestsTo("/login.php?next=1");
         loaded.clear();
         dialog.changeLocation();
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), patience);
-        QTRY_VERIFY_WITH_TIMEOUT(requestsTo("/login.php?next=1") > before, patience);
+        QTRY_VERIFY_WITH_TIMEOUT(server->requestsTo("/login.php?next=1") > before, patience);
     }
 
     // openPage's own request goes through the dialog's manager to the login check, like the view's.
     void openedPageReachesTheLoginCheck()
     {
-        server->setHandler([](const Request &) { return answer(200, "text/html", "<html></html>"); });
+        server->setHandler([](const Request &) { return Reply::answer(200, "text/html", "<html></html>"); });
         FacebookDialog dialog;
         QSignalSpy done(&dialog, &FacebookDialog::loginDone);
         QNetworkReply *reply =

@@ -2,8 +2,9 @@
 #include "app/singleapplication.h"
 #include "app/startup.h"
 #include "model/eventstore.h"
-#include "tests/testenvironment.h"
-#include "tests/testhelpers.h"
+#include "tests/support/events.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,20 +62,17 @@ class TestStartup : public QObject
     }
 
     // A list the program will find damaged, so that a save shows as a whole rewrite.
-    static QByteArray saveDamagedList(EventStore events)
+    static QByteArray saveDamagedList(const EventStore &events)
     {
-        const bool saved = saveEvents(events, eventsFilePath());
-        qDeleteAll(events);
-        return saved ? damageFile(eventsFilePath()) : QByteArray();
+        return writeEvents(events) ? damageFile(eventsFilePath()) : QByteArray();
     }
 
     static void verifySavedWhole(int count)
     {
         LoadStatus status = LoadStatus::Missing;
-        const EventStore saved = loadEvents(eventsFilePath(), &status);
+        const QList<Event> saved = readEvents(eventsFilePath(), &status);
         QCOMPARE(status, LoadStatus::Complete);
         QCOMPARE(saved.size(), count);
-        qDeleteAll(saved);
     }
 
 private Q_SLOTS:
@@ -263,11 +261,7 @@ private Q_SLOTS:
     // A due reminder in the tray window: closing it saves what it showed and ends with 0.
     void autoStartShowsAndSavesDueReminders()
     {
-        auto *due = weeklyEvent(QStringLiteral("Every day"), {1, 2, 3, 4, 5, 6, 7});
-        due->notify = true;
-        EventStore events{due};
-        QVERIFY(saveEvents(events, eventsFilePath()));
-        qDeleteAll(events);
+        QVERIFY(writeEvents({weekly().named(QStringLiteral("Every day")).everyWeekday().notify(0).make()}));
         const QProcessEnvironment env = separateEnvironment(QStringLiteral("tray"));
         QProcess process;
         startFirstCopy(process, env, {QStringLiteral("auto")});
@@ -277,10 +271,9 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
-        const EventStore saved = loadEvents(eventsFilePath());
+        const QList<Event> saved = readEvents();
         QCOMPARE(saved.size(), 1);
-        QCOMPARE(saved.first()->lastNotified, QDate::currentDate());
-        qDeleteAll(saved);
+        QCOMPARE(saved.first().lastNotified, QDate::currentDate());
         QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
         settings.sync();
         QCOMPARE(settings.value("LastDisplay").toDateTime().date(), QDate::currentDate());

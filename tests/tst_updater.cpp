@@ -1,89 +1,26 @@
 #include "ferrule/updater.h"
-#include "tests/testenvironment.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhttpserver.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTimer>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Ferrule::Updater::Outcome)
-
-namespace {
-
-// Serves one fixed HTTP answer to every request on 127.0.0.1 and counts the requests.
-class FeedServer : public QObject
-{
-public:
-    int status = 200;
-    QByteArray body;
-    int requests = 0;
-    QByteArray lastRequest;
-
-    FeedServer()
-    {
-        server.listen(QHostAddress::LocalHost);
-        connect(&server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = server.nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    lastRequest += socket->readAll();
-                    if (!lastRequest.contains("\r\n\r\n"))
-                        return;
-                    ++requests;
-                    socket->write("HTTP/1.1 " + QByteArray::number(status) +
-                                  " X\r\nContent-Type: application/json\r\nConnection: close\r\nContent-Length: " +
-                                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
-                    socket->disconnectFromHost();
-                });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1/version.json").arg(server.serverPort()); }
-
-private:
-    QTcpServer server;
-};
-
-// Answers the next message box that appears, keeping its text.
-class BoxAnswerer : public QObject
-{
-public:
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-
-    BoxAnswerer()
-    {
-        connect(&timer, &QTimer::timeout, this, [this] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *box = qobject_cast<QMessageBox *>(w);
-                if (box && box->isVisible()) {
-                    text = box->text();
-                    title = box->windowTitle();
-                    icon = box->icon();
-                    box->button(QMessageBox::Ok)->click();
-                }
-            }
-        });
-        timer.start(20);
-    }
-
-private:
-    QTimer timer;
-};
-
-} // namespace
 
 class TestUpdater : public QObject
 {
     Q_OBJECT
 
-    FeedServer feed;
+    // Serves one fixed answer, status and body, to every request.
+    int feedStatus = 200;
+    QByteArray feedBody;
+    TestHttpServer feed{[this](const TestHttpServer::Request &) {
+        return TestHttpServer::Reply::answer(feedStatus, "application/json", feedBody);
+    }};
+    QString feedUrl() const { return QString::fromLatin1(feed.base() + "/version.json"); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -91,14 +28,13 @@ private Q_SLOTS:
         QVERIFY(TestEnvironment::reset());
         qRegisterMetaType<Ferrule::Updater::Outcome>();
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0.2.2"));
-        qputenv("ORIVENTA_UPDATE_FEED", feed.url().toUtf8());
+        qputenv("ORIVENTA_UPDATE_FEED", feedUrl().toUtf8());
     }
 
     void init()
     {
-        feed.requests = 0;
-        feed.lastRequest.clear();
-        feed.status = 200;
+        feed.requests.clear();
+        feedStatus = 200;
     }
 
     void compareVersions_data()
@@ -167,19 +103,20 @@ private Q_SLOTS:
         QFETCH(QByteArray, body);
         QFETCH(Ferrule::Updater::Outcome, outcome);
         QFETCH(QString, message);
-        feed.status = status;
-        feed.body = body;
+        feedStatus = status;
+        feedBody = body;
 
         BoxAnswerer answer;
         QSignalSpy finished(Ferrule::getUpdater(), &Ferrule::Updater::checkFinished);
         Ferrule::getUpdater()->manualCheck();
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(finished.first().at(0).value<Ferrule::Updater::Outcome>(), outcome);
-        QTRY_COMPARE(answer.text, message);
-        QCOMPARE(answer.title, QStringLiteral("Oriventa Update"));
-        QCOMPARE(feed.requests, 1);
-        QVERIFY(feed.lastRequest.startsWith("GET /version.json "));
-        QVERIFY(feed.lastRequest.contains("User-Agent: Oriventa/1.0.2.2"));
+        QTRY_COMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].text, message);
+        QCOMPARE(answer.seen[0].title, QStringLiteral("Oriventa Update"));
+        QCOMPARE(feed.requests.size(), 1);
+        QCOMPARE(feed.requests[0].method + ' ' + feed.requests[0].target, QByteArray("GET /version.json"));
+        QCOMPARE(feed.requests[0].headers.value("user-agent"), QByteArray("Oriventa/1.0.2.2"));
     }
 
     void manualCheckWithoutServer()
@@ -189,42 +126,44 @@ private Q_SLOTS:
         QSignalSpy finished(Ferrule::getUpdater(), &Ferrule::Updater::checkFinished);
         Ferrule::getUpdater()->manualCheck();
         QTRY_COMPARE(finished.count(), 1);
-        QTRY_COMPARE(answer.text, QStringLiteral("The check for a newer version of Oriventa failed."));
-        QCOMPARE(answer.icon, QMessageBox::Warning);
-        qputenv("ORIVENTA_UPDATE_FEED", feed.url().toUtf8());
+        QTRY_COMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].text, QStringLiteral("The check for a newer version of Oriventa failed."));
+        QCOMPARE(answer.seen[0].icon, QMessageBox::Warning);
+        qputenv("ORIVENTA_UPDATE_FEED", feedUrl().toUtf8());
     }
 
     // With the switch off, start-up's check sends nothing at all.
     void autoCheckHonoursTheSwitch()
     {
-        feed.body = "{\"version\": \"9.0\"}";
+        feedBody = "{\"version\": \"9.0\"}";
         Ferrule::getUpdater()->setAutoRun(false);
         QSignalSpy finished(Ferrule::getUpdater(), &Ferrule::Updater::checkFinished);
         Ferrule::getUpdater()->autoCheck();
         QTest::qWait(300);
-        QCOMPARE(feed.requests, 0);
+        QCOMPARE(feed.requests.size(), 0);
         QCOMPARE(finished.count(), 0);
 
         Ferrule::getUpdater()->setAutoRun(true);
         BoxAnswerer answer;
         Ferrule::getUpdater()->autoCheck();
         QTRY_COMPARE(finished.count(), 1);
-        QTRY_VERIFY(answer.text.startsWith(QStringLiteral("Oriventa 9.0 is available.")));
-        QCOMPARE(feed.requests, 1);
+        QTRY_COMPARE(answer.seen.size(), 1);
+        QVERIFY(answer.seen[0].text.startsWith(QStringLiteral("Oriventa 9.0 is available.")));
+        QCOMPARE(feed.requests.size(), 1);
         Ferrule::getUpdater()->setAutoRun(false);
     }
 
     // A failed automatic check stays silent.
     void failedAutoCheckIsSilent()
     {
-        feed.status = 500;
+        feedStatus = 500;
         Ferrule::getUpdater()->setAutoRun(true);
         BoxAnswerer answer;
         QSignalSpy finished(Ferrule::getUpdater(), &Ferrule::Updater::checkFinished);
         Ferrule::getUpdater()->autoCheck();
         QTRY_COMPARE(finished.count(), 1);
         QTest::qWait(200);
-        QCOMPARE(answer.text, QString());
+        QVERIFY(answer.seen.isEmpty());
         Ferrule::getUpdater()->setAutoRun(false);
     }
 };

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "model/event.h"
-
 #include <QByteArray>
 #include <QFile>
+#include <QObject>
 #include <QString>
-
-#include <initializer_list>
 
 namespace TestHelpers {
 
@@ -14,6 +11,12 @@ inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Damages a sound events file with bytes after its last record, as a torn or foreign write
@@ -27,15 +30,14 @@ inline QByteArray damageFile(const QString &path)
     return readFile(path);
 }
 
-// A weekly event on the given weekdays (1 = Monday).
-inline Event *weeklyEvent(const QString &name, std::initializer_list<int> days)
+// The child of `parent` with that object name; a test that names a missing one stops at once.
+template <typename T>
+T *child(const QObject *parent, const char *name)
 {
-    auto *e = new Event;
-    e->name = name;
-    e->schedule = Weekly;
-    for (int d : days)
-        e->weekdays[d - 1] = true;
-    return e;
+    T *found = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
 }
 
 } // namespace TestHelpers
