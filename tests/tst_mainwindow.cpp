@@ -152,53 +152,30 @@ private Q_SLOTS:
 
     void columnsShowNextOccurrence_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<Event>("event");
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QVariant>("days");
 
-        QTest::newRow("weekly Thursday") << 0 << QDate(2027, 1, 7) << QVariant(1);
-        QTest::newRow("weekly Wednesday is today") << 1 << QDate(2027, 1, 6) << QVariant(0);
-        QTest::newRow("singular yesterday") << 2 << QDate(2027, 1, 5) << QVariant(QStringLiteral("N/A"));
-        QTest::newRow("weekly without days") << 3 << QDate() << QVariant(QStringLiteral("N/A"));
-        QTest::newRow("monthly 3rd Monday") << 4 << QDate(2027, 1, 18) << QVariant(12);
-        QTest::newRow("yearly 14 February") << 5 << QDate(2027, 2, 14) << QVariant(39);
+        QTest::newRow("weekly Thursday") << weekly().on(Qt::Thursday).event() << QDate(2027, 1, 7) << QVariant(1);
+        QTest::newRow("weekly Wednesday is today")
+            << weekly().on(Qt::Wednesday).event() << QDate(2027, 1, 6) << QVariant(0);
+        QTest::newRow("singular yesterday")
+            << singular(QDate(2027, 1, 5)).event() << QDate(2027, 1, 5) << QVariant(QStringLiteral("N/A"));
+        QTest::newRow("weekly without days") << weekly().event() << QDate() << QVariant(QStringLiteral("N/A"));
+        QTest::newRow("monthly 3rd Monday")
+            << monthly().nth(3).on(Qt::Monday).event() << QDate(2027, 1, 18) << QVariant(12);
+        QTest::newRow("yearly 14 February")
+            << yearly().dayNumber(14).in(2).event() << QDate(2027, 2, 14) << QVariant(39);
     }
 
     void columnsShowNextOccurrence()
     {
-        QFETCH(int, kind);
+        QFETCH(Event, event);
         QFETCH(QDate, date);
         QFETCH(QVariant, days);
 
-        Event *e = nullptr;
-        switch (kind) {
-        case 0:
-            e = weeklyEvent(QStringLiteral("e"), {4});
-            break;
-        case 1:
-            e = weeklyEvent(QStringLiteral("e"), {3});
-            break;
-        case 2:
-            e = singular(QDate(2027, 1, 5)).named(QStringLiteral("e")).make();
-            break;
-        case 3:
-            e = weeklyEvent(QStringLiteral("e"), {});
-            break;
-        case 4:
-            e = weeklyEvent(QStringLiteral("e"), {1});
-            e->schedule = Monthly;
-            e->ordinal = 3;
-            break;
-        case 5:
-            e = new Event;
-            e->name = QStringLiteral("e");
-            e->schedule = Yearly;
-            e->useDayNumber = true;
-            e->ordinal = 14;
-            e->months[1] = true;
-            break;
-        }
-        QVERIFY(writeEvents({e}));
+        event.name = QStringLiteral("e");
+        QVERIFY(writeEvents({new Event(event)}));
 
         MainWindow w;
         QCOMPARE(model(w)->rowCount(), 1);

@@ -625,7 +625,7 @@ private Q_SLOTS:
 
     void detailsSentences_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<Event>("event");
         QTest::addColumn<QString>("schedule");
         QTest::addColumn<QString>("repeat");
         QTest::addColumn<QString>("rule");
@@ -634,24 +634,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reminder");
 
         const QString noReminder = QStringLiteral("You will not be notified of this event.");
-        QTest::newRow("singular in the past") << 0 << "This event is singular."
-                                              << ""
-                                              << "Occurring once on the Friday, 1 January 2027"
-                                              << ""
-                                              << "" << noReminder;
-        QTest::newRow("weekly") << 1 << "This event is repeating."
-                                << "Occurring weekly."
-                                << "Every Monday, Wednesday"
-                                << "The event will occur next on Wednesday, 13 January 2027, in 0 days time."
-                                << "This event has occurred 1 time."
-                                << "You will be notified 1 day before the event.";
-        QTest::newRow("monthly") << 2 << "This event is repeating."
+        QTest::newRow("singular in the past")
+            << singular(QDate(2027, 1, 1)).showOnce().event() << "This event is singular."
+            << ""
+            << "Occurring once on the Friday, 1 January 2027"
+            << ""
+            << "" << noReminder;
+        QTest::newRow("weekly")
+            << weekly().on(Qt::Monday).on(Qt::Wednesday).counted(0, today.addDays(-1)).notify(1).event()
+            << "This event is repeating."
+            << "Occurring weekly."
+            << "Every Monday, Wednesday"
+            << "The event will occur next on Wednesday, 13 January 2027, in 0 days time."
+            << "This event has occurred 1 time."
+            << "You will be notified 1 day before the event.";
+        QTest::newRow("monthly") << monthly().dayNumber(15).counted(0, today).notify(0).event()
+                                 << "This event is repeating."
                                  << "Occurring monthly."
                                  << "Every 15th Day of the month."
                                  << "The event will occur next on Friday, 15 January 2027, in 2 days time."
                                  << "This event has occurred 0 times."
                                  << "You will be notified 0 days before the event.";
-        QTest::newRow("yearly") << 3 << "This event is repeating."
+        QTest::newRow("yearly") << yearly().nth(3).on(Qt::Friday).wholeYear().in(3).notify(12).event()
+                                << "This event is repeating."
                                 << "Occurring yearly."
                                 << "Every 3rd Friday of the Year, March"
                                 << "The event will occur next on Friday, 15 January 2027, in 2 days time."
@@ -661,40 +666,9 @@ private Q_SLOTS:
 
     void detailsSentences()
     {
-        QFETCH(int, kind);
-        auto *e = new Event;
-        e->name = QStringLiteral("Subject");
-        e->schedule = ScheduleKind(kind);
-        switch (kind) {
-        case 0:
-            e->date = QDate(2027, 1, 1);
-            e->showOnce = true;
-            break;
-        case 1:
-            e->weekdays[0] = e->weekdays[2] = true;
-            e->counted = true;
-            e->count = 0;
-            e->countDate = today.addDays(-1);
-            e->notify = true;
-            e->notifyDaysBefore = 1;
-            break;
-        case 2:
-            e->useDayNumber = true;
-            e->ordinal = 15;
-            e->counted = true;
-            e->countDate = today;
-            e->notify = true;
-            break;
-        case 3:
-            e->weekdays[4] = true;
-            e->ordinal = 3;
-            e->wholeYear = true;
-            e->months[2] = true;
-            e->notify = true;
-            e->notifyDaysBefore = 12;
-            break;
-        }
-        openWindow({e});
+        QFETCH(Event, event);
+        event.name = QStringLiteral("Subject");
+        openWindow({new Event(event)});
         makeCurrent(0);
         click("viewButton");
         QCOMPARE(page(), 2);
@@ -709,9 +683,9 @@ private Q_SLOTS:
               "next");
         QTEST(sentence({"occuredLabelA", "occuredLabel", "occuredLabelB"}), "occurred");
         QTEST(sentence({"notifyLabelA", "notifedLabel", "notifedLabelB", "noNotifyLabel"}), "reminder");
-        QCOMPARE(find<QLabel>("showOnceLabel")->isVisibleTo(w), kind == 0);
+        QCOMPARE(find<QLabel>("showOnceLabel")->isVisibleTo(w), event.schedule == Singular);
         // A hidden label takes no height.
-        QCOMPARE(find<QLabel>("noNotifyLabel")->maximumHeight(), kind == 0 ? 999 : 1);
+        QCOMPARE(find<QLabel>("noNotifyLabel")->maximumHeight(), event.schedule == Singular ? 999 : 1);
         click("viewOKButton");
         QCOMPARE(page(), 0);
     }
