@@ -1,4 +1,5 @@
 #include "mainwindow/mainwindow.h"
+#include "model/nativesettings.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
 #include "tests/support/testclock.h"
@@ -229,7 +230,7 @@ private Q_SLOTS:
             geometry = w.geometry();
             w.close();
         }
-        const QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        const QSettings settings = nativeSettings();
         QCOMPARE(settings.value(QStringLiteral("sortOrder")).toInt(), 1);
         QCOMPARE(settings.value(QStringLiteral("sortSection")).toInt(), 2);
         QVERIFY(!settings.value(QStringLiteral("geometryMainWindow")).toByteArray().isEmpty());
@@ -476,8 +477,7 @@ private Q_SLOTS:
         {
             QWidget probe;
             probe.setGeometry(stored);
-            QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"))
-                .setValue(QStringLiteral("geometryMainWindow"), probe.saveGeometry());
+            nativeSettings().setValue(QStringLiteral("geometryMainWindow"), probe.saveGeometry());
         }
         MainWindow w;
         w.show();
@@ -509,7 +509,7 @@ private Q_SLOTS:
         QFETCH(int, step);
         QVERIFY(writeEvents({weeklyEvent(QStringLiteral("a"), {1})}));
         if (step == 3) {
-            QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+            QSettings settings = nativeSettings();
             settings.setValue(QStringLiteral("sortSection"), 1);
             settings.setValue(QStringLiteral("sortOrder"), 1);
         }

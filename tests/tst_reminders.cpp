@@ -3,6 +3,7 @@
 #include "app/autostart.h"
 #include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
+#include "model/nativesettings.h"
 #include "platform/screenarea.h"
 #include "reminders/reminderitem.h"
 #include "reminders/reminderrules.h"
@@ -35,11 +36,6 @@ const QDate today(2027, 1, 13); // a Wednesday
 Event *dueIn(const QString &name, int days, int before = 10)
 {
     return singular(today.addDays(days)).named(name).notify(before).lastNotified(today.addDays(-1)).make();
-}
-
-QSettings store()
-{
-    return QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
 }
 
 void usePreferences(bool popup, bool separate)
@@ -628,14 +624,14 @@ private Q_SLOTS:
         clock.set(earlier.addSecs(3 * 3600));
         const QDateTime now = Clock::now();
         {
-            QSettings settings = store();
+            QSettings settings = nativeSettings();
             if (lastRunAgo != INT_MIN)
                 settings.setValue(QStringLiteral("LastRun"), now.addSecs(-lastRunAgo));
             if (lastDisplayAgo != INT_MIN)
                 settings.setValue(QStringLiteral("LastDisplay"), now.addSecs(-lastDisplayAgo));
         }
-        const QVariant runBefore = store().value(QStringLiteral("LastRun"));
-        const QVariant displayBefore = store().value(QStringLiteral("LastDisplay"));
+        const QVariant runBefore = nativeSettings().value(QStringLiteral("LastRun"));
+        const QVariant displayBefore = nativeSettings().value(QStringLiteral("LastDisplay"));
         int built = 0;
         const AutoStart::Outcome outcome = AutoStart::run(arguments, now, [&built] {
             ++built;
@@ -643,20 +639,20 @@ private Q_SLOTS:
         });
         QCOMPARE(outcome == AutoStart::Outcome::ShowWindow, goesAhead);
         QCOMPARE(built, goesAhead ? 1 : 0);
-        QCOMPARE(store().value(QStringLiteral("LastRun")), lastRunWritten ? QVariant(now) : runBefore);
-        QCOMPARE(store().value(QStringLiteral("LastDisplay")), goesAhead ? QVariant(now) : displayBefore);
+        QCOMPARE(nativeSettings().value(QStringLiteral("LastRun")), lastRunWritten ? QVariant(now) : runBefore);
+        QCOMPARE(nativeSettings().value(QStringLiteral("LastDisplay")), goesAhead ? QVariant(now) : displayBefore);
     }
 
     void autoStartWithNothingDue()
     {
-        store().setValue(QStringLiteral("LastDisplay"), Clock::now().addDays(-3));
+        nativeSettings().setValue(QStringLiteral("LastDisplay"), Clock::now().addDays(-3));
         std::unique_ptr<ReminderWindow> window;
         const auto outcome = AutoStart::run({"oriventa", "auto"}, Clock::now(), [&window] {
             window = std::make_unique<ReminderWindow>();
             return window->populate();
         });
         QCOMPARE(outcome, AutoStart::Outcome::NothingShown);
-        QCOMPARE(store().value(QStringLiteral("LastDisplay")).toDateTime(), Clock::now().addDays(-3));
+        QCOMPARE(nativeSettings().value(QStringLiteral("LastDisplay")).toDateTime(), Clock::now().addDays(-3));
         window.reset();
         // Nothing was shown, so nothing was saved.
         QVERIFY(!QFile::exists(eventsFilePath()));

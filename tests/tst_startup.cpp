@@ -2,6 +2,7 @@
 #include "app/singleapplication.h"
 #include "app/startup.h"
 #include "model/eventstore.h"
+#include "model/nativesettings.h"
 #include "tests/support/events.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -205,7 +206,7 @@ private Q_SLOTS:
         QCOMPARE(kept.size(), 1);
         QCOMPARE(readFile(TestEnvironment::dataDir() + "/" + kept.first()), damaged);
 
-        const QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        const QSettings settings = nativeSettings();
         QVERIFY(!settings.value(QStringLiteral("geometryMainWindow")).toByteArray().isEmpty());
     }
 
@@ -244,7 +245,7 @@ private Q_SLOTS:
     void autoStartWithNothingDueExitsAtOnce()
     {
         const QDateTime shownBefore(QDate(2020, 5, 1), QTime(8, 0));
-        QSettings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa")).setValue("LastDisplay", shownBefore);
+        nativeSettings().setValue("LastDisplay", shownBefore);
         const QProcessEnvironment env = separateEnvironment(QStringLiteral("auto"));
         QProcess process;
         process.setProcessEnvironment(env);
@@ -252,7 +253,7 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
-        QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        QSettings settings = nativeSettings();
         settings.sync();
         QCOMPARE(settings.value("LastDisplay").toDateTime(), shownBefore);
         QVERIFY(!QFile::exists(eventsFilePath()));
@@ -274,7 +275,7 @@ private Q_SLOTS:
         const QList<Event> saved = readEvents();
         QCOMPARE(saved.size(), 1);
         QCOMPARE(saved.first().lastNotified, QDate::currentDate());
-        QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        QSettings settings = nativeSettings();
         settings.sync();
         QCOMPARE(settings.value("LastDisplay").toDateTime().date(), QDate::currentDate());
     }

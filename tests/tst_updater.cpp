@@ -1,4 +1,5 @@
 #include "ferrule/updater.h"
+#include "model/nativesettings.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhttpserver.h"
@@ -69,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(!updater->autoRun());
         updater->setAutoRun(true);
         QVERIFY(updater->autoRun());
-        QSettings settings(QStringLiteral("Brindlex"), QStringLiteral("Oriventa"));
+        QSettings settings = nativeSettings();
         QCOMPARE(settings.value(QStringLiteral("Ferrule/autoCheck")).toBool(), true);
         updater->setAutoRun(false);
         QVERIFY(!updater->autoRun());
