@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the model's hot paths on generated events at 1k, 10k, 100k and 1M events, and the main
 // window with a large list. Medians of several runs; peak memory from the kernel. Not a test:
 // scripts/bench runs it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes an events file of N generated events, the same events as a `remind` file, and, when
 // asked, the names of the events that are due today by the reminder rules.
 #include "bench/eventmix.h"

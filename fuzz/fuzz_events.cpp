@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events-file reader: any bytes load without crash or runaway memory, and what loads saves
 // and loads again to the same events (not to the same bytes: any non-zero flag byte reads as true).
 #include "model/eventstore.h"

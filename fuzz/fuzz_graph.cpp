@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Graph reply readers on any body: both lists always stay parallel.
 #include "social/graphreply.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birthday and start-time texts of a social-network import become events on any text.
 #include "mainwindow/importedevents.h"
 

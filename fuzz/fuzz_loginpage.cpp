@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recognition of the login web view's addresses, on any text and inside real-looking ones.
 #include "social/httpclient.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The whole start of the program, as main() runs it. It builds the windows, so it sits above them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The details page: an event described in sentences.
 #include "mainwindow/details.h"
 

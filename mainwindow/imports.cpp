@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's import and export: events files and the social-network import.
 #include "mainwindow/importedevents.h"
 #include "mainwindow/mainwindow.h"

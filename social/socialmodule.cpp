@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the loadable module that carries the social-network import.
 #include "social/socialsession.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arms the crash handler as the program does, then fails in the way the first argument asks.
 #include "app/startup.h"
 #include "brindlex/exceptionhandler.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-in for the window manager's library. The glass suite steers its answers and reads back
 // what it was called with through the stub* functions, which it resolves like the real ones.
 #include <cstdint>

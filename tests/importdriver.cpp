@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as it starts for real, with a user who plays one social-network import on its main
 // window: an edit, a birthday import whose Graph request is left waiting, and then either a logout
 // ("logout", after which the window is closed once the request's time limit has passed) or nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program with one user step played in it: once the main window shows, the button named
 // by ORIVENTA_DRIVER_BUTTON is pressed, and "dialog" is printed when a modal dialog has opened, so
 // that a test can act from outside at that moment.

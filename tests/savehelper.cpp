@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves two versions of a large list into one events file, one after the other, for ever: the
 // reliability suite kills it at any instant and checks that the file is always one whole version.
 #include "model/eventstore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/event.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/eventstore.h"
 #include "tests/support/events.h"
 #include "tests/support/randomevents.h"

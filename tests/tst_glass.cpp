@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop composition: the run-time lookup of the window manager's functions, the glass frame,
 // the notifier's composition-changed message, and the windows' backgrounds with and without it.
 // The window manager is the stub in tests/dwmapistub.cpp, found through LD_LIBRARY_PATH.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a running copy shows when another copy starts or the program is asked to end, through the
 // launcher's window session, with a real second copy of the program sending its request.
 #include "app/preferences.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's editor, details and settings pages, driven as a user would.
 #include "app/preferences.h"
 #include "ferrule/updater.h"

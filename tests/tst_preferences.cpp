@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/debuglog.h"
 #include "app/preferences.h"
 #include "tests/support/testenvironment.h"

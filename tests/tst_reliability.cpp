@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults must never cost an event: a save that fails keeps the old file whole and tells the user
 // nothing, a save killed at any instant leaves the old or the new file, and many copies started
 // at once leave exactly one running.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reminders: the due test, the sentence, the snooze choices, the item, the window, and the
 // auto start, up to the whole road of one reminder.
 #include "app/autostart.h"

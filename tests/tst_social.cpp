@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The social-network import below the main window: the request client, the recognition of the login
 // pages, the Graph reply readers and the login dialog, against a stand-in server on 127.0.0.1.
 #include "social/facebookauth.h"

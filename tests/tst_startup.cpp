@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as the user meets it: the real program started as separate processes.
 #include "app/singleapplication.h"
 #include "app/startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon set. Run: oriventa_makeicons <resources directory>
 #include <QCoreApplication>
 #include <QDir>
