@@ -3,8 +3,11 @@
 
 #include "model/clock.h"
 
+#include <QtAlgorithms>
+
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -35,10 +38,42 @@ int monthLength(int year, int month)
     return month == 2 && QDate::isLeapYear(year) ? 29 : lengths[month - 1];
 }
 
-// The day `day` (at least 1) of a month, kept inside the month: a day beyond its end is its last day.
-QDate dayInMonth(int year, int month, int day)
+qint64 floorDiv(qint64 a, qint64 b)
 {
-    return QDate(year, month, std::min(day, monthLength(year, month)));
+    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// The ticked flags as bits, bit i for flags[i]: the rules visit only what is ticked, without a
+// hard-to-predict branch per flag.
+template <std::size_t N, std::size_t... I>
+unsigned tickedBits(const std::array<bool, N> &flags, std::index_sequence<I...>)
+{
+    return ((unsigned(flags[I]) << I) | ...);
+}
+
+template <std::size_t N>
+unsigned tickedBits(const std::array<bool, N> &flags)
+{
+    return tickedBits(flags, std::make_index_sequence<N>());
+}
+
+// The Julian day QDate(year, month, day) has, for a day that exists in the month, without the
+// validation QDate repeats at every construction. QDate has no year 0, so that one is no day.
+inline bool julianDayOf(int year, int month, int day, qint64 &jd)
+{
+    if (year == 0)
+        return false;
+    const qint64 y = qint64(year < 0 ? year + 1 : year) + 4800 - (month < 3 ? 1 : 0);
+    const int m = month + (month < 3 ? 12 : 0) - 3;
+    jd = day + (153 * m + 2) / 5 - 32045 + 365 * y + floorDiv(y, 4) - floorDiv(y, 100) + floorDiv(y, 400);
+    return true;
+}
+
+// The Julian day of the day `day` (at least 1) of a month, kept inside the month: a day beyond
+// its end is its last day.
+bool dayInMonth(int year, int month, int day, qint64 &jd)
+{
+    return julianDayOf(year, month, std::min(day, monthLength(year, month)), jd);
 }
 
 // Julian day of the first weekday `w` (0 = Monday) on or after the given day.
@@ -49,39 +84,36 @@ qint64 firstWeekdayOnOrAfter(qint64 jd, int w)
 
 QDate weeklyOccurrence(const Event &e, QDate from)
 {
-    const qint64 start = from.toJulianDay();
-    for (int i = 0; i < 7; ++i) {
-        if (e.weekdays[weekdayIndex(start + i)])
-            return from.addDays(i);
-    }
-    return QDate();
+    const unsigned ticked = tickedBits(e.weekdays);
+    if (ticked == 0)
+        return QDate();
+    // Turned so that bit 0 is from's weekday: the lowest ticked bit is the days to go.
+    const int today = weekdayIndex(from.toJulianDay());
+    return from.addDays(qCountTrailingZeroBits(((ticked >> today) | (ticked << (7 - today))) & 0x7f));
 }
 
-qint64 monthlyDistance(const Event &e, QDate from)
+qint64 monthlyDistance(const Event &e, const CalendarDay &from)
 {
-    const qint64 fromJd = from.toJulianDay();
-    int year = 0, month = 0, day = 0;
-    from.getDate(&year, &month, &day);
+    const qint64 fromJd = from.julianDay;
     const qint64 n = e.ordinal;
     qint64 best = NoOccurrence;
 
     if (e.useDayNumber) {
         // Day N counts N - 1 days from the first of a month, so it may run into the next month.
         const qint64 dayNumber = std::max<qint64>(n, 1);
-        best = std::min(best, dayNumber >= day ? dayNumber - day : monthLength(year, month) - day + dayNumber);
+        best = std::min(best, dayNumber >= from.day ? dayNumber - from.day
+                                                    : monthLength(from.year, from.month) - from.day + dayNumber);
     }
 
     if (n >= 1 && n <= 5) {
-        for (int w = 0; w < 7; ++w) {
-            if (!e.weekdays[w])
-                continue;
-            int y = year, m = month;
+        for (unsigned ticked = tickedBits(e.weekdays); ticked != 0; ticked &= ticked - 1) {
+            const int w = qCountTrailingZeroBits(ticked);
+            int y = from.year, m = from.month;
             // Months with fewer than N such weekdays are skipped; past NoOccurrence nothing can win.
             for (;;) {
-                const QDate first(y, m, 1);
-                if (!first.isValid())
+                qint64 firstJd = 0;
+                if (!julianDayOf(y, m, 1, firstJd))
                     break;
-                const qint64 firstJd = first.toJulianDay();
                 if (firstJd - fromJd >= best)
                     break;
                 const qint64 candidate = firstWeekdayOnOrAfter(firstJd, w) + (n - 1) * 7;
@@ -99,36 +131,39 @@ qint64 monthlyDistance(const Event &e, QDate from)
     return best;
 }
 
-qint64 yearlyDistance(const Event &e, QDate from)
+qint64 yearlyDistance(const Event &e, const CalendarDay &from)
 {
-    const qint64 fromJd = from.toJulianDay();
-    const int year = from.year();
+    const qint64 fromJd = from.julianDay;
+    const int year = from.year;
     const qint64 n = std::max<qint64>(e.ordinal, 1);
     qint64 best = NoOccurrence;
 
     if (e.useDayNumber) {
         if (e.wholeYear) {
-            const qint64 dayOfYear = from.dayOfYear();
-            best = std::min(best, n >= dayOfYear ? n - dayOfYear : from.daysInYear() - dayOfYear + n);
+            qint64 newYear = 0;
+            julianDayOf(year, 1, 1, newYear);
+            const qint64 dayOfYear = fromJd - newYear + 1;
+            const qint64 daysInYear = QDate::isLeapYear(year) ? 366 : 365;
+            best = std::min(best, n >= dayOfYear ? n - dayOfYear : daysInYear - dayOfYear + n);
         }
         const int day = int(std::min<qint64>(n, 31));
-        for (int m = 0; m < 12; ++m) {
-            if (!e.months[m])
+        for (unsigned ticked = tickedBits(e.months); ticked != 0; ticked &= ticked - 1) {
+            const int m = qCountTrailingZeroBits(ticked);
+            qint64 candidate = 0;
+            if (!dayInMonth(year, m + 1, day, candidate))
                 continue;
-            QDate candidate = dayInMonth(year, m + 1, day);
-            if (candidate.isValid() && candidate < from)
-                candidate = dayInMonth(nextYear(year), m + 1, day);
-            if (candidate.isValid())
-                best = std::min(best, candidate.toJulianDay() - fromJd);
+            if (candidate < fromJd && !dayInMonth(nextYear(year), m + 1, day, candidate))
+                continue;
+            best = std::min(best, candidate - fromJd);
         }
     }
 
     // The Nth weekday counted from the first of a month (or of January); it may run past the month.
     const auto nthWeekdayFrom = [&](int y, int month, int w) -> qint64 {
-        const QDate first(y, month, 1);
-        if (!first.isValid())
+        qint64 first = 0;
+        if (!julianDayOf(y, month, 1, first))
             return std::numeric_limits<qint64>::max();
-        return firstWeekdayOnOrAfter(first.toJulianDay(), w) + (n - 1) * 7;
+        return firstWeekdayOnOrAfter(first, w) + (n - 1) * 7;
     };
     const auto distanceFor = [&](int month, int w) -> qint64 {
         qint64 candidate = nthWeekdayFrom(year, month, w);
@@ -136,16 +171,14 @@ qint64 yearlyDistance(const Event &e, QDate from)
             candidate = nthWeekdayFrom(nextYear(year), month, w);
         return candidate == std::numeric_limits<qint64>::max() ? qint64(NoOccurrence) : candidate - fromJd;
     };
-    for (int w = 0; w < 7; ++w) {
-        if (!e.weekdays[w])
-            continue;
+    const unsigned months = tickedBits(e.months);
+    for (unsigned ticked = tickedBits(e.weekdays); ticked != 0; ticked &= ticked - 1) {
+        const int w = qCountTrailingZeroBits(ticked);
         qint64 forWeekday = NoOccurrence;
         if (e.wholeYear)
             forWeekday = distanceFor(1, w);
-        for (int m = 0; m < 12; ++m) {
-            if (e.months[m])
-                forWeekday = std::min(forWeekday, distanceFor(m + 1, w));
-        }
+        for (unsigned m = months; m != 0; m &= m - 1)
+            forWeekday = std::min(forWeekday, distanceFor(qCountTrailingZeroBits(m) + 1, w));
         best = std::min(best, forWeekday);
     }
     return best;
@@ -159,17 +192,27 @@ void addToCount(qint32 &count, qint64 more)
 
 } // namespace
 
+CalendarDay::CalendarDay(QDate d) : date(d), julianDay(d.isNull() ? 0 : d.toJulianDay())
+{
+    d.getDate(&year, &month, &day);
+}
+
 QDate Event::nextOccurrence(QDate from) const
+{
+    return nextOccurrence(CalendarDay(from));
+}
+
+QDate Event::nextOccurrence(const CalendarDay &from) const
 {
     switch (schedule) {
     case Singular:
         return date;
     case Weekly:
-        return from.isNull() ? QDate() : weeklyOccurrence(*this, from);
+        return from.date.isNull() ? QDate() : weeklyOccurrence(*this, from.date);
     case Monthly:
-        return from.isNull() ? QDate() : from.addDays(monthlyDistance(*this, from));
+        return from.date.isNull() ? QDate() : from.date.addDays(monthlyDistance(*this, from));
     case Yearly:
-        return from.isNull() ? QDate() : from.addDays(yearlyDistance(*this, from));
+        return from.date.isNull() ? QDate() : from.date.addDays(yearlyDistance(*this, from));
     }
     return QDate();
 }

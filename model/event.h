@@ -27,6 +27,20 @@ enum ValidationResult
 // Distance in days returned by the monthly and yearly rules when nothing they look at applies.
 constexpr int NoOccurrence = 32000;
 
+// A day with its year, month and day worked out once. Splitting a Julian day costs more than the
+// schedule rules themselves, and a look through a file asks them about the same day for every event.
+struct CalendarDay
+{
+    CalendarDay() = default;
+    explicit CalendarDay(QDate d);
+
+    QDate date;
+    qint64 julianDay = 0; // 0 for the null date
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
 // One dated event. The fields are stored in the events file in exactly this order.
 class Event
 {
@@ -51,6 +65,7 @@ public:
     // First day on or after `from` on which the event occurs; a Singular event answers its own
     // date even when it has passed.
     QDate nextOccurrence(QDate from) const;
+    QDate nextOccurrence(const CalendarDay &from) const;
 
     // Brings count and countDate up to today (or the given day).
     void advanceCount();

@@ -9,6 +9,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -152,6 +153,19 @@ bool readName(BlockReader &in, quint32 bytes, QString &name)
     return true;
 }
 
+// A run of flag bytes, written out in full: a loop over them costs as much as all other fields.
+template <std::size_t N, std::size_t... I>
+void readFlags(const uchar *p, std::array<bool, N> &flags, std::index_sequence<I...>)
+{
+    ((flags[I] = p[I] != 0), ...);
+}
+
+template <std::size_t N>
+void readFlags(const uchar *p, std::array<bool, N> &flags)
+{
+    readFlags(p, flags, std::make_index_sequence<N>());
+}
+
 // The fields after the name: FixedRecordSize - 4 bytes.
 void decodeFixedFields(const uchar *p, Event &e)
 {
@@ -160,12 +174,10 @@ void decodeFixedFields(const uchar *p, Event &e)
     e.countDate = dateAt(p + 5);
     e.schedule = ScheduleKind(qint32(u32At(p + 9)));
     e.date = dateAt(p + 13);
-    for (int i = 0; i < 7; ++i)
-        e.weekdays[i] = p[17 + i] != 0;
+    readFlags(p + 17, e.weekdays);
     e.useDayNumber = p[24] != 0;
     e.ordinal = qint32(u32At(p + 25));
-    for (int i = 0; i < 12; ++i)
-        e.months[i] = p[29 + i] != 0;
+    readFlags(p + 29, e.months);
     e.wholeYear = p[41] != 0;
     e.notify = p[42] != 0;
     e.notifyDaysBefore = qint32(u32At(p + 43));

@@ -14,22 +14,28 @@ int daysToGo(const Event &event, QDate today)
 
 bool isDue(const Event &event, QDate today)
 {
+    return isDue(event, CalendarDay(today));
+}
+
+bool isDue(const Event &event, const CalendarDay &today)
+{
     if (!event.notify)
         return false;
     const QDate next = event.nextOccurrence(today);
-    if (next.isNull() || next < today)
+    if (next.isNull() || next < today.date)
         return false;
     // A null lastNotified counts as long past.
-    if (event.lastNotified == today && event.showOnce)
+    if (event.lastNotified == today.date && event.showOnce)
         return false;
-    if (today.daysTo(next) > event.notifyDaysBefore)
+    if (today.date.daysTo(next) > event.notifyDaysBefore)
         return false;
-    return event.lastNotified.isNull() || event.lastNotified.daysTo(today) >= event.snoozeDays;
+    return event.lastNotified.isNull() || event.lastNotified.daysTo(today.date) >= event.snoozeDays;
 }
 
 bool anyDue(const QString &eventsPath, QDate today)
 {
-    return findEvent(eventsPath, [today](const Event &event) { return isDue(event, today); });
+    const CalendarDay day(today);
+    return findEvent(eventsPath, [&day](const Event &event) { return isDue(event, day); });
 }
 
 QString sentence(Event &event, QDate today)

@@ -14,6 +14,7 @@ int daysToGo(const Event &event, QDate today);
 
 // Whether the event is to be put before the user today.
 bool isDue(const Event &event, QDate today);
+bool isDue(const Event &event, const CalendarDay &today);
 
 // Whether any event of an events file is due, looked up without keeping the events: the auto start
 // asks this first so that a start with nothing due builds no window at all.

@@ -225,6 +225,13 @@ void TestEvent::nextOccurrence_data()
         << monthly().dayNumber(25).on(Qt::Monday).event() << QDate(2027, 1, 20) << QDate(2027, 1, 25);
     QTest::newRow("monthly 2nd Tuesday or 2nd Wednesday")
         << monthly().nth(2).on(Qt::Wednesday).on(Qt::Tuesday).event() << QDate(2027, 1, 1) << QDate(2027, 1, 12);
+    // The year after 1 BC (-1) is AD 1, and 1 BC was a leap year.
+    QTest::newRow("monthly 1st Monday from 1 BC into AD 1")
+        << monthly().nth(1).on(Qt::Monday).event() << QDate(-1, 12, 27) << QDate(1, 1, 1);
+    QTest::newRow("yearly 29 February of 1 BC")
+        << yearly().dayNumber(29).in(2).event() << QDate(-1, 1, 10) << QDate(-1, 2, 29);
+    QTest::newRow("yearly day 1 of March from 1 BC into AD 1")
+        << yearly().dayNumber(1).in(3).event() << QDate(-1, 6, 1) << QDate(1, 3, 1);
 
     QTest::newRow("yearly 2nd Sunday of May, next year")
         << yearly().nth(2).on(Qt::Sunday).in(5).event() << QDate(2027, 6, 1) << QDate(2028, 5, 14);
