@@ -38,13 +38,15 @@ int monthLength(int year, int month)
     return month == 2 && QDate::isLeapYear(year) ? 29 : lengths[month - 1];
 }
 
-qint64 floorDiv(qint64 a, qint64 b)
+// Division rounding towards minus infinity, by a positive divisor.
+qint64 floorDiv(qint64 a, qint64 divisor)
 {
-    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+    return (a >= 0 ? a : a - (divisor - 1)) / divisor;
 }
 
-// The ticked flags as bits, bit i for flags[i]: the rules visit only what is ticked, without a
-// hard-to-predict branch per flag.
+// The ticked flags as bits, bit i for flags[i], so that the rules visit only what is ticked
+// without a hard-to-predict branch per flag. Read flag by flag: the file reader has just stored
+// them in pieces, and one wide load of them would wait for those stores to drain.
 template <std::size_t N, std::size_t... I>
 unsigned tickedBits(const std::array<bool, N> &flags, std::index_sequence<I...>)
 {
@@ -136,6 +138,7 @@ qint64 yearlyDistance(const Event &e, const CalendarDay &from)
     const qint64 fromJd = from.julianDay;
     const int year = from.year;
     const qint64 n = std::max<qint64>(e.ordinal, 1);
+    const unsigned months = tickedBits(e.months);
     qint64 best = NoOccurrence;
 
     if (e.useDayNumber) {
@@ -147,7 +150,7 @@ qint64 yearlyDistance(const Event &e, const CalendarDay &from)
             best = std::min(best, n >= dayOfYear ? n - dayOfYear : daysInYear - dayOfYear + n);
         }
         const int day = int(std::min<qint64>(n, 31));
-        for (unsigned ticked = tickedBits(e.months); ticked != 0; ticked &= ticked - 1) {
+        for (unsigned ticked = months; ticked != 0; ticked &= ticked - 1) {
             const int m = qCountTrailingZeroBits(ticked);
             qint64 candidate = 0;
             if (!dayInMonth(year, m + 1, day, candidate))
@@ -171,7 +174,6 @@ qint64 yearlyDistance(const Event &e, const CalendarDay &from)
             candidate = nthWeekdayFrom(nextYear(year), month, w);
         return candidate == std::numeric_limits<qint64>::max() ? qint64(NoOccurrence) : candidate - fromJd;
     };
-    const unsigned months = tickedBits(e.months);
     for (unsigned ticked = tickedBits(e.weekdays); ticked != 0; ticked &= ticked - 1) {
         const int w = qCountTrailingZeroBits(ticked);
         qint64 forWeekday = NoOccurrence;
@@ -210,9 +212,9 @@ QDate Event::nextOccurrence(const CalendarDay &from) const
     case Weekly:
         return from.date.isNull() ? QDate() : weeklyOccurrence(*this, from.date);
     case Monthly:
-        return from.date.isNull() ? QDate() : from.date.addDays(monthlyDistance(*this, from));
+        return from.date.isNull() ? QDate() : QDate::fromJulianDay(from.julianDay + monthlyDistance(*this, from));
     case Yearly:
-        return from.date.isNull() ? QDate() : from.date.addDays(yearlyDistance(*this, from));
+        return from.date.isNull() ? QDate() : QDate::fromJulianDay(from.julianDay + yearlyDistance(*this, from));
     }
     return QDate();
 }
