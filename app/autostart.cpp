@@ -10,28 +10,35 @@ namespace {
 // Single precision, as the interval rule has always been computed.
 constexpr float intervalFactor = 1.5f;
 
+bool heldBack(const QSettings &store, const QStringList &arguments, const QDateTime &now)
+{
+    if (arguments.size() != 3)
+        return false;
+    const int interval = arguments.at(2).toInt(nullptr, 10);
+    const QDateTime lastRun = store.value(QStringLiteral("LastRun")).toDateTime();
+    if (!lastRun.isValid() || !(intervalFactor * interval > lastRun.secsTo(now)))
+        return false;
+    const QDateTime lastDisplay = store.value(QStringLiteral("LastDisplay")).toDateTime();
+    return lastDisplay.isValid() && lastDisplay.date() == now.date();
+}
+
 } // namespace
 
 Outcome run(const QStringList &arguments, const QDateTime &now, const std::function<bool()> &buildAndPopulate)
 {
     QSettings store = nativeSettings();
-    if (arguments.size() == 3) {
-        const int interval = arguments.at(2).toInt(nullptr, 10);
-        const QDateTime lastRun = store.value(QStringLiteral("LastRun")).toDateTime();
+    const bool held = heldBack(store, arguments, now);
+    if (arguments.size() == 3)
         store.setValue(QStringLiteral("LastRun"), now);
-        if (lastRun.isValid()) {
-            const qint64 seconds = lastRun.secsTo(now);
-            if (intervalFactor * interval > seconds) {
-                const QDateTime lastDisplay = store.value(QStringLiteral("LastDisplay")).toDateTime();
-                if (lastDisplay.isValid() && lastDisplay.date() == now.date())
-                    return Outcome::NothingShown;
-            }
-        }
-    }
-    if (!buildAndPopulate())
+    if (held || !buildAndPopulate())
         return Outcome::NothingShown;
     store.setValue(QStringLiteral("LastDisplay"), now);
     return Outcome::ShowWindow;
+}
+
+bool isHeldBack(const QStringList &arguments, const QDateTime &now)
+{
+    return heldBack(nativeSettings(), arguments, now);
 }
 
 } // namespace AutoStart

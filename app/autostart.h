@@ -21,4 +21,8 @@ enum class Outcome
 // The native settings keys "LastRun" and "LastDisplay" are read and written here.
 Outcome run(const QStringList &arguments, const QDateTime &now, const std::function<bool()> &buildAndPopulate);
 
+// Whether run() would end at once without asking `buildAndPopulate`, judged from the keys alone:
+// nothing is written.
+bool isHeldBack(const QStringList &arguments, const QDateTime &now);
+
 } // namespace AutoStart

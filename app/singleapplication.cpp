@@ -2,36 +2,23 @@
 #include "app/singleapplication.h"
 
 #include <QDataStream>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
 constexpr int messageTimeoutMs = 1000;
 
-QString userTag()
-{
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
-    return qEnvironmentVariable("USERNAME");
-#endif
-}
-
 } // namespace
 
-SingleApplication::SingleApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+SingleApplication::SingleApplication(int &argc, char **argv, std::unique_ptr<InstanceLock> takenLock)
+    : QApplication(argc, argv), lock(std::move(takenLock))
+{
+}
 
 SingleApplication::~SingleApplication()
 {
@@ -43,28 +30,20 @@ void SingleApplication::release()
     if (server)
         server->close();
     if (lock)
-        lock->unlock();
+        lock->release();
 }
 
 QString SingleApplication::runtimeDirectory()
 {
-    // XDG_RUNTIME_DIR is private to the user; elsewhere the temporary directory is shared, so
-    // a directory of our own named after the user keeps two users apart.
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath() + QLatin1String("/oriventa-") + userTag();
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return dir;
+    return InstanceLock::runtimeDirectory();
 }
 
 QString SingleApplication::serverName() const
 {
-    const QString name = organizationName() + QLatin1Char('-') + applicationName();
 #ifdef Q_OS_UNIX
-    return runtimeDirectory() + QLatin1Char('/') + name + QLatin1String(".socket");
+    return InstanceLock::pathInRuntimeDirectory(QStringLiteral(".socket"));
 #else
-    return name + QLatin1Char('-') + userTag();
+    return organizationName() + QLatin1Char('-') + applicationName() + QLatin1Char('-') + InstanceLock::userTag();
 #endif
 }
 
@@ -73,12 +52,9 @@ void SingleApplication::decide()
     if (decided)
         return;
     decided = true;
-    const QString lockPath = runtimeDirectory() + QLatin1Char('/') + organizationName() + QLatin1Char('-') +
-                             applicationName() + QLatin1String(".lock");
-    lock = std::make_unique<QLockFile>(lockPath);
-    // Only a lock whose owner has died is stale, however old it is.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
+    if (!lock)
+        lock = std::make_unique<InstanceLock>();
+    if (lock->isHeldElsewhere()) {
         running = true;
         return;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/instancelock.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
@@ -8,17 +10,17 @@
 #include <memory>
 
 class QLocalServer;
-class QLockFile;
 
 // A QApplication that knows whether another copy of the program runs for the same user.
 // The first copy holds a lock file and listens on a local socket; a later copy finds the lock
-// taken and may send the first one a message, which raises the first copy's window.
+// taken and may send the first one a message, which raises the first copy's window. A start that
+// asked for the lock before building the application hands it over here.
 class SingleApplication final : public QApplication
 {
     Q_OBJECT
 
 public:
-    SingleApplication(int &argc, char **argv);
+    SingleApplication(int &argc, char **argv, std::unique_ptr<InstanceLock> takenLock = nullptr);
     ~SingleApplication() override;
 
     // True when another copy holds the lock. The first call decides, so call it after the
@@ -48,7 +50,7 @@ private:
     QString serverName() const;
     void readMessage();
 
-    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<InstanceLock> lock;
     QLocalServer *server = nullptr;
     QPointer<QWidget> window;
     bool decided = false;

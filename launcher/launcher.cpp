@@ -7,6 +7,7 @@
 #include "app/terminationwatcher.h"
 #include "brindlex/exceptionhandler.h"
 #include "ferrule/updater.h"
+#include "launcher/fastpath.h"
 #include "launcher/windowsession.h"
 #include "model/clock.h"
 #include "reminders/reminderrules.h"
@@ -22,19 +23,21 @@ using namespace Startup;
 
 int run(int argc, char *argv[])
 {
-    SingleApplication app(argc, argv);
     setApplicationIdentity();
-    // Installed first so that a termination request during start-up waits for the window.
-    TerminationWatcher watcher;
-
     Brindlex::ExceptionHandler crashHandler;
     crashHandler.initExceptionHandler();
 
+    std::unique_ptr<InstanceLock> lock;
+    if (FastPath::endsEarly(argc, argv, lock))
+        return 0;
+
+    SingleApplication app(argc, argv, std::move(lock));
+    // Installed first so that a termination request during start-up waits for the window.
+    TerminationWatcher watcher;
+
     Ferrule::getUpdater()->autoCheck();
 
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = Startup::arguments(argc, argv);
     const bool autoMode = isAutoMode(arguments);
 
     if (app.isRunning()) {

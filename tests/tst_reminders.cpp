@@ -633,6 +633,9 @@ private Q_SLOTS:
         }
         const QVariant runBefore = nativeSettings().value(QStringLiteral("LastRun"));
         const QVariant displayBefore = nativeSettings().value(QStringLiteral("LastDisplay"));
+        // Asked first, as a start does before building anything, the judgement writes nothing.
+        QCOMPARE(AutoStart::isHeldBack(arguments, now), !goesAhead);
+        QCOMPARE(nativeSettings().value(QStringLiteral("LastRun")), runBefore);
         int built = 0;
         const AutoStart::Outcome outcome = AutoStart::run(arguments, now, [&built] {
             ++built;

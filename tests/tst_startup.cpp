@@ -243,21 +243,69 @@ private Q_SLOTS:
         verifySavedWhole(1);
     }
 
+    // An auto start that shows nothing ends by itself with 0, whether it finds nothing due or is
+    // held back by the previous start, and whether or not it checks for updates on its own.
+    // Only "auto n" records its start; the events file is left as it was.
+    void autoStartWithNothingDueExitsAtOnce_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("events"); // "none", "nothing due" or "due"
+        QTest::addColumn<bool>("shownToday");
+        QTest::addColumn<bool>("updateChecks");
+        QTest::addColumn<bool>("lastRunWritten");
+        const QStringList hourly{"auto", "3600"};
+        QTest::newRow("auto, no events file") << QStringList{"auto"} << "none" << false << false << false;
+        QTest::newRow("auto, nothing due") << QStringList{"auto"} << "nothing due" << false << false << false;
+        QTest::newRow("auto 3600, nothing due") << hourly << "nothing due" << false << false << true;
+        QTest::newRow("auto 3600, held back with one due") << hourly << "due" << true << false << true;
+        QTest::newRow("auto, update checks on, nothing due")
+            << QStringList{"auto"} << "nothing due" << false << true << false;
+        QTest::newRow("auto 3600, update checks on, held back") << hourly << "due" << true << true << true;
+    }
+
     void autoStartWithNothingDueExitsAtOnce()
     {
-        const QDateTime shownBefore(QDate(2020, 5, 1), QTime(8, 0));
-        nativeSettings().setValue("LastDisplay", shownBefore);
-        const QProcessEnvironment env = separateEnvironment(QStringLiteral("auto"));
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, events);
+        QFETCH(bool, shownToday);
+        QFETCH(bool, updateChecks);
+        QFETCH(bool, lastRunWritten);
+        const QDateTime started = QDateTime::currentDateTime();
+        const QDateTime lastRun = started.addSecs(-60);
+        const QDateTime shownBefore = shownToday ? started : QDateTime(QDate(2020, 5, 1), QTime(8, 0));
+        {
+            QSettings settings = nativeSettings();
+            settings.clear();
+            settings.setValue("LastDisplay", shownBefore);
+            if (shownToday)
+                settings.setValue("LastRun", lastRun);
+            settings.setValue("Ferrule/autoCheck", updateChecks);
+        }
+        if (events != QLatin1String("none")) {
+            EventBuilder event = weekly().named(QStringLiteral("Every day")).everyWeekday();
+            QVERIFY(writeEvents({(events == QLatin1String("due") ? event.notify(0) : event.before(0)).make()}));
+        }
+        const QByteArray eventsBefore = readFile(eventsFilePath());
+
+        QProcessEnvironment env = separateEnvironment(QStringLiteral("auto"));
+        // A check that fails at once and silently, without the network.
+        env.insert(QStringLiteral("ORIVENTA_UPDATE_FEED"), QStringLiteral("file:///nowhere"));
         QProcess process;
         process.setProcessEnvironment(env);
-        process.start(program(), {QStringLiteral("auto")});
+        process.start(program(), arguments);
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
+
         QSettings settings = nativeSettings();
         settings.sync();
         QCOMPARE(settings.value("LastDisplay").toDateTime(), shownBefore);
-        QVERIFY(!QFile::exists(eventsFilePath()));
+        if (lastRunWritten)
+            QVERIFY(settings.value("LastRun").toDateTime() >= started.addSecs(-1));
+        else
+            QCOMPARE(settings.value("LastRun"), shownToday ? QVariant(lastRun) : QVariant());
+        QCOMPARE(QFile::exists(eventsFilePath()), events != QLatin1String("none"));
+        QCOMPARE(readFile(eventsFilePath()), eventsBefore);
     }
 
     // A due reminder in the tray window: closing it saves what it showed and ends with 0.

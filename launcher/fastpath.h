@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+
+class InstanceLock;
+
+// The program's most frequent start is `auto` from the timer with nothing due. It is answered here
+// before any application object exists, since building one costs as much as reading a large file.
+namespace FastPath {
+
+// True when the start ends now with status 0, showing nothing: an auto start while another copy
+// runs (it sends no message), held back by the previous start, or with nothing due; the auto start's
+// settings are written as a full start writes them. Otherwise the caller goes on as a full start,
+// and `lock` holds the single-instance lock when it was taken here. Call it after the application
+// identity is set and the crash handler is armed.
+bool endsEarly(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock);
+
+} // namespace FastPath
