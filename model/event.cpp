@@ -201,7 +201,15 @@ CalendarDay::CalendarDay(QDate d) : date(d), julianDay(d.isNull() ? 0 : d.toJuli
 
 QDate Event::nextOccurrence(QDate from) const
 {
-    return nextOccurrence(CalendarDay(from));
+    // Only the monthly and yearly rules need the day split into year, month and day.
+    switch (schedule) {
+    case Singular:
+        return date;
+    case Weekly:
+        return from.isNull() ? QDate() : weeklyOccurrence(*this, from);
+    default:
+        return nextOccurrence(CalendarDay(from));
+    }
 }
 
 QDate Event::nextOccurrence(const CalendarDay &from) const
