@@ -88,11 +88,17 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <directory>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <directory> | --sample\n", argv[0]);
         return 2;
     }
     QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
     QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+    // The sample list where the program itself looks (the caller points XDG_DATA_HOME elsewhere),
+    // for pictures of what the program shows by itself.
+    if (qstrcmp(argv[1], "--sample") == 0) {
+        writeSampleFiles(Preferences());
+        return 0;
+    }
     QStandardPaths::setTestModeEnabled(true);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("."));
