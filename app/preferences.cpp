@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/preferences.h"
 
+#include "model/nativesettings.h"
 #include "model/savefile.h"
 
 #include <QDataStream>
@@ -45,4 +46,24 @@ bool writePreferences(const Preferences &record, QIODevice &device)
 bool writePreferences(const Preferences &record, const QString &path)
 {
     return saveFileAtomically(path, [&record](QIODevice &device) { return writePreferences(record, device); });
+}
+
+namespace {
+
+const QString reminderStyleKey = QStringLiteral("reminderStyle");
+const QString notificationStyle = QStringLiteral("notification");
+
+} // namespace
+
+ReminderStyle readReminderStyle()
+{
+    // Anything but "notification", an absent key among them, is the window.
+    return nativeSettings().value(reminderStyleKey).toString() == notificationStyle ? ReminderStyle::Notification
+                                                                                    : ReminderStyle::Window;
+}
+
+void writeReminderStyle(ReminderStyle style)
+{
+    nativeSettings().setValue(reminderStyleKey,
+                              style == ReminderStyle::Notification ? notificationStyle : QStringLiteral("window"));
 }

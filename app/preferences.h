@@ -26,3 +26,14 @@ void readPreferences(Preferences &record, QIODevice &device);
 // atomically, so a failed write leaves the old one; the result says whether it worked.
 bool writePreferences(const Preferences &record, const QString &path);
 bool writePreferences(const Preferences &record, QIODevice &device);
+
+// How an auto start puts reminders before the user. Kept in the native settings store under
+// "reminderStyle" ("window" or "notification"), because the settings file's bytes are fixed; the
+// window style is then the one `popupNotifications` picks.
+enum class ReminderStyle
+{
+    Window,
+    Notification
+};
+ReminderStyle readReminderStyle();
+void writeReminderStyle(ReminderStyle style);

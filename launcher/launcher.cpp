@@ -52,10 +52,12 @@ int run(int argc, char *argv[])
     WindowSession session(app);
     if (autoMode) {
         std::unique_ptr<ReminderWindow> built;
-        const auto outcome = AutoStart::run(arguments, Clock::now(), [&built] {
+        const auto outcome = AutoStart::run(arguments, Clock::now(), [&built, &session] {
             // Most starts find nothing due: they answer from the file alone, without a window.
             if (!ReminderRules::anyDue(eventsFilePath(), Clock::today()))
                 return false;
+            if (session.startNotifications())
+                return true;
             built = std::make_unique<ReminderWindow>();
             return built->populate();
         });
@@ -67,7 +69,8 @@ int run(int argc, char *argv[])
             std::fflush(nullptr);
             std::_Exit(0);
         }
-        session.showReminders(std::move(built));
+        if (built)
+            session.showReminders(std::move(built));
     } else {
         session.showMainWindow();
     }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "launcher/windowsession.h"
 
+#include "app/preferences.h"
 #include "app/singleapplication.h"
 #include "mainwindow/mainwindow.h"
+#include "notify/notificationclient.h"
+#include "notify/notificationsession.h"
 #include "platform/glass.h"
 #include "reminders/reminderwindow.h"
 
@@ -61,19 +64,78 @@ void WindowSession::showReminders(std::unique_ptr<ReminderWindow> window)
     current->setVisible(true);
 }
 
+bool WindowSession::startNotifications()
+{
+    if (readReminderStyle() != ReminderStyle::Notification || !NotificationClient::serviceAvailable())
+        return false;
+    auto client = std::make_unique<NotificationClient>();
+    if (!client->readCapabilities())
+        return false;
+    auto session = std::make_unique<NotificationSession>(*client);
+    if (!session->start())
+        return false;
+    connect(session.get(), &NotificationSession::windowRequested, this, &WindowSession::openNotifiedEvents);
+    connect(session.get(), &NotificationSession::finished, this, &WindowSession::notificationsFinished);
+    notificationClient = std::move(client);
+    notifications = std::move(session);
+    // A window opened from a notification may close while others are still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return true;
+}
+
+void WindowSession::openNotifiedEvents(const QList<Event *> &events)
+{
+    if (ending)
+        return;
+    // Building a window processes events, among them further clicks: they wait for the window.
+    if (buildingWindow) {
+        QTimer::singleShot(0, this, [this, events] { openNotifiedEvents(events); });
+        return;
+    }
+    if (reminders && reminders->isVisible()) {
+        reminders->showWithOptions(events);
+        app.activateWindow();
+        return;
+    }
+    // Open before it is built, so that answers to the other notifications meanwhile do not end
+    // the session under it.
+    notifications->setWindowOpen(true);
+    buildingWindow = true;
+    std::unique_ptr<ReminderWindow> window = ReminderWindow::forEvents(events);
+    buildingWindow = false;
+    connect(window.get(), &ReminderWindow::closed, notifications.get(),
+            [this] { notifications->setWindowOpen(false); });
+    showReminders(std::move(window));
+}
+
+void WindowSession::notificationsFinished()
+{
+    QApplication::setQuitOnLastWindowClosed(true);
+    if (listRequested && !ending) {
+        // Built after the answers were saved, the list reads them.
+        reminders = nullptr;
+        showMainWindow();
+        return;
+    }
+    QCoreApplication::exit(0);
+}
+
 void WindowSession::messageReceived(const QString &message)
 {
     // The single-instance layer has raised the window already; an auto start sends nothing.
-    if (message != listRequest() || !reminders || ending)
+    if (message != listRequest() || !(reminders || notifications) || ending)
         return;
     listRequested = true;
+    if (!reminders)
+        return;
     // The list opens in this process once the reminders are answered, so the process stays.
     reminders->setEndsProcessOnClose(false);
 }
 
 void WindowSession::remindersClosed()
 {
-    if (!listRequested || ending)
+    // In notification style the list waits for the notifications too.
+    if (!listRequested || ending || notifications)
         return;
     reminders = nullptr;
     // Built after the reminders were saved, the list reads the answers just given.
@@ -84,8 +146,12 @@ void WindowSession::requestEnd()
 {
     ending = true;
     // Nothing follows the reminders now: they close as they would have without the request.
-    if (reminders)
+    // A window over notified events never ends the process: the notifications' save comes after it.
+    if (reminders && !notifications)
         reminders->setEndsProcessOnClose(true);
+    // What the user answered is saved once the window, if any, has closed too.
+    if (notifications)
+        notifications->closeAll();
     closeWhenDialogsAreGone();
 }
 

@@ -39,7 +39,10 @@ std::function<void(int)> &processEnd()
 
 } // namespace
 
-ReminderWindow::ReminderWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::ReminderWindow)
+ReminderWindow::ReminderWindow(QWidget *parent) : ReminderWindow(true, parent) {}
+
+ReminderWindow::ReminderWindow(bool ownsStore, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::ReminderWindow), ownsEvents(ownsStore)
 {
     initResources();
     ui->setupUi(this);
@@ -55,7 +58,8 @@ ReminderWindow::ReminderWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui
     else
         setWindowFlags(Qt::SubWindow | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
 
-    events = loadEvents(eventsFilePath(), &eventsFileStatus);
+    if (ownsEvents)
+        events = loadEvents(eventsFilePath(), &eventsFileStatus);
     nextIndex = 0;
 
     if (!compositionEnabled())
@@ -70,6 +74,26 @@ ReminderWindow::~ReminderWindow()
     qDeleteAll(ui->centralwidget->findChildren<ReminderItem *>(QString(), Qt::FindDirectChildrenOnly));
     qDeleteAll(events);
     delete ui;
+}
+
+std::unique_ptr<ReminderWindow> ReminderWindow::forEvents(const QList<Event *> &shown)
+{
+    std::unique_ptr<ReminderWindow> window(new ReminderWindow(false, nullptr));
+    window->endsProcessOnClose = false;
+    window->showWithOptions(shown);
+    return window;
+}
+
+void ReminderWindow::showWithOptions(const QList<Event *> &shown)
+{
+    for (Event *event : shown) {
+        const QList<ReminderItem *> present = items();
+        if (std::any_of(present.cbegin(), present.cend(),
+                        [event](const ReminderItem *item) { return item->shownEvent() == event; }))
+            continue;
+        addItem(event);
+        items().constLast()->toggleOptions();
+    }
 }
 
 QList<ReminderItem *> ReminderWindow::items() const
@@ -225,7 +249,7 @@ void ReminderWindow::closeEvent(QCloseEvent *event)
 {
     // A damaged file is kept aside as the main window keeps it. Should that fail the events are
     // saved without a message box: this start runs unattended and may end the process at once.
-    if (saveEventsKeepingDamaged(events, eventsFilePath(), eventsFileStatus == LoadStatus::Damaged).saved)
+    if (ownsEvents && saveEventsKeepingDamaged(events, eventsFilePath(), eventsFileStatus == LoadStatus::Damaged).saved)
         eventsFileStatus = LoadStatus::Complete;
     if (!settings.popupNotifications && endsProcessOnClose)
         processEnd()(0);

@@ -10,6 +10,7 @@
 #include <QSize>
 
 #include <functional>
+#include <memory>
 
 class QTimer;
 class ReminderItem;
@@ -27,6 +28,13 @@ class ReminderWindow final : public QMainWindow
 public:
     explicit ReminderWindow(QWidget *parent = nullptr);
     ~ReminderWindow() override;
+
+    // A window over events that the caller holds and saves, as a desktop notification's click
+    // opens it: its close saves nothing and never ends the process, so answers given elsewhere
+    // meanwhile are not overwritten.
+    static std::unique_ptr<ReminderWindow> forEvents(const QList<Event *> &shown);
+    // Adds an item with its options open for each of these events that has none yet.
+    void showWithOptions(const QList<Event *> &shown);
 
     // Adds an item for each due event not yet examined (only the first in separate mode);
     // true when it added at least one.
@@ -69,6 +77,7 @@ private Q_SLOTS:
     void on_okButton_clicked();
 
 private:
+    ReminderWindow(bool ownsStore, QWidget *parent);
     // The window's geometry for the given inner rectangle, with its frame kept in the area.
     QRect insideArea(QRect inner) const;
     void clearItems();
@@ -82,4 +91,6 @@ private:
     QTimer *animationTimer;
     int slideStep = 0;
     bool endsProcessOnClose = true;
+    // False for a window over someone else's events: it neither loads nor saves the file.
+    bool ownsEvents = true;
 };

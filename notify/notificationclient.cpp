@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "notify/notificationclient.h"
+
+#include <QDBusAbstractInterface>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QVariantMap>
+
+namespace {
+
+const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
+const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
+constexpr int callTimeoutMs = 5000;
+
+QDBusMessage callBus(const QDBusConnection &bus, const char *method, const QVariantList &arguments = {})
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                       QStringLiteral("org.freedesktop.DBus"), QLatin1String(method));
+    call.setArguments(arguments);
+    return bus.call(call, QDBus::Block, callTimeoutMs);
+}
+
+bool isReply(const QDBusMessage &message)
+{
+    return message.type() == QDBusMessage::ReplyMessage && !message.arguments().isEmpty();
+}
+
+} // namespace
+
+// The service's signals as Qt signals, so that they connect like any other. Their names are the
+// bus's own: the base class matches them by name.
+class NotificationsProxy final : public QDBusAbstractInterface
+{
+    Q_OBJECT
+
+public:
+    explicit NotificationsProxy(QObject *parent)
+        : QDBusAbstractInterface(serviceName, objectPath, "org.freedesktop.Notifications",
+                                 QDBusConnection::sessionBus(), parent)
+    {
+        setTimeout(callTimeoutMs);
+    }
+
+Q_SIGNALS:
+    void ActionInvoked(uint id, const QString &actionKey);
+    void NotificationClosed(uint id, uint reason);
+};
+
+NotificationClient::NotificationClient(QObject *parent) : QObject(parent), proxy(new NotificationsProxy(this))
+{
+    connect(proxy, &NotificationsProxy::ActionInvoked, this, &NotificationClient::actionInvoked);
+    connect(proxy, &NotificationsProxy::NotificationClosed, this, &NotificationClient::notificationClosed);
+}
+
+NotificationClient::~NotificationClient() = default;
+
+bool NotificationClient::serviceAvailable()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    if (const QDBusMessage owned = callBus(bus, "NameHasOwner", {serviceName}); isReply(owned))
+        if (owned.arguments().constFirst().toBool())
+            return true;
+    // Many servers start on their first call rather than with the desktop.
+    const QDBusMessage startable = callBus(bus, "ListActivatableNames");
+    return isReply(startable) && startable.arguments().constFirst().toStringList().contains(serviceName);
+}
+
+bool NotificationClient::readCapabilities()
+{
+    const QDBusReply<QStringList> reply = proxy->call(QStringLiteral("GetCapabilities"));
+    if (!reply.isValid())
+        return false;
+    capabilities = reply.value();
+    return true;
+}
+
+uint NotificationClient::notify(const QString &summary, const QString &body, const QStringList &actions)
+{
+    QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("oriventa")}};
+    // A resident notification stays in the server's list after an action, until it is closed.
+    if (hasCapability(QStringLiteral("persistence")))
+        hints.insert(QStringLiteral("resident"), true);
+    const QDBusReply<uint> reply = proxy->call(QStringLiteral("Notify"), QStringLiteral("Oriventa"), uint(0),
+                                               QStringLiteral("oriventa"), summary, body, actions, hints, int(-1));
+    return reply.isValid() ? reply.value() : 0;
+}
+
+void NotificationClient::close(uint id)
+{
+    proxy->call(QStringLiteral("CloseNotification"), id);
+}
+
+#include "notificationclient.moc"

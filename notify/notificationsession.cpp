@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "notify/notificationsession.h"
+
+#include "model/clock.h"
+#include "notify/notificationclient.h"
+#include "reminders/reminderrules.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+const QString NotificationSession::defaultAction = QStringLiteral("default");
+const QString NotificationSession::tomorrowAction = QStringLiteral("tomorrow");
+const QString NotificationSession::nextAction = QStringLiteral("next");
+const QString NotificationSession::neverAction = QStringLiteral("never");
+
+NotificationSession::NotificationSession(NotificationClient &notifications, QObject *parent)
+    : QObject(parent), client(notifications), midnight(new QTimer(this))
+{
+    events = loadEvents(eventsFilePath(), &eventsFileStatus);
+    midnight->setSingleShot(true);
+    connect(midnight, &QTimer::timeout, this, &NotificationSession::closeAll);
+    connect(&client, &NotificationClient::actionInvoked, this, &NotificationSession::actionInvoked);
+    connect(&client, &NotificationClient::notificationClosed, this, [this](uint id) { notificationClosed(id); });
+}
+
+NotificationSession::~NotificationSession()
+{
+    qDeleteAll(events);
+}
+
+QString NotificationSession::summaryFor(int count)
+{
+    return QStringLiteral("%1 reminders are due").arg(count);
+}
+
+uint NotificationSession::send(const QString &summary, const QString &body, const QStringList &actions)
+{
+    // A server that reads markup in the body would take a name's "&" or "<" for markup.
+    const bool markup = client.hasCapability(QStringLiteral("body-markup"));
+    return client.notify(summary, markup ? body.toHtmlEscaped() : body, actions);
+}
+
+bool NotificationSession::start()
+{
+    // The events the window's populate() would show at once, in the same order.
+    const QDate today = Clock::today();
+    QList<Event *> due;
+    for (Event *event : qAsConst(events)) {
+        if (ReminderRules::isDue(*event, today))
+            due << event;
+    }
+    if (due.isEmpty())
+        return false;
+
+    const bool answerable = client.hasCapability(QStringLiteral("actions"));
+    if (due.size() > maxSeparate) {
+        QStringList names;
+        for (Event *event : qAsConst(due)) {
+            // Made for its writes: the window opened from here shows the same sentences.
+            ReminderRules::sentence(*event, today);
+            names << event->name;
+        }
+        const QStringList actions =
+            answerable ? QStringList{defaultAction, QStringLiteral("Show all reminders")} : QStringList();
+        const uint id = send(summaryFor(due.size()), names.join(QLatin1Char('\n')), actions);
+        if (id == 0)
+            return false;
+        for (Event *event : qAsConst(due))
+            ReminderRules::markShown(*event, today);
+        open.insert(id, due);
+    } else {
+        const QStringList actions = answerable ? QStringList{defaultAction,  QStringLiteral("Options"),
+                                                             tomorrowAction, QStringLiteral("Remind me tomorrow"),
+                                                             nextAction,     QStringLiteral("Not until next time"),
+                                                             neverAction,    QStringLiteral("Don't remind me again")}
+                                               : QStringList();
+        for (Event *event : qAsConst(due)) {
+            // Only a reminder the server took counts as shown; the others stay due.
+            if (const uint id = send(event->name, ReminderRules::sentence(*event, today), actions)) {
+                ReminderRules::markShown(*event, today);
+                open.insert(id, {event});
+            }
+        }
+        if (open.isEmpty())
+            return false;
+    }
+
+    // Without actions no answer can come: the display writes are all there is to keep.
+    if (!answerable)
+        open.clear();
+    const QDateTime now = Clock::now();
+    midnight->start(int(std::clamp<qint64>(now.msecsTo(QDateTime(today.addDays(1), QTime(0, 0))), 0, 86400000)));
+    // Ends from the event loop, so that the caller sees the start through first.
+    QTimer::singleShot(0, this, &NotificationSession::finishWhenDone);
+    return true;
+}
+
+void NotificationSession::actionInvoked(uint id, const QString &key)
+{
+    const auto found = open.constFind(id);
+    if (found == open.constEnd())
+        return;
+    const QList<Event *> shown = found.value();
+    const QDate today = Clock::today();
+    if (key == defaultAction) {
+        // The window takes the reminder over; its notification would only be a second way to answer.
+        open.erase(found);
+        client.close(id);
+        Q_EMIT windowRequested(shown);
+        finishWhenDone();
+        return;
+    }
+    ReminderRules::Choice choice;
+    if (key == tomorrowAction)
+        choice = ReminderRules::Choice::Again;
+    else if (key == nextAction)
+        choice = ReminderRules::Choice::UntilNext;
+    else if (key == neverAction)
+        choice = ReminderRules::Choice::Never;
+    else
+        return;
+    for (Event *event : shown)
+        ReminderRules::applyChoice(*event, choice, 1, today);
+    open.erase(found);
+    // A resident notification stays in the server's list after the action.
+    client.close(id);
+    finishWhenDone();
+}
+
+void NotificationSession::notificationClosed(uint id)
+{
+    if (open.remove(id) > 0)
+        finishWhenDone();
+}
+
+void NotificationSession::setWindowOpen(bool isOpen)
+{
+    windowOpen = isOpen;
+    finishWhenDone();
+}
+
+void NotificationSession::closeAll()
+{
+    const QList<uint> ids = open.keys();
+    open.clear();
+    for (uint id : ids)
+        client.close(id);
+    finishWhenDone();
+}
+
+void NotificationSession::finishWhenDone()
+{
+    if (done || !open.isEmpty() || windowOpen)
+        return;
+    done = true;
+    midnight->stop();
+    saveEventsKeepingDamaged(events, eventsFilePath(), eventsFileStatus == LoadStatus::Damaged);
+    Q_EMIT finished();
+}
