@@ -349,6 +349,9 @@ void MainWindow::fillSettings()
 {
     ui->trayRadioButton->setChecked(!preferences.popupNotifications);
     ui->popupRadioButton->setChecked(preferences.popupNotifications);
+    // The buttons exclude one another: this one unchecks the window style's.
+    if (readReminderStyle() == ReminderStyle::Notification)
+        ui->notificationRadioButton->setChecked(true);
     ui->seperateCheckBox->setChecked(preferences.separateNotifications);
     ui->facebookNotifyCheckBox->setChecked(preferences.facebookNotify);
     ui->facebookNotifyMaxSpinBox->setEnabled(preferences.facebookNotify);
@@ -369,7 +372,11 @@ void MainWindow::on_facebookNotifyCheckBox_toggled(bool checked)
 
 void MainWindow::storeSettings()
 {
-    preferences.popupNotifications = ui->popupRadioButton->isChecked();
+    // With notifications chosen the window style keeps its last value, for when they are unavailable.
+    const bool notifications = ui->notificationRadioButton->isChecked();
+    if (!notifications)
+        preferences.popupNotifications = ui->popupRadioButton->isChecked();
+    writeReminderStyle(notifications ? ReminderStyle::Notification : ReminderStyle::Window);
     preferences.separateNotifications = ui->seperateCheckBox->isChecked();
     preferences.facebookNotify = ui->facebookNotifyCheckBox->isChecked();
     preferences.facebookNotifyDaysBefore = ui->facebookNotifyMaxSpinBox->value();

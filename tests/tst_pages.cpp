@@ -4,6 +4,7 @@
 #include "ferrule/updater.h"
 #include "mainwindow/details.h"
 #include "mainwindow/mainwindow.h"
+#include "model/nativesettings.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
 #include "tests/support/testclock.h"
@@ -787,6 +788,54 @@ private Q_SLOTS:
         click("settingOKButton");
         QVERIFY(w->currentPreferences().facebookNotify);
         QCOMPARE(w->currentPreferences().facebookNotifyDaysBefore, shown);
+    }
+
+    // Desktop notifications live in the native store: the settings file keeps its 8 bytes and the
+    // window style chosen last, for when no notification service is there.
+    void reminderStyleChoice_data()
+    {
+        QTest::addColumn<bool>("storedPopup");
+        QTest::addColumn<QString>("storedStyle");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("notifications over pop-up") << true << ""
+                                                   << "notificationRadioButton"
+                                                   << "notification" << QByteArray::fromHex("0001000000000001");
+        QTest::newRow("notifications over tray") << false << "window"
+                                                 << "notificationRadioButton"
+                                                 << "notification" << QByteArray::fromHex("0000000000000001");
+        QTest::newRow("tray over notifications") << true << "notification"
+                                                 << "trayRadioButton"
+                                                 << "window" << QByteArray::fromHex("0000000000000001");
+        QTest::newRow("pop-up over notifications") << false << "notification"
+                                                   << "popupRadioButton"
+                                                   << "window" << QByteArray::fromHex("0001000000000001");
+    }
+
+    void reminderStyleChoice()
+    {
+        QFETCH(bool, storedPopup);
+        QFETCH(QString, storedStyle);
+        QFETCH(QString, button);
+        QFETCH(QString, style);
+        QFETCH(QByteArray, file);
+        Preferences stored;
+        stored.popupNotifications = storedPopup;
+        QVERIFY(writePreferences(stored, settingsFilePath()));
+        if (!storedStyle.isEmpty())
+            nativeSettings().setValue("reminderStyle", storedStyle);
+        openWindow();
+        click("settingsButton");
+        QCOMPARE(find<QRadioButton>("notificationRadioButton")->isChecked(), storedStyle == "notification");
+        click(qPrintable(button));
+        click("settingOKButton");
+        QCOMPARE(readFile(settingsFilePath()), file);
+        QCOMPARE(nativeSettings().value("reminderStyle").toString(), style);
+        delete w;
+        w = new MainWindow;
+        click("settingsButton");
+        QVERIFY(find<QRadioButton>(qPrintable(button))->isChecked());
     }
 
     void settingsCancelDropsEveryChange()
