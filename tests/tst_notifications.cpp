@@ -216,6 +216,29 @@ private Q_SLOTS:
         verifyEndedWith(process, {answered(events.at(0)), answered(events.at(1), Choice::Never)});
     }
 
+    // A plain start meanwhile asks for the list: it opens in this process once the answers are
+    // saved, as after the reminder window.
+    void plainStartOpensTheListAfterwards()
+    {
+        const Event event = dueEvent(QStringLiteral("Listed"));
+        NotificationBus bus;
+        QProcess process;
+        startNotified(process, bus, {event}, QStringLiteral("body actions"), 1);
+        if (QTest::currentTestFailed())
+            return;
+        QProcess plain;
+        plain.setProcessEnvironment(process.processEnvironment());
+        plain.start(qEnvironmentVariable("ORIVENTA_BIN"), QStringList());
+        QVERIFY(plain.waitForFinished(10000));
+        QCOMPARE(plain.exitCode(), 0);
+        QVERIFY(bus.emitClosed(1));
+        QTRY_COMPARE_WITH_TIMEOUT(readEvents(), QList<Event>{answered(event)}, 10000);
+        QTest::qWait(300);
+        QCOMPARE(process.state(), QProcess::Running);
+        ::kill(pid_t(process.processId()), SIGTERM);
+        verifyEndedWith(process, {answered(event)});
+    }
+
     void terminationClosesAndSaves()
     {
         const Event event = dueEvent(QStringLiteral("Open"));
