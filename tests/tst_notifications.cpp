@@ -3,9 +3,12 @@
 // a private session bus whose notification server records the calls and plays the user's clicks.
 #include "app/startup.h"
 #include "model/nativesettings.h"
+#include "notify/notificationclient.h"
+#include "notify/notificationsession.h"
 #include "reminders/reminderrules.h"
 #include "tests/support/events.h"
 #include "tests/support/notificationbus.h"
+#include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 
 #include <QProcess>
@@ -250,6 +253,27 @@ private Q_SLOTS:
         ::kill(pid_t(process.processId()), SIGTERM);
         verifyEndedWith(process, {answered(event)});
         QCOMPARE(bus.calls("CloseNotification"), QList<QVariantList>{{1}});
+    }
+
+    // Midnight ends the day's notifications: they are closed and the answers saved. In this
+    // process, the only test here that uses the session bus, so that its clock can be set.
+    void midnightClosesAndSaves()
+    {
+        const QDateTime beforeMidnight(QDate::currentDate(), QTime(23, 59, 59, 800));
+        TestClock clock(beforeMidnight);
+        const Event event = dueEvent(QStringLiteral("Late"));
+        QVERIFY(writeDue({event}));
+        NotificationBus bus;
+        QVERIFY(bus.start(QStringLiteral("body actions persistence")));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+        NotificationClient client;
+        QVERIFY(client.readCapabilities());
+        NotificationSession session(client);
+        QSignalSpy finished(&session, &NotificationSession::finished);
+        QVERIFY(session.start());
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(bus.calls("CloseNotification"), QList<QVariantList>{{1}});
+        QCOMPARE(readEvents(), QList<Event>{answered(event)});
     }
 
     // No notification service, or no bus at all: the reminder window, as in the window style.
