@@ -103,6 +103,11 @@ void WindowSession::openNotifiedEvents(const QList<Event *> &events)
     buildingWindow = true;
     std::unique_ptr<ReminderWindow> window = ReminderWindow::forEvents(events);
     buildingWindow = false;
+    // Building processes events: an end request met there has closed everything else already.
+    if (ending) {
+        notifications->setWindowOpen(false);
+        return;
+    }
     connect(window.get(), &ReminderWindow::closed, notifications.get(),
             [this] { notifications->setWindowOpen(false); });
     showReminders(std::move(window));

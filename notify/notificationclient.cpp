@@ -91,7 +91,8 @@ uint NotificationClient::notify(const QString &summary, const QString &body, con
 
 void NotificationClient::close(uint id)
 {
-    proxy->call(QStringLiteral("CloseNotification"), id);
+    // Nothing waits for the answer, so a slow server cannot hold up the end of the program.
+    proxy->call(QDBus::NoBlock, QStringLiteral("CloseNotification"), id);
 }
 
 #include "notificationclient.moc"

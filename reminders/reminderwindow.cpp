@@ -91,8 +91,9 @@ void ReminderWindow::showWithOptions(const QList<Event *> &shown)
         if (std::any_of(present.cbegin(), present.cend(),
                         [event](const ReminderItem *item) { return item->shownEvent() == event; }))
             continue;
-        addItem(event);
-        items().constLast()->toggleOptions();
+        // The item just added, not the last one: another click may have added one meanwhile.
+        if (ReminderItem *item = addItem(event))
+            item->toggleOptions();
     }
 }
 
@@ -143,13 +144,15 @@ bool ReminderWindow::populate()
     return added;
 }
 
-void ReminderWindow::addItem(Event *event)
+ReminderItem *ReminderWindow::addItem(Event *event)
 {
     auto *item = new ReminderItem(event);
     connect(item, qOverload<>(&ReminderItem::resized), this, qOverload<>(&ReminderWindow::on_itemResize));
     connect(item, qOverload<int>(&ReminderItem::resized), this, qOverload<int>(&ReminderWindow::on_itemResize));
     ui->layout->addWidget(item);
     on_itemResize();
+    // Settling the size processes events: an OK handled there may have let the item go already.
+    return items().contains(item) ? item : nullptr;
 }
 
 QPoint ReminderWindow::popupPlace(QRect available, QSize frame)

@@ -39,7 +39,8 @@ public:
     // Adds an item for each due event not yet examined (only the first in separate mode);
     // true when it added at least one.
     bool populate();
-    void addItem(Event *event);
+    // The item added, or null when it was let go while the window settled its size.
+    ReminderItem *addItem(Event *event);
     // Pop-up: placed at the centre. Tray: starts the slide-in.
     void startDisplay();
     void placeWindow();
