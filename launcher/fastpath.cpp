@@ -11,24 +11,24 @@
 
 namespace FastPath {
 
-bool endsEarly(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock)
+Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock)
 {
     const QStringList arguments = Startup::arguments(argc, argv);
     if (!Startup::isAutoMode(arguments))
-        return false;
+        return Answer::FullStart;
     // With automatic checks on, the check runs in the application's event loop: a full start.
     // Off (the default), asking for it does nothing, so it has been asked before the test below.
     if (Ferrule::getUpdater()->autoRun())
-        return false;
+        return Answer::FullStart;
     lock = std::make_unique<InstanceLock>();
     if (lock->isHeldElsewhere())
-        return true;
+        return Answer::EndNow;
     const QDateTime now = Clock::now();
     if (!AutoStart::isHeldBack(arguments, now) && ReminderRules::anyDue(eventsFilePath(), now.date()))
-        return false;
+        return Answer::SomethingDue;
     // Nothing is shown; the start is recorded as a full one records it.
     AutoStart::run(arguments, now, [] { return false; });
-    return true;
+    return Answer::EndNow;
 }
 
 } // namespace FastPath

@@ -9,11 +9,21 @@ class InstanceLock;
 // before any application object exists, since building one costs as much as reading a large file.
 namespace FastPath {
 
-// True when the start ends now with status 0, showing nothing: an auto start while another copy
-// runs (it sends no message), held back by the previous start, or with nothing due; the auto start's
-// settings are written as a full start writes them. Otherwise the caller goes on as a full start,
-// and `lock` holds the single-instance lock when it was taken here. Call it after the application
-// identity is set and the crash handler is armed.
-bool endsEarly(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock);
+enum class Answer
+{
+    // The start ends now with status 0, showing nothing: an auto start while another copy runs (it
+    // sends no message), held back by the previous start, or with nothing due; the auto start's
+    // settings are written as a full start writes them.
+    EndNow,
+    // An auto start that is neither held back nor empty: the file was found to have something due.
+    SomethingDue,
+    // Not answered here: a plain start, or automatic update checks that need the full start.
+    FullStart,
+};
+
+// Unless the answer is EndNow the caller goes on as a full start, and `lock` holds the
+// single-instance lock when it was taken here. Call it after the application identity is set and
+// the crash handler is armed.
+Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock);
 
 } // namespace FastPath

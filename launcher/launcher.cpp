@@ -28,7 +28,8 @@ int run(int argc, char *argv[])
     crashHandler.initExceptionHandler();
 
     std::unique_ptr<InstanceLock> lock;
-    if (FastPath::endsEarly(argc, argv, lock))
+    const FastPath::Answer early = FastPath::decide(argc, argv, lock);
+    if (early == FastPath::Answer::EndNow)
         return 0;
 
     SingleApplication app(argc, argv, std::move(lock));
@@ -52,9 +53,10 @@ int run(int argc, char *argv[])
     WindowSession session(app);
     if (autoMode) {
         std::unique_ptr<ReminderWindow> built;
-        const auto outcome = AutoStart::run(arguments, Clock::now(), [&built, &session] {
-            // Most starts find nothing due: they answer from the file alone, without a window.
-            if (!ReminderRules::anyDue(eventsFilePath(), Clock::today()))
+        const auto outcome = AutoStart::run(arguments, Clock::now(), [&built, &session, early] {
+            // Most starts find nothing due: they answer from the file alone, without a window. The
+            // fast path has usually looked already.
+            if (early != FastPath::Answer::SomethingDue && !ReminderRules::anyDue(eventsFilePath(), Clock::today()))
                 return false;
             if (session.startNotifications())
                 return true;
