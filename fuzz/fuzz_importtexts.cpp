@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The birthday and start-time texts of a social-network import become events on any text.
-#include "mainwindow/importedevents.h"
+#include "interop/importedevents.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

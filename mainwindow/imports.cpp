@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's import and export: events files and the social-network import.
-#include "mainwindow/importedevents.h"
+#include "interop/importedevents.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messages.h"
 #include "mainwindow/socialloader.h"
@@ -149,54 +149,6 @@ void MainWindow::on_logoutButton_clicked()
 {
     facebookClose();
     Messages::inform(tr("Logout"), tr("You have logged out of Facebook."));
-}
-
-namespace {
-
-// The import defaults of the settings page, and a reminder state that has shown nothing yet.
-void applyImportDefaults(Event &event, const Preferences &preferences, QDate today)
-{
-    event.notify = preferences.facebookNotify;
-    event.notifyDaysBefore = preferences.facebookNotifyDaysBefore;
-    event.showOnce = preferences.facebookShowOnce;
-    event.lastNotified = today.addDays(-1);
-    event.snoozeDays = 0;
-}
-
-} // namespace
-
-Event *birthdayEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today)
-{
-    auto *event = new Event;
-    event->name = name + QStringLiteral("'s Birthday");
-    event->countDate = today;
-    const QDate birth = QDate::fromString(dateText, QStringLiteral("MM/dd/yyyy"));
-    // A year that does not read as a date gives no age rather than one counted from year 0.
-    if (dateText.size() == 10 && birth.isValid()) {
-        const int years = today.year() - birth.year();
-        event->counted = true;
-        event->count = today < birth.addYears(years) ? years - 1 : years;
-    }
-    event->schedule = Yearly;
-    event->useDayNumber = true;
-    event->ordinal = dateText.mid(3, 2).toInt();
-    event->wholeYear = false;
-    const int month = dateText.mid(0, 2).toInt();
-    for (int i = 0; i < 12; ++i)
-        event->months[i] = month == i + 1;
-    applyImportDefaults(*event, preferences, today);
-    return event;
-}
-
-Event *socialEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today)
-{
-    auto *event = new Event;
-    event->name = name;
-    event->countDate = today;
-    event->schedule = Singular;
-    event->date = QDateTime::fromString(dateText, Qt::ISODate).date();
-    applyImportDefaults(*event, preferences, today);
-    return event;
 }
 
 void MainWindow::importBirthday(const QString &name, const QString &dateText)
