@@ -9,8 +9,7 @@
 
 // Writes the events to `path`, atomically: iCalendar when the name ends in ".ics" (any case),
 // otherwise an events file. False when it could not be written; `error` then says why.
-bool exportFile(const EventStore &events, const QString &path, QDate today, ExportReport *report,
-                QString *error);
+bool exportFile(const EventStore &events, const QString &path, QDate today, ExportReport *report, QString *error);
 
 // True when the export of `path` deserves a summary (an iCalendar file; an events file keeps
 // everything and says nothing).

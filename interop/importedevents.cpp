@@ -12,8 +12,7 @@ void applyImportDefaults(Event &event, const Preferences &preferences, QDate tod
     event.snoozeDays = 0;
 }
 
-Event *yearlyDayEvent(const QString &title, int month, int day, int year, const Preferences &preferences,
-                      QDate today)
+Event *yearlyDayEvent(const QString &title, int month, int day, int year, const Preferences &preferences, QDate today)
 {
     auto *event = new Event;
     event->name = title;

@@ -13,8 +13,7 @@ void applyImportDefaults(Event &event, const Preferences &preferences, QDate tod
 
 // A yearly event named `title` on day `day` of month `month`. With a year (not 0) it is counted:
 // the count is the number of years at the last occurrence on or before today.
-Event *yearlyDayEvent(const QString &title, int month, int day, int year, const Preferences &preferences,
-                      QDate today);
+Event *yearlyDayEvent(const QString &title, int month, int day, int year, const Preferences &preferences, QDate today);
 
 // A friend's birthday from the social network, "MM/dd" or "MM/dd/yyyy": a yearly event named
 // "<name>'s Birthday", counted when the year is known.

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's import and export: events files and the social-network import.
+#include "interop/fileexport.h"
+#include "interop/fileimport.h"
 #include "interop/importedevents.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messages.h"
 #include "mainwindow/socialloader.h"
 #include "model/clock.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
-#include <QSet>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -18,42 +21,82 @@ QString eventsFileFilter()
     return QStringLiteral("Events File (*") + QStringLiteral(".evt") + QStringLiteral(")");
 }
 
+QString iCalendarFilter()
+{
+    return MainWindow::tr("iCalendar (*.ics)");
+}
+
+QString importFilters()
+{
+    return QStringList{MainWindow::tr("All supported files (*.evt *.ics *.vcf)"), eventsFileFilter(), iCalendarFilter(),
+                       MainWindow::tr("vCard (*.vcf)")}
+        .join(QStringLiteral(";;"));
+}
+
 QString desktopDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
+// A large file takes a moment to read; the cursor says so.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
 } // namespace
 
 void MainWindow::on_importButton_clicked()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Import Events"), desktopDirectory(), eventsFileFilter());
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import Events"), desktopDirectory(), importFilters());
     if (path.isEmpty())
         return;
-    EventStore incoming = loadEvents(path);
-    EventStore accepted;
-    QSet<QString> acceptedNames;
-    for (Event *event : incoming) {
-        // A name already in the list, or earlier in the same file, keeps its first event only.
-        if (isNameTaken(event->name) || acceptedNames.contains(event->name)) {
-            delete event;
-            continue;
+    const QString fileName = QFileInfo(path).fileName();
+    ImportSummary summary;
+    {
+        BusyCursor busy;
+        FileImport incoming = readImportFile(path, preferences, Clock::today());
+        if (!incoming.ok) {
+            // Nothing of a file that cannot be read goes into the list.
+            Messages::warn(tr("Import Failed"), tr("%1 could not be imported: %2").arg(fileName, incoming.error));
+            return;
         }
-        acceptedNames.insert(event->name);
-        accepted.append(event);
+        // A name already in the list, or earlier in the same file, keeps its first event only.
+        EventStore accepted;
+        summary = takeNewEvents(
+            incoming.report, [this](const QString &name) { return isNameTaken(name); }, accepted);
+        addEventRows(accepted);
+        resortList();
     }
-    addEventRows(accepted);
-    resortList();
+    Messages::inform(tr("Import Complete"), importSummaryText(fileName, summary));
 }
 
 void MainWindow::on_exportButton_clicked()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Export Events"), desktopDirectory(), eventsFileFilter());
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(this, tr("Export Events"), desktopDirectory(),
+                                                eventsFileFilter() + QStringLiteral(";;") + iCalendarFilter(), &filter);
     if (path.isEmpty())
         return;
-    saveRows(path);
+    // The format follows the name; a name without a suffix takes the one of the chosen filter.
+    if (filter == iCalendarFilter() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ics");
+    ExportReport report;
+    QString error;
+    bool written = false;
+    {
+        BusyCursor busy;
+        written = exportRows(path, &report, &error);
+    }
+    const QString fileName = QFileInfo(path).fileName();
+    if (!written)
+        Messages::warn(tr("Export Failed"), tr("%1 could not be written: %2").arg(fileName, error));
+    else if (exportHasSummary(path))
+        Messages::inform(tr("Export Complete"), exportSummaryText(fileName, report));
 }
 
 void MainWindow::on_importFacebookButton_clicked()

@@ -2,6 +2,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "ferrule/updater.h"
+#include "interop/fileexport.h"
 #include "mainwindow/messages.h"
 #include "model/clock.h"
 #include "model/nativesettings.h"
@@ -159,6 +160,11 @@ bool MainWindow::isNameTaken(const QString &name) const
 bool MainWindow::saveRows(const QString &path)
 {
     return saveEvents(rowEvents(*model), path);
+}
+
+bool MainWindow::exportRows(const QString &path, ExportReport *report, QString *error)
+{
+    return exportFile(rowEvents(*model), path, Clock::today(), report, error);
 }
 
 void MainWindow::loadRows(const QString &path)

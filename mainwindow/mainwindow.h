@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+struct ExportReport;
 class SocialSession;
 class QLabel;
 class QListView;
@@ -44,6 +45,8 @@ public:
 
     // Writes every row's event, top row first, to `path`; true when the file was written.
     bool saveRows(const QString &path);
+    // The same for an export: an events file, or iCalendar when the name ends in ".ics".
+    bool exportRows(const QString &path, ExportReport *report, QString *error);
     void loadRows(const QString &path);
     // Adds the events at the top in one step, the last one first, as addEventRow one by one would.
     void addEventRows(const EventStore &events);

@@ -2,6 +2,7 @@
 // The main window's imports and export driven as a user would: its buttons, the real file dialogs,
 // the login dialog against a stand-in social network on 127.0.0.1, and the message boxes.
 #include "app/preferences.h"
+#include "interop/fileimport.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/socialloader.h"
 #include "model/eventstore.h"
@@ -37,9 +38,10 @@ const QDate today(2027, 1, 13);
 class FileDialogAnswerer : public QObject
 {
 public:
-    explicit FileDialogAnswerer(const QString &path) : choice(path)
+    // `filter`, when given, is chosen before the name is typed.
+    explicit FileDialogAnswerer(const QString &path, const QString &filter = {}) : choice(path)
     {
-        connect(&timer, &QTimer::timeout, this, [this] {
+        connect(&timer, &QTimer::timeout, this, [this, filter] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
@@ -47,6 +49,8 @@ public:
                 answered = true;
                 directory = dialog->directory().absolutePath();
                 filters = dialog->nameFilters();
+                if (!filter.isEmpty())
+                    dialog->selectNameFilter(filter);
             }
             if (choice.isEmpty()) {
                 dialog->reject();
@@ -231,10 +235,18 @@ private Q_SLOTS:
         QVERIFY(writeEvents(incoming, path));
 
         FileDialogAnswerer answer(path);
+        BoxAnswerer boxes;
         click("importButton");
         QVERIFY(answer.answered);
         QCOMPARE(answer.directory, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-        QCOMPARE(answer.filters, QStringList{QStringLiteral("Events File (*.evt)")});
+        QCOMPARE(answer.filters, (QStringList{"All supported files (*.evt *.ics *.vcf)", "Events File (*.evt)",
+                                              "iCalendar (*.ics)", "vCard (*.vcf)"}));
+        // One summary, naming the file and what was left out because its name was taken.
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Import Complete"));
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Information);
+        for (const char *part : {"incoming.evt", "Anniversary", "Dentist"})
+            QVERIFY2(boxes.seen[0].text.contains(QLatin1String(part)), qPrintable(boxes.seen[0].text));
 
         QCOMPARE(rows(), 3);
         QCOMPARE(named("Anniversary")->date, QDate(2027, 6, 1));
@@ -280,6 +292,118 @@ private Q_SLOTS:
         qDeleteAll(expected);
         QCOMPARE(readFile(path), buffer.data());
         QCOMPARE(rows(), 3); // the rows still own their events
+    }
+
+    // Contacts and calendars come in through the same button, recognised by what they hold.
+    void importTakesContactsAndCalendars()
+    {
+        openWindow({namedEvent("Ada's Birthday", QDate(2027, 6, 1))});
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        const QString contacts = desktop + QStringLiteral("/contacts.txt");
+        QVERIFY(writeFile(contacts, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ada\r\nBDAY:1990-03-14\r\nEND:VCARD\r\n"
+                                    "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Grace\r\nBDAY:1985-12-09\r\nEND:VCARD\r\n"));
+        const QString calendar = desktop + QStringLiteral("/calendar.ics");
+        QVERIFY(writeFile(calendar, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n"
+                                    "BEGIN:VEVENT\r\nUID:a@test\r\nDTSTAMP:20270101T000000Z\r\nSUMMARY:Choir\r\n"
+                                    "DTSTART;VALUE=DATE:20270104\r\nRRULE:FREQ=WEEKLY;BYDAY=MO\r\nEND:VEVENT\r\n"
+                                    "BEGIN:VEVENT\r\nUID:b@test\r\nDTSTAMP:20270101T000000Z\r\nSUMMARY:Course\r\n"
+                                    "DTSTART;VALUE=DATE:20270104\r\nRRULE:FREQ=WEEKLY;COUNT=5\r\nEND:VEVENT\r\n"
+                                    "END:VCALENDAR\r\n"));
+        for (const QString &path : {contacts, calendar}) {
+            FileDialogAnswerer answer(path);
+            BoxAnswerer boxes;
+            click("importButton");
+            QCOMPARE(boxes.seen.size(), 1);
+            QCOMPARE(boxes.seen[0].title, QStringLiteral("Import Complete"));
+        }
+        QCOMPARE(rows(), 3);
+        const Event *grace = named(QStringLiteral("Grace's Birthday"));
+        QVERIFY(grace);
+        QCOMPARE(grace->nextOccurrence(today), QDate(2027, 12, 9));
+        QCOMPARE(named(QStringLiteral("Ada's Birthday"))->date, QDate(2027, 6, 1)); // taken: kept as it was
+        QCOMPARE(named(QStringLiteral("Choir"))->schedule, Weekly);
+        QVERIFY(!named(QStringLiteral("Course"))); // a limited rule is left out, not changed
+    }
+
+    void importOfAnUnreadableFileWarnsAndChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("no known format") << QByteArray("Dear diary,\nnothing happened today.\n");
+        QTest::newRow("binary") << QByteArray("\x7f"
+                                              "ELF\x02\x01\x01\x00\xff\xfe\x00\x00",
+                                              12);
+    }
+
+    void importOfAnUnreadableFileWarnsAndChangesNothing()
+    {
+        QFETCH(QByteArray, content);
+        openWindow({namedEvent("Anniversary", QDate(2027, 6, 1))});
+        const QString path =
+            QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/strange.evt");
+        if (!content.isEmpty())
+            QVERIFY(writeFile(path, content));
+        FileDialogAnswerer answer(path);
+        BoxAnswerer boxes;
+        click("importButton");
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Import Failed"));
+        QVERIFY2(boxes.seen[0].text.contains(QLatin1String("strange.evt")), qPrintable(boxes.seen[0].text));
+        QCOMPARE(names(), QStringList{"Anniversary"});
+    }
+
+    // The iCalendar filter writes a calendar, adding its suffix to a bare name; the summary names
+    // the rule that a calendar can state only approximately.
+    void exportWritesACalendar()
+    {
+        Event *monthly = new Event;
+        monthly->name = QStringLiteral("Rent");
+        monthly->schedule = Monthly;
+        monthly->useDayNumber = true;
+        monthly->ordinal = 31;
+        openWindow({namedEvent("Exam", QDate(2027, 2, 1), 3), monthly});
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        FileDialogAnswerer answer(desktop + QStringLiteral("/mine"), QStringLiteral("iCalendar (*.ics)"));
+        BoxAnswerer boxes;
+        click("exportButton");
+        QVERIFY(answer.answered);
+        QCOMPARE(answer.filters, (QStringList{"Events File (*.evt)", "iCalendar (*.ics)"}));
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Export Complete"));
+        QVERIFY2(boxes.seen[0].text.contains(QLatin1String("Rent")), qPrintable(boxes.seen[0].text));
+
+        const FileImport back = readImportFile(desktop + QStringLiteral("/mine.ics"), Preferences(), today);
+        QVERIFY(back.ok);
+        QCOMPARE(back.format, FileFormat::ICalendar);
+        QStringList backNames;
+        for (const Event *event : back.report.events)
+            backNames << event->name;
+        qDeleteAll(back.report.events);
+        QCOMPARE(backNames, (QStringList{"Exam", "Rent"}));
+    }
+
+    void exportThatCannotBeWrittenWarns_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("events file") << "mine.evt";
+        QTest::newRow("calendar") << "mine.ics";
+    }
+
+    void exportThatCannotBeWrittenWarns()
+    {
+        QFETCH(QString, name);
+        openWindow({namedEvent("Exam", QDate(2027, 2, 1))});
+        // A file where the folder should be: nothing can be written below it.
+        const QString blocker = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/blocker";
+        QVERIFY(writeFile(blocker, "x"));
+        FileDialogAnswerer answer(blocker + "/" + name);
+        BoxAnswerer boxes;
+        click("exportButton");
+        QTRY_COMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Warning);
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Export Failed"));
+        QVERIFY2(boxes.seen[0].text.contains(name), qPrintable(boxes.seen[0].text));
     }
 
     void birthdayImportMakesYearlyEventsWithTheImportDefaults()
