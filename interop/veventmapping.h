@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/preferences.h"
+#include "model/event.h"
+
+#include <KCalendarCore/Event>
+#include <KCalendarCore/Incidence>
+#include <KCalendarCore/RecurrenceRule>
+
+#include <QDate>
+#include <QString>
+
+// One of our events as one all-day VEVENT and back, for files and for calendars on a server.
+
+struct VEventExport
+{
+    KCalendarCore::Event::Ptr vevent; // null when the event has no date to give
+    QString inexact;                  // not empty: the rule written is the closest, this says how it differs
+    QString skipped;                  // not empty: why nothing was made
+};
+
+// The VEVENT of `event`, dated on its date or its first occurrence on or after `today`.
+VEventExport toVEvent(const Event &event, QDate today);
+
+// Fills `rule` with the RRULE closest to the repeating rule of `event` (not Singular); the
+// result is empty when the RRULE states the rule exactly, else says how it differs.
+QString describeRule(const Event &event, KCalendarCore::RecurrenceRule &rule);
+
+// The event a VEVENT states, or null with `reason` saying why it has none. `defaults` stand in
+// for the reminder wishes the VEVENT does not carry.
+Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason);
