@@ -3,6 +3,7 @@
 // window with a large list. Medians of several runs; peak memory from the kernel. Not a test:
 // scripts/bench runs it.
 #include "bench/eventmix.h"
+#include "interop/icalwriter.h"
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
 #include "reminders/reminderrules.h"
@@ -166,6 +167,20 @@ void timeMainWindow(int n, QDate today)
     report(QStringLiteral("main window closed (saves)"), n, double(timer.nsecsElapsed()) / 1e6);
 }
 
+// Export of a large list to iCalendar; the limit is two seconds for 100,000 events.
+void timeICalendarExport(QDate today)
+{
+    EventMixOptions options;
+    options.count = 100000;
+    options.today = today;
+    const EventStore events = makeEventMix(options);
+    qsizetype bytes = 0;
+    const double ms = medianMs(3, [&] { bytes = writeICalendar(events, today, nullptr).size(); });
+    report(QStringLiteral("export 100,000 events to .ics"), options.count, ms,
+           QStringLiteral(", %1 MB").arg(bytes / (1024 * 1024)));
+    qDeleteAll(events);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -183,11 +198,16 @@ int main(int argc, char **argv)
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
         return 0;
     }
+    if (args.value(1) == QLatin1String("--ics")) {
+        timeICalendarExport(today);
+        return 0;
+    }
     QTemporaryDir dir;
     QList<int> sizes{1000, 10000, 100000, 1000000};
     if (args.value(1) == QLatin1String("--quick"))
         sizes = {1000, 10000, 100000};
     timeFiles(sizes, today, dir.path());
     timeCounting(today);
+    timeICalendarExport(today);
     return 0;
 }

@@ -371,7 +371,8 @@ VEventExport toVEvent(const Event &event, QDate today)
     }
     KCalendarCore::Event::Ptr vevent(new KCalendarCore::Event);
     vevent->setSummary(event.name);
-    vevent->setDtStart(QDateTime(start, QTime(0, 0)));
+    // Only the date is written; UTC spares a look at the local time zone per event.
+    vevent->setDtStart(QDateTime(start, QTime(0, 0), Qt::UTC));
     vevent->setAllDay(true);
     if (event.schedule != Singular)
         result.inexact = describeRule(event, *vevent->recurrence()->defaultRRule(true));
