@@ -374,8 +374,14 @@ VEventExport toVEvent(const Event &event, QDate today)
     // Only the date is written; UTC spares a look at the local time zone per event.
     vevent->setDtStart(QDateTime(start, QTime(0, 0), Qt::UTC));
     vevent->setAllDay(true);
-    if (event.schedule != Singular)
-        result.inexact = describeRule(event, *vevent->recurrence()->defaultRRule(true));
+    if (event.schedule != Singular) {
+        // A new rule asks for the system time zone, which means three file lookups; a copy does not.
+        static const RecurrenceRule blank;
+        auto *rule = new RecurrenceRule(blank);
+        rule->setStartDt(vevent->dtStart());
+        result.inexact = describeRule(event, *rule);
+        vevent->recurrence()->addRRule(rule);
+    }
     if (event.notify) {
         const KCalendarCore::Alarm::Ptr alarm = vevent->newAlarm();
         alarm->setDisplayAlarm(event.name);
