@@ -126,6 +126,13 @@ QDate dateAt(const uchar *p)
     return jd == 0 ? QDate() : QDate::fromJulianDay(jd);
 }
 
+// Big-endian UTF-16 as QDataStream writes it; `bytes` is even.
+void decodeUtf16(const uchar *p, int bytes, QChar *dst)
+{
+    for (int i = 0; i < bytes; i += 2)
+        *dst++ = QChar(ushort((p[i] << 8) | p[i + 1]));
+}
+
 // Reads a name of `bytes` bytes of UTF-16 piece by piece, so a damaged length costs nothing.
 bool readName(BlockReader &in, quint32 bytes, QString &name)
 {
@@ -145,9 +152,7 @@ bool readName(BlockReader &in, quint32 bytes, QString &name)
         const uchar *p = in.take(chunk);
         const int start = name.size();
         name.resize(start + chunk / 2);
-        QChar *dst = name.data() + start;
-        for (int i = 0; i < chunk; i += 2)
-            *dst++ = QChar(ushort((p[i] << 8) | p[i + 1]));
+        decodeUtf16(p, chunk, name.data() + start);
         left -= quint32(chunk);
     }
     return true;
@@ -202,8 +207,11 @@ bool readRecord(BlockReader &in, Event &e)
     return true;
 }
 
-// Visits the records of a whole file in memory as readRecord would read them, names left out.
-bool findInRecords(const uchar *data, qint64 size, const std::function<bool(const Event &)> &visit)
+// Visits the records of a whole file in memory as readRecord would read them, each with the bytes
+// of its name: visit(event, nameBytes, nameSize). A template, so the auto start's look through a
+// large file pays for no call it does not need.
+template <typename Visit>
+bool findInRecords(const uchar *data, qint64 size, const Visit &visit)
 {
     if (size < 4)
         return false;
@@ -215,6 +223,7 @@ bool findInRecords(const uchar *data, qint64 size, const std::function<bool(cons
             return false;
         const quint32 nameBytes = u32At(data + pos);
         pos += 4;
+        const uchar *name = data + pos;
         if (nameBytes != NullStringLength) {
             if (nameBytes % 2 != 0 || qint64(nameBytes) > size - pos)
                 return false;
@@ -224,10 +233,23 @@ bool findInRecords(const uchar *data, qint64 size, const std::function<bool(cons
             return false;
         decodeFixedFields(data + pos, event);
         pos += FixedRecordSize - 4;
-        if (visit(event))
+        if (visit(event, name, nameBytes))
             return true;
     }
     return false;
+}
+
+template <typename Visit>
+bool findInFile(const QString &path, const Visit &visit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Mapped, the file is read by the page cache alone; a file that cannot be mapped is read whole.
+    if (const uchar *mapped = file.map(0, file.size()))
+        return findInRecords(mapped, file.size(), visit);
+    const QByteArray bytes = file.readAll();
+    return findInRecords(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), visit);
 }
 
 } // namespace
@@ -280,16 +302,25 @@ EventStore loadEvents(const QString &path, LoadStatus *status)
     return loadEvents(file, status);
 }
 
+QString RecordName::toString() const
+{
+    if (m_size == NullStringLength)
+        return QString();
+    QString name(int(m_size / 2), Qt::Uninitialized);
+    decodeUtf16(m_bytes, int(m_size), name.data());
+    return name;
+}
+
 bool findEvent(const QString &path, const std::function<bool(const Event &)> &visit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    // Mapped, the file is read by the page cache alone; a file that cannot be mapped is read whole.
-    if (const uchar *mapped = file.map(0, file.size()))
-        return findInRecords(mapped, file.size(), visit);
-    const QByteArray bytes = file.readAll();
-    return findInRecords(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), visit);
+    return findInFile(path, [&visit](const Event &event, const uchar *, quint32) { return visit(event); });
+}
+
+bool findEvent(const QString &path, const std::function<bool(const Event &, const RecordName &)> &visit)
+{
+    return findInFile(path, [&visit](const Event &event, const uchar *name, quint32 size) {
+        return visit(event, RecordName(name, size));
+    });
 }
 
 bool saveEvents(const EventStore &events, QIODevice &device)

@@ -33,6 +33,23 @@ EventStore loadEvents(QIODevice &device, LoadStatus *status = nullptr);
 // true; true when it did. It sees exactly the records loadEvents keeps, but not their names.
 bool findEvent(const QString &path, const std::function<bool(const Event &)> &visit);
 
+// The name of a record met by findEvent, left as the file's bytes: most records looked at are not
+// kept, and decoding every name would cost more than the date rules.
+class RecordName
+{
+public:
+    RecordName(const uchar *bytes, quint32 size) : m_bytes(bytes), m_size(size) {}
+    // The name as loadEvents reads it (a null string stays null).
+    QString toString() const;
+
+private:
+    const uchar *m_bytes;
+    quint32 m_size;
+};
+
+// The same look through a file, with each record's name at hand while `visit` runs.
+bool findEvent(const QString &path, const std::function<bool(const Event &, const RecordName &)> &visit);
+
 // Writes the events in list order. The file is replaced atomically, so a failed save leaves the
 // previous file whole. Failures are not reported to the user; the result says whether it worked.
 bool saveEvents(const EventStore &events, const QString &path);
