@@ -1,19 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
-#include "version.h"
-
-#include <QCoreApplication>
-
 namespace Startup {
-
-void setApplicationIdentity()
-{
-    QCoreApplication::setApplicationVersion(QStringLiteral(ORIVENTA_VERSION));
-    QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-    QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("brindlex.com"));
-}
 
 QStringList arguments(int argc, char *argv[])
 {
