@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/arguments.h"
+
+namespace {
+
+bool isOption(const QString &argument)
+{
+    return argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-");
+}
+
+// A number of days: decimal digits only, so "7d" or "-1" is refused rather than read as 7 or 0.
+bool readDays(const QString &text, int &days)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    days = text.toInt();
+    return true;
+}
+
+} // namespace
+
+bool parseArguments(const QStringList &arguments, Request &request, QString &error)
+{
+    // --help and --version answer whatever else the line holds, as most tools do.
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            request.command = Request::Command::Help;
+            return true;
+        }
+        if (argument == QLatin1String("--version")) {
+            request.command = Request::Command::Version;
+            return true;
+        }
+    }
+    if (arguments.isEmpty()) {
+        error = QStringLiteral("a command is needed");
+        return false;
+    }
+    const QString command = arguments.first();
+    if (command == QLatin1String("list"))
+        request.command = Request::Command::List;
+    else if (command == QLatin1String("due"))
+        request.command = Request::Command::Due;
+    else if (command == QLatin1String("import"))
+        request.command = Request::Command::Import;
+    else if (command == QLatin1String("export"))
+        request.command = Request::Command::Export;
+    else {
+        error = QStringLiteral("unknown command \"%1\"").arg(command);
+        return false;
+    }
+
+    const bool takesFiles = request.command == Request::Command::Import || request.command == Request::Command::Export;
+    bool optionsEnded = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && isOption(argument)) {
+            const bool listing = request.command == Request::Command::List || request.command == Request::Command::Due;
+            if (listing && argument == QLatin1String("--json")) {
+                request.json = true;
+            } else if (request.command == Request::Command::List && argument.startsWith(QLatin1String("--days="))) {
+                if (!readDays(argument.mid(7), request.days)) {
+                    error = QStringLiteral("--days needs a whole number of days, not \"%1\"").arg(argument.mid(7));
+                    return false;
+                }
+            } else if (request.command == Request::Command::List && argument == QLatin1String("--days")) {
+                if (i + 1 >= arguments.size() || !readDays(arguments.at(i + 1), request.days)) {
+                    error = QStringLiteral("--days needs a whole number of days");
+                    return false;
+                }
+                ++i;
+            } else {
+                error = QStringLiteral("unknown option \"%1\" for %2").arg(argument, command);
+                return false;
+            }
+        } else if (takesFiles) {
+            request.files << argument;
+        } else {
+            error = QStringLiteral("%1 takes no file: \"%2\"").arg(command, argument);
+            return false;
+        }
+    }
+    if (request.command == Request::Command::Import && request.files.isEmpty()) {
+        error = QStringLiteral("import needs at least one FILE");
+        return false;
+    }
+    if (request.command == Request::Command::Export && request.files.size() != 1) {
+        error = QStringLiteral("export needs exactly one FILE");
+        return false;
+    }
+    return true;
+}
+
+QString usageText()
+{
+    return QStringLiteral("Usage: oriventa-cli COMMAND [OPTIONS]\n"
+                          "Reads and changes Oriventa's list of events without a window.\n"
+                          "\n"
+                          "Commands:\n"
+                          "  list [--days N] [--json]  events by date then name; with --days only those\n"
+                          "                            whose next occurrence is at most N days away\n"
+                          "  due [--json]              the reminders that 'oriventa auto' would show today\n"
+                          "  import FILE...            add the events of .evt, .ics and .vcf files\n"
+                          "  export FILE               write every event to FILE (.ics: iCalendar,\n"
+                          "                            otherwise an events file)\n"
+                          "\n"
+                          "Options:\n"
+                          "  --json     print a JSON array of events instead of lines of text\n"
+                          "  --help     show this text\n"
+                          "  --version  show the version\n"
+                          "\n"
+                          "Exit status: 0 done, 1 a file could not be read or written, 2 usage,\n"
+                          "3 Oriventa is running (import only).\n");
+}

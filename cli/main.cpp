@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// oriventa-cli: the list of events from a shell, on the program's own data directory.
+#include "app/identity.h"
+#include "cli/arguments.h"
+#include "cli/listing.h"
+#include "cli/transfer.h"
+#include "model/clock.h"
+#include "model/eventstore.h"
+#include "version.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void write(std::FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+Outcome show(const Request &request, QDate today)
+{
+    Listing listing;
+    const QString path = eventsFilePath();
+    const bool read = request.command == Request::Command::Due ? dueEvents(path, today, listing)
+                                                               : listEvents(path, today, request.days, listing);
+    if (!read) {
+        write(stderr, QStringLiteral("oriventa-cli: %1: the events file cannot be read\n").arg(path).toLocal8Bit());
+        return Outcome::FileError;
+    }
+    if (request.json)
+        write(stdout, listJson(listing));
+    else
+        write(stdout, request.command == Request::Command::Due ? dueText(listing) : listText(listing));
+    return Outcome::Done;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    Request request;
+    QString error;
+    if (!parseArguments(arguments, request, error)) {
+        write(stderr, (QStringLiteral("oriventa-cli: ") + error + QLatin1String("\n\n") + usageText()).toLocal8Bit());
+        return int(Outcome::Usage);
+    }
+    switch (request.command) {
+    case Request::Command::Help:
+        write(stdout, usageText().toLocal8Bit());
+        return int(Outcome::Done);
+    case Request::Command::Version:
+        write(stdout, QByteArrayLiteral("oriventa-cli " ORIVENTA_VERSION "\n"));
+        return int(Outcome::Done);
+    default:
+        break;
+    }
+
+    // The names alone place the data directory and the lock; an application object costs as much
+    // as looking through a large list, so only the commands that reach KDE's readers and writers
+    // build one.
+    Startup::setApplicationIdentity();
+    const QDate today = Clock::today();
+    if (request.command == Request::Command::List || request.command == Request::Command::Due)
+        return int(show(request, today));
+
+    QCoreApplication app(argc, argv);
+    QString out;
+    QString err;
+    const Outcome outcome = request.command == Request::Command::Import
+                                ? importFiles(request.files, today, out, err)
+                                : exportEvents(request.files.first(), today, out, err);
+    write(stdout, out.toLocal8Bit());
+    write(stderr, err.toLocal8Bit());
+    return int(outcome);
+}
