@@ -219,7 +219,9 @@ QByteArray listText(const Listing &listing)
     QByteArray text;
     for (const ListedEvent &entry : listing) {
         if (entry.next.isNull()) {
-            text.append("-          -");
+            text.append("-");
+            text.append(14, ' ');
+            text.append('-');
         } else {
             appendDate(text, entry.next);
             text.append(' ');
