@@ -1,0 +1,332 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command-line tool as a shell meets it: the real oriventa-cli run as a separate process on
+// the suite's data directory. A child process reads the real clock, so dates are set relative to
+// the real today.
+#include "app/identity.h"
+#include "app/instancelock.h"
+#include "app/preferences.h"
+#include "interop/fileexport.h"
+#include "interop/fileimport.h"
+#include "model/eventstore.h"
+#include "reminders/reminderrules.h"
+#include "tests/support/events.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+using namespace TestHelpers;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("ORIVENTA_CLI"), arguments);
+    Run run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// The events file as it lies: its bytes and its time stamp, which a command that changes nothing
+// must both leave alone.
+struct FileState
+{
+    QByteArray bytes;
+    QDateTime modified;
+    bool operator==(const FileState &other) const { return bytes == other.bytes && modified == other.modified; }
+};
+
+FileState fileState(const QString &path = eventsFilePath())
+{
+    return {readFile(path), QFileInfo(path).lastModified()};
+}
+
+QStringList names(const QList<Event> &events)
+{
+    QStringList list;
+    for (const Event &e : events)
+        list << e.name;
+    return list;
+}
+
+QStringList names(const QJsonArray &array)
+{
+    QStringList list;
+    for (const QJsonValue &v : array)
+        list << v.toObject().value(QStringLiteral("name")).toString();
+    return list;
+}
+
+// The weekday `days` from today, for weekly events.
+Qt::DayOfWeek weekdayIn(int days)
+{
+    return Qt::DayOfWeek(QDate::currentDate().addDays(days).dayOfWeek());
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QDate today;
+
+    // Events that cover each way of listing: today, a shared date told apart by name, later, a
+    // past one-off event and a weekly event without a weekday (no coming occurrence at all), and
+    // a counted event whose count is behind.
+    QList<Event> sampleEvents() const
+    {
+        return {singular(today.addDays(10)).named(QStringLiteral("Choir")).notify(10).event(),
+                weekly().on(weekdayIn(2)).named(QStringLiteral("Bin day")).notify(2).event(),
+                singular(today.addDays(-3)).named(QStringLiteral("Past")).event(),
+                singular(today.addDays(2)).named(QStringLiteral("Alpha")).notify(3).showOnce().event(),
+                weekly().named(QStringLiteral("Nothing")).event(),
+                weekly().on(weekdayIn(0)).named(QStringLiteral("Gym")).counted(4, today.addDays(-14)).notify(0).event(),
+                singular(today).named(QStringLiteral("Dentist")).notify(0).showOnce().lastNotified(today).event()};
+    }
+
+    static bool save(const QList<Event> &events, const QString &path = eventsFilePath())
+    {
+        EventStore store;
+        for (const Event &e : events)
+            store << new Event(e);
+        return writeEvents(store, path);
+    }
+
+    // A readable .evt of other events, for the import; its own copy of one name it shares.
+    QString importFile(const QString &name, const QList<Event> &events)
+    {
+        const QString path = TestEnvironment::root() + QLatin1Char('/') + name;
+        return save(events, path) ? path : QString();
+    }
+
+    // The import and export of files live in another part of the tree; until both are there,
+    // the cases that need them have nothing to check.
+    static bool fileTransferAvailable()
+    {
+        const QString path = QDir::temp().filePath(QStringLiteral("probe.evt"));
+        if (!save({weekly().on({1}).named(QStringLiteral("probe")).event()}, path))
+            return false;
+        const FileImport import = readImportFile(path, Preferences(), QDate::currentDate());
+        qDeleteAll(import.report.events);
+        ExportReport report;
+        QString error;
+        return import.ok && exportFile({}, QDir::temp().filePath(QStringLiteral("probe-out.evt")), QDate::currentDate(),
+                                       &report, &error);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { Startup::setApplicationIdentity(); }
+
+    void init()
+    {
+        QVERIFY(TestEnvironment::reset());
+        today = QDate::currentDate();
+        QVERIFY(save(sampleEvents()));
+    }
+
+    // Every refusal leaves the events file as it was, down to its time stamp.
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message"); // part of standard error
+        const QString root = TestEnvironment::root();
+        QTest::newRow("no arguments") << QStringList() << 2 << "Usage:";
+        QTest::newRow("unknown command") << QStringList{"show"} << 2 << "unknown command";
+        QTest::newRow("unknown option") << QStringList{"list", "--all"} << 2 << "unknown option";
+        QTest::newRow("option of another command") << QStringList{"due", "--days", "3"} << 2 << "unknown option";
+        QTest::newRow("days not a number") << QStringList{"list", "--days", "soon"} << 2 << "--days";
+        QTest::newRow("days negative") << QStringList{"list", "--days=-1"} << 2 << "--days";
+        QTest::newRow("days missing") << QStringList{"list", "--days"} << 2 << "--days";
+        QTest::newRow("import without FILE") << QStringList{"import"} << 2 << "FILE";
+        QTest::newRow("export without FILE") << QStringList{"export"} << 2 << "FILE";
+        QTest::newRow("export of two files") << QStringList{"export", "a.evt", "b.evt"} << 2 << "FILE";
+        QTest::newRow("list takes no file") << QStringList{"list", "x.evt"} << 2 << "x.evt";
+        QTest::newRow("import of a missing file")
+            << QStringList{"import", root + "/missing.evt"} << 1 << "/missing.evt";
+        QTest::newRow("import of an unknown format") << QStringList{"import", root + "/notes.txt"} << 1 << "notes.txt";
+        // Below a plain file no directory can be made, whoever runs the test.
+        QTest::newRow("export to an unwritable place")
+            << QStringList{"export", root + "/notes.txt/out.evt"} << 1 << "out.evt";
+        QTest::newRow("help") << QStringList{"list", "--help"} << 0 << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "";
+    }
+
+    void exitStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QVERIFY(writeFile(TestEnvironment::root() + QStringLiteral("/notes.txt"), "just some words\n"));
+        // The file's time stamp must be able to show a rewrite.
+        QTest::qWait(20);
+        const FileState before = fileState();
+        const Run run = runCli(arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+        if (status == 0)
+            QVERIFY(!run.out.isEmpty());
+        QVERIFY(fileState() == before);
+    }
+
+    void runningWindow()
+    {
+        InstanceLock window;
+        QVERIFY(!window.isHeldElsewhere());
+        const QString file = importFile(QStringLiteral("new.evt"), {weekly().on({1}).named("Newcomer").event()});
+        const FileState before = fileState();
+        const Run run = runCli({QStringLiteral("import"), file});
+        QCOMPARE(run.status, 3);
+        QCOMPARE(run.err, QByteArray("Oriventa is running; close it and try again.\n"));
+        QVERIFY(fileState() == before);
+        // Reading the file as last saved needs no lock.
+        QCOMPARE(runCli({QStringLiteral("list")}).status, 0);
+        QCOMPARE(runCli({QStringLiteral("export"), TestEnvironment::root() + "/out.evt"}).status,
+                 fileTransferAvailable() ? 0 : 1);
+    }
+
+    void list_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList coming{"Dentist", "Gym", "Alpha", "Bin day", "Choir"};
+        QTest::newRow("all") << QStringList() << coming + QStringList{"Nothing", "Past"};
+        QTest::newRow("today only") << QStringList{"--days", "0"} << QStringList{"Dentist", "Gym"};
+        QTest::newRow("two days") << QStringList{"--days=2"} << QStringList{"Dentist", "Gym", "Alpha", "Bin day"};
+        QTest::newRow("up to the last") << QStringList{"--days", "10"} << coming;
+    }
+
+    void list()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, expected);
+        QMap<QString, Event> byName;
+        for (const Event &e : sampleEvents())
+            byName.insert(e.name, e);
+
+        const Run text = runCli(QStringList{"list"} + options);
+        QCOMPARE(text.status, 0);
+        const QStringList lines = QString::fromUtf8(text.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QStringList listed;
+        for (const QString &line : lines) {
+            const QString name = line.mid(18);
+            listed << name;
+            const int days = daysRemaining(byName.value(name), today);
+            const QString when =
+                days < 0 ? QStringLiteral("%1 %2").arg("-", -10).arg("-", 5)
+                         : QStringLiteral("%1 %2").arg(today.addDays(days).toString(Qt::ISODate)).arg(days, 5);
+            QCOMPARE(line.left(18), when + QStringLiteral("  "));
+        }
+        QCOMPARE(listed, expected);
+
+        const Run json = runCli(QStringList{"list", "--json"} + options);
+        QCOMPARE(json.status, 0);
+        const QJsonArray array = QJsonDocument::fromJson(json.out).array();
+        QCOMPARE(names(array), expected);
+        const QStringList schedules{"once", "weekly", "monthly", "yearly"};
+        for (const QJsonValue &value : array) {
+            const QJsonObject o = value.toObject();
+            Event e = byName.value(o.value("name").toString());
+            const int days = daysRemaining(e, today);
+            QCOMPARE(o.value("daysRemaining"), days < 0 ? QJsonValue() : QJsonValue(days));
+            QCOMPARE(o.value("next"),
+                     days < 0 ? QJsonValue() : QJsonValue(e.nextOccurrence(today).toString(Qt::ISODate)));
+            QCOMPARE(o.value("schedule").toString(), schedules.at(e.schedule));
+            QCOMPARE(o.value("notify").toBool(), e.notify);
+            QCOMPARE(o.value("notifyDaysBefore").toInt(), e.notifyDaysBefore);
+            QCOMPARE(o.value("counted").toBool(), e.counted);
+            // The count a details view would show today: Gym's two days since its count date.
+            if (e.counted)
+                e.advanceCount(today);
+            QCOMPARE(o.value("count").toInt(), e.count);
+        }
+    }
+
+    void due()
+    {
+        const QList<Event> events = sampleEvents();
+        QStringList sentences;
+        QStringList dueNames;
+        for (Event e : events) {
+            if (ReminderRules::isDue(e, today)) {
+                dueNames << e.name;
+                sentences << ReminderRules::sentence(e, today);
+            }
+        }
+        // Dentist was shown today already; Past, Nothing and those without reminders are not due.
+        QCOMPARE(dueNames, (QStringList{"Choir", "Bin day", "Alpha", "Gym"}));
+        QTest::qWait(20);
+        const FileState before = fileState();
+        const Run text = runCli({QStringLiteral("due")});
+        QCOMPARE(text.status, 0);
+        QCOMPARE(QString::fromUtf8(text.out), sentences.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        const Run json = runCli({QStringLiteral("due"), QStringLiteral("--json")});
+        QCOMPARE(json.status, 0);
+        QCOMPARE(names(QJsonDocument::fromJson(json.out).array()), dueNames);
+        QVERIFY(fileState() == before);
+    }
+
+    void importMerges()
+    {
+        if (!fileTransferAvailable())
+            QSKIP("the file import and export are not in this build");
+        const QString first = importFile(QStringLiteral("first.evt"), {weekly().on({3}).named("Bin day").event(),
+                                                                       weekly().on({1}).named("Newcomer").event(),
+                                                                       weekly().on({2}).named("Newcomer").event()});
+        const QString second = importFile(QStringLiteral("second.evt"), {weekly().on({4}).named("Newcomer").event(),
+                                                                         singular(today).named("Other").event()});
+        // Every file is read before anything is added: a bad one after the good ones changes nothing.
+        const QString notes = TestEnvironment::root() + QStringLiteral("/notes.txt");
+        QVERIFY(writeFile(notes, "just some words\n"));
+        const FileState before = fileState();
+        const Run refused = runCli({QStringLiteral("import"), first, second, notes});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(refused.err.contains("notes.txt"));
+        QVERIFY(fileState() == before);
+
+        const Run run = runCli({QStringLiteral("import"), first, second});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("first.evt") && run.out.contains("second.evt"));
+        const QList<Event> after = readEvents();
+        QCOMPARE(names(after), names(sampleEvents()) + QStringList({"Newcomer", "Other"}));
+        // The list's own Bin day stays; the first file's Newcomer (Monday) is the one added.
+        QCOMPARE(after.at(1), sampleEvents().at(1));
+        QVERIFY(after.at(7).weekdays[0] && !after.at(7).weekdays[1] && !after.at(7).weekdays[3]);
+    }
+
+    void exportThenImport()
+    {
+        if (!fileTransferAvailable())
+            QSKIP("the file import and export are not in this build");
+        const QString file = TestEnvironment::root() + QStringLiteral("/all.evt");
+        QCOMPARE(runCli({QStringLiteral("export"), file}).status, 0);
+        QProcessEnvironment empty = QProcessEnvironment::systemEnvironment();
+        const QString data = TestEnvironment::root() + QStringLiteral("/empty-data");
+        empty.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        QCOMPARE(runCli({QStringLiteral("import"), file}, empty).status, 0);
+        const QList<Event> imported = readEvents(data + QStringLiteral("/Brindlex/Oriventa/events.evt"));
+        QCOMPARE(imported, readEvents());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
