@@ -89,15 +89,15 @@ class TestCli : public QObject
 
     QDate today;
 
-    // Events that cover each way of listing: today, a shared date told apart by name, later, a
-    // past one-off event and a weekly event without a weekday (no coming occurrence at all), and
-    // a counted event whose count is behind.
+    // Events that cover each way of listing: today, a shared date told apart by name (one beyond
+    // the Basic Multilingual Plane), later, a past one-off event and a weekly event without a weekday (no coming
+    // occurrence at all), and a counted event whose count is behind.
     QList<Event> sampleEvents() const
     {
         return {singular(today.addDays(10)).named(QStringLiteral("Choir")).notify(10).event(),
                 weekly().on(weekdayIn(2)).named(QStringLiteral("Bin day")).notify(2).event(),
                 singular(today.addDays(-3)).named(QStringLiteral("Past")).event(),
-                singular(today.addDays(2)).named(QStringLiteral("Alpha")).notify(3).showOnce().event(),
+                singular(today.addDays(2)).named(QStringLiteral("Älpha 🎂")).notify(3).showOnce().event(),
                 weekly().named(QStringLiteral("Nothing")).event(),
                 weekly().on(weekdayIn(0)).named(QStringLiteral("Gym")).counted(4, today.addDays(-14)).notify(0).event(),
                 singular(today).named(QStringLiteral("Dentist")).notify(0).showOnce().lastNotified(today).event()};
@@ -208,10 +208,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("expected");
-        const QStringList coming{"Dentist", "Gym", "Alpha", "Bin day", "Choir"};
+        // Names go by their UTF-16 code units: "Ä" after "B".
+        const QStringList coming{"Dentist", "Gym", "Bin day", "Älpha 🎂", "Choir"};
         QTest::newRow("all") << QStringList() << coming + QStringList{"Nothing", "Past"};
         QTest::newRow("today only") << QStringList{"--days", "0"} << QStringList{"Dentist", "Gym"};
-        QTest::newRow("two days") << QStringList{"--days=2"} << QStringList{"Dentist", "Gym", "Alpha", "Bin day"};
+        QTest::newRow("two days") << QStringList{"--days=2"} << QStringList{"Dentist", "Gym", "Bin day", "Älpha 🎂"};
         QTest::newRow("up to the last") << QStringList{"--days", "10"} << coming;
     }
 
@@ -273,7 +274,7 @@ private Q_SLOTS:
             }
         }
         // Dentist was shown today already; Past, Nothing and those without reminders are not due.
-        QCOMPARE(dueNames, (QStringList{"Choir", "Bin day", "Alpha", "Gym"}));
+        QCOMPARE(dueNames, (QStringList{"Choir", "Bin day", "Älpha 🎂", "Gym"}));
         QTest::qWait(20);
         const FileState before = fileState();
         const Run text = runCli({QStringLiteral("due")});
