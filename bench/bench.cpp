@@ -3,6 +3,7 @@
 // window with a large list. Medians of several runs; peak memory from the kernel. Not a test:
 // scripts/bench runs it.
 #include "bench/eventmix.h"
+#include "interop/fileimport.h"
 #include "interop/icalwriter.h"
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
@@ -106,6 +107,93 @@ void timeCounting(QDate today)
     out << "advanceCount yearly, 50 years behind: " << QString::number(yearlyMs * 1000, 'f', 2) << " us" << Qt::endl;
 }
 
+// Ten thousand contacts as phones, Apple and old exports write them: full and year-less birthdays,
+// anniversaries in groups, quoted-printable names, and some contacts without any date.
+QByteArray contactsFile(int n)
+{
+    QByteArray file;
+    for (int i = 0; i < n; ++i) {
+        const QByteArray id = QByteArray::number(i);
+        const QByteArray month = QByteArray::number(i % 12 + 1).rightJustified(2, '0');
+        const QByteArray day = QByteArray::number(i % 28 + 1).rightJustified(2, '0');
+        switch (i % 4) {
+        case 0:
+            file += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Person" + id + ";Ann;;;\r\nFN:Ann Person" + id +
+                    "\r\nTEL;TYPE=CELL:+44 7700 900" + id + "\r\nEMAIL;TYPE=HOME:ann" + id + "@example.org\r\nBDAY:19" +
+                    QByteArray::number(50 + i % 50) + "-" + month + "-" + day + "\r\nEND:VCARD\r\n";
+            break;
+        case 1:
+            file += "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Apple Inc.//macOS 13.4//EN\r\nN:Apple" + id +
+                    ";Bo;;;\r\nFN:Bo Apple" + id + "\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-" + month + "-" + day +
+                    "\r\nitem1.X-ABDATE;type=pref:2004-" + month + "-" + day +
+                    "\r\nitem1.X-ABLabel:_$!<Anniversary>!$_\r\nEND:VCARD\r\n";
+            break;
+        case 2:
+            file += "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller" + id +
+                    ";J=C3=BCrgen\r\nTEL;CELL:+49170555" + id + "\r\nBDAY:--" + month + day + "\r\nEND:VCARD\r\n";
+            break;
+        default:
+            file += "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Cy Nodate" + id + "\r\nTEL;TYPE=work:+1 555 01" + id +
+                    "\r\nEND:VCARD\r\n";
+        }
+    }
+    return file;
+}
+
+// Ten thousand events as a calendar program exports them: yearly all-day birthdays, timed events
+// in a named time zone, weekly and monthly rules, alarms.
+QByteArray calendarFile(int n)
+{
+    QByteArray file = "BEGIN:VCALENDAR\r\nPRODID:-//Google Inc//Google Calendar 70.9054//EN\r\nVERSION:2.0\r\n"
+                      "CALSCALE:GREGORIAN\r\nBEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:DAYLIGHT\r\n"
+                      "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nTZNAME:CEST\r\nDTSTART:19700329T020000\r\n"
+                      "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\nBEGIN:STANDARD\r\n"
+                      "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nTZNAME:CET\r\nDTSTART:19701025T030000\r\n"
+                      "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+    for (int i = 0; i < n; ++i) {
+        const QByteArray id = QByteArray::number(i);
+        const QByteArray month = QByteArray::number(i % 12 + 1).rightJustified(2, '0');
+        const QByteArray day = QByteArray::number(i % 28 + 1).rightJustified(2, '0');
+        file += "BEGIN:VEVENT\r\nUID:" + id + "-bench@example.com\r\nDTSTAMP:20260101T120000Z\r\n";
+        switch (i % 4) {
+        case 0:
+        case 1:
+            file += "DTSTART;VALUE=DATE:19" + QByteArray::number(50 + i % 50) + month + day +
+                    "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Birthday " + id + "\r\n";
+            break;
+        case 2:
+            file += "DTSTART;TZID=Europe/Berlin:2027" + month + day + "T190000\r\nDTEND;TZID=Europe/Berlin:2027" +
+                    month + day + "T210000\r\nSUMMARY:Concert " + id + "\r\n";
+            break;
+        default:
+            file += "DTSTART;VALUE=DATE:2026" + month + day + "\r\nRRULE:FREQ=" +
+                    (i % 8 == 3 ? "WEEKLY;BYDAY=TU" : "MONTHLY;BYMONTHDAY=" + QByteArray::number(i % 28 + 1)) +
+                    "\r\nSUMMARY:Routine " + id + "\r\n";
+        }
+        if (i % 3 == 0)
+            file += "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Reminder\r\nTRIGGER:-P" +
+                    QByteArray::number(i % 7 + 1) + "D\r\nEND:VALARM\r\n";
+        file += "END:VEVENT\r\n";
+    }
+    return file + "END:VCALENDAR\r\n";
+}
+
+// The whole import of a file read into memory, with the limit each must stay under.
+void timeImports(QDate today)
+{
+    const int n = 10000;
+    for (const auto &[what, data] : {std::pair{"import 10,000-contact .vcf", contactsFile(n)},
+                                     std::pair{"import 10,000-event .ics", calendarFile(n)}}) {
+        int events = 0;
+        const double ms = medianMs(5, [&, &data = data] {
+            FileImport import = readImportData(data, Preferences(), today);
+            events = import.report.events.size();
+            qDeleteAll(import.report.events);
+        });
+        report(QLatin1String(what), n, ms, QStringLiteral(", %1 events, limit 1000 ms").arg(events));
+    }
+}
+
 void timeFiles(const QList<int> &sizes, QDate today, const QString &dir)
 {
     for (int n : sizes) {
@@ -198,7 +286,8 @@ int main(int argc, char **argv)
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
         return 0;
     }
-    if (args.value(1) == QLatin1String("--ics")) {
+    if (args.value(1) == QLatin1String("--interop")) {
+        timeImports(today);
         timeICalendarExport(today);
         return 0;
     }
@@ -208,6 +297,7 @@ int main(int argc, char **argv)
         sizes = {1000, 10000, 100000};
     timeFiles(sizes, today, dir.path());
     timeCounting(today);
+    timeImports(today);
     timeICalendarExport(today);
     return 0;
 }
