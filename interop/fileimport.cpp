@@ -53,25 +53,31 @@ bool readEventsFile(QIODevice &device, ImportReport *report)
     return false;
 }
 
-FileImport unknownFormat()
+FileImport failed(const QString &error)
 {
     FileImport result;
-    result.error = QStringLiteral("is neither an events file, an iCalendar file nor a vCard file");
+    result.error = error;
     return result;
+}
+
+FileImport unknownFormat()
+{
+    return failed(QStringLiteral("is neither an events file, an iCalendar file nor a vCard file"));
 }
 
 // A file that held nothing readable but said it was damaged is refused as a whole: the user
 // should hear that it could not be read, not that it held nothing.
 FileImport finish(FileFormat format, ImportReport &&report)
 {
-    FileImport result;
+    const bool nothingRead =
+        report.events.isEmpty() && report.skipped.isEmpty() && report.undated == 0 && !report.damage.isEmpty();
+    FileImport result =
+        nothingRead ? failed(QStringLiteral("is damaged and holds nothing that could be read")) : FileImport();
     result.format = format;
-    if (report.events.isEmpty() && report.skipped.isEmpty() && report.undated == 0 && !report.damage.isEmpty()) {
-        result.error = QStringLiteral("is damaged and holds nothing that could be read");
-        return result;
+    if (!nothingRead) {
+        result.ok = true;
+        result.report = std::move(report);
     }
-    result.ok = true;
-    result.report = std::move(report);
     return result;
 }
 
@@ -99,27 +105,22 @@ FileFormat detectFormat(const QByteArray &data)
 FileImport readImportFile(const QString &path, const Preferences &defaults, QDate today)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        FileImport result;
-        result.error = QStringLiteral("could not be read: %1").arg(file.errorString());
-        return result;
-    }
-    if (file.size() <= MaxTextFileSize) {
-        const QByteArray data = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            FileImport result;
-            result.error = QStringLiteral("could not be read: %1").arg(file.errorString());
-            return result;
-        }
-        return readImportData(data, defaults, today);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("could not be read: %1").arg(file.errorString()));
+    const auto tooLarge = [] {
+        return failed(QStringLiteral("is larger than %1 MiB, too large for a contacts or calendar file")
+                          .arg(MaxTextFileSize / (1024 * 1024)));
+    };
+    if (file.isSequential() || file.size() <= MaxTextFileSize) {
+        // Bounded even for a device that never ends.
+        const QByteArray data = file.read(MaxTextFileSize + 1);
+        if (file.error() != QFileDevice::NoError)
+            return failed(QStringLiteral("could not be read: %1").arg(file.errorString()));
+        return data.size() > MaxTextFileSize ? tooLarge() : readImportData(data, defaults, today);
     }
     // Only an events file may be this large: it is read from the file as it goes.
-    if (textFormat(file.peek(HeadSize)) != FileFormat::Unknown) {
-        FileImport result;
-        result.error = QStringLiteral("is larger than %1 MiB, too large for a contacts or calendar file")
-                           .arg(MaxTextFileSize / (1024 * 1024));
-        return result;
-    }
+    if (textFormat(file.peek(HeadSize)) != FileFormat::Unknown)
+        return tooLarge();
     ImportReport report;
     if (!readEventsFile(file, &report))
         return unknownFormat();
