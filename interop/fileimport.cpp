@@ -36,6 +36,11 @@ FileFormat textFormat(const QByteArray &data)
     return FileFormat::Unknown;
 }
 
+QString plural(int n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
 // An events file is one that reads whole, or of which at least one record reads before the damage.
 bool readEventsFile(QIODevice &device, ImportReport *report)
 {
@@ -44,13 +49,23 @@ bool readEventsFile(QIODevice &device, ImportReport *report)
     if (status == LoadStatus::Complete)
         return true;
     if (status == LoadStatus::Damaged && !report->events.isEmpty()) {
-        report->damage = QStringLiteral("The file is damaged; only the %1 events before the damage could be read.")
-                             .arg(report->events.size());
+        report->damage = QStringLiteral("The file is damaged; only the %1 before the damage could be read.")
+                             .arg(plural(report->events.size(), "event", "events"));
         return true;
     }
     qDeleteAll(report->events);
     report->events.clear();
     return false;
+}
+
+bool readEventsData(const QByteArray &data, ImportReport *report)
+{
+    if (data.isEmpty())
+        return false;
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return readEventsFile(buffer, report);
 }
 
 FileImport failed(const QString &error)
@@ -81,23 +96,15 @@ FileImport finish(FileFormat format, ImportReport &&report)
     return result;
 }
 
-QString plural(int n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
-
 } // namespace
 
 FileFormat detectFormat(const QByteArray &data)
 {
     const FileFormat text = textFormat(data);
-    if (text != FileFormat::Unknown || data.isEmpty())
+    if (text != FileFormat::Unknown)
         return text;
-    QByteArray copy = data;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
     ImportReport report;
-    const bool events = readEventsFile(buffer, &report);
+    const bool events = readEventsData(data, &report);
     qDeleteAll(report.events);
     return events ? FileFormat::Events : FileFormat::Unknown;
 }
@@ -138,13 +145,8 @@ FileImport readImportData(const QByteArray &data, const Preferences &defaults, Q
     case FileFormat::Unknown:
         break;
     }
-    if (data.isEmpty())
-        return unknownFormat();
-    QByteArray copy = data;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
     ImportReport report;
-    if (!readEventsFile(buffer, &report))
+    if (!readEventsData(data, &report))
         return unknownFormat();
     return finish(FileFormat::Events, std::move(report));
 }
