@@ -327,8 +327,8 @@ private Q_SLOTS:
 
     void importOfAnUnreadableFileWarnsAndChangesNothing_data()
     {
-        QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::newRow("missing") << QByteArray();
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
         QTest::newRow("no known format") << QByteArray("Dear diary,\nnothing happened today.\n");
         QTest::newRow("binary") << QByteArray("\x7f"
                                               "ELF\x02\x01\x01\x00\xff\xfe\x00\x00",
@@ -341,8 +341,7 @@ private Q_SLOTS:
         openWindow({namedEvent("Anniversary", QDate(2027, 6, 1))});
         const QString path =
             QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QStringLiteral("/strange.evt");
-        if (!content.isEmpty())
-            QVERIFY(writeFile(path, content));
+        QVERIFY(writeFile(path, content));
         FileDialogAnswerer answer(path);
         BoxAnswerer boxes;
         click("importButton");
@@ -380,7 +379,7 @@ private Q_SLOTS:
         for (const Event *event : back.report.events)
             backNames << event->name;
         qDeleteAll(back.report.events);
-        QCOMPARE(backNames, (QStringList{"Exam", "Rent"}));
+        QCOMPARE(backNames, (QStringList{"Rent", "Exam"})); // in the order shown
     }
 
     void exportThatCannotBeWrittenWarns_data()

@@ -168,7 +168,8 @@ void TestVCard::detectFormat_data()
     QTest::newRow("vCard") << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nEND:VCARD\r\n") << FileFormat::VCard;
     QTest::newRow("vCard after BOM and blank lines")
         << QByteArray("\xEF\xBB\xBF\r\n \t\r\n\nBegin:VCard\nEND:VCARD") << FileFormat::VCard;
-    QTest::newRow("iCalendar, lower case") << QByteArray("begin:vcalendar\nend:vcalendar\n") << FileFormat::ICalendar;
+    QTest::newRow("iCalendar, lower case")
+        << QByteArray("begin:vcalendar\nversion:2.0\nprodid:-//x//y//EN\nend:vcalendar\n") << FileFormat::ICalendar;
     QTest::newRow("first line only begins alike") << QByteArray("BEGIN:VCARDS\r\n") << FileFormat::Unknown;
     QTest::newRow("vCard further down") << QByteArray("Contacts\r\nBEGIN:VCARD\r\n") << FileFormat::Unknown;
     QTest::newRow("events file") << events << FileFormat::Events;
