@@ -376,7 +376,7 @@ VEventExport toVEvent(const Event &event, QDate today)
     vevent->setAllDay(true);
     if (event.schedule != Singular) {
         // A new rule asks for the system time zone, which means three file lookups; a copy does not.
-        static const RecurrenceRule blank;
+        thread_local const RecurrenceRule blank;
         auto *rule = new RecurrenceRule(blank);
         rule->setStartDt(vevent->dtStart());
         result.inexact = describeRule(event, *rule);
