@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One resource of a calendar collection on a server.
+struct RemoteItem
+{
+    QString href; // the path on the server, as the server names it
+    QByteArray etag;
+    QByteArray data; // the iCalendar text
+};
+
+enum class WriteResult
+{
+    Done,
+    PreconditionFailed, // the resource changed on the server meanwhile (412): nothing was written
+    Failed,             // see error()
+};
+
+// The calendar collection a sync works on. Every call waits at most until the sync's deadline;
+// a failed call says why in error().
+class RemoteCalendar
+{
+public:
+    virtual ~RemoteCalendar() = default;
+
+    virtual QString error() const = 0;
+
+    // The collection's ctag or sync-token: unchanged means no resource changed. Empty when the
+    // server gives neither.
+    virtual bool collectionTag(QByteArray *tag) = 0;
+    // Every resource of the collection: href → etag.
+    virtual bool listEtags(QHash<QString, QByteArray> *etags) = 0;
+    // The resources named, with their etags and texts.
+    virtual bool fetch(const QStringList &hrefs, QList<RemoteItem> *items) = 0;
+    // Writes a resource: over the version `ifMatch` names, or, with an empty `ifMatch`, only where
+    // none exists yet. `newEtag` receives the etag of what was written (empty when the server does
+    // not say).
+    virtual WriteResult put(const QString &href, const QByteArray &data, const QByteArray &ifMatch,
+                            QByteArray *newEtag) = 0;
+    // Deletes a resource, only while it is still the version `ifMatch` names.
+    virtual WriteResult remove(const QString &href, const QByteArray &ifMatch) = 0;
+    // Where a new resource of this UID goes: the collection's path + "<uid>.ics".
+    virtual QString hrefFor(const QString &uid) const = 0;
+};
