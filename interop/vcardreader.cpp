@@ -8,6 +8,7 @@
 #include <KContacts/VCardConverter>
 
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -76,7 +77,8 @@ bool isAnniversaryLabel(const QString &label)
 }
 
 // Apple's and Google's "itemN.X-ABDATE" with "itemN.X-ABLabel" arrive only as field groups named
-// "<group>.<property>", in any case, in no fixed order.
+// "<group>.<property>", in any case, in no fixed order. One pass each way: a contact may hold
+// thousands of them.
 QString groupAnniversary(const KContacts::Addressee &contact)
 {
     const KContacts::FieldGroup::List groups = contact.fieldGroupList();
@@ -85,17 +87,20 @@ QString groupAnniversary(const KContacts::Addressee &contact)
         *group = fieldName.left(qMax(dot, 0)).toLower();
         return fieldName.mid(dot + 1);
     };
+    QSet<QString> anniversaryGroups;
+    for (const KContacts::FieldGroup &label : groups) {
+        QString group;
+        if (split(label.fieldGroupName(), &group).compare(QLatin1String("X-ABLABEL"), Qt::CaseInsensitive) == 0 &&
+            isAnniversaryLabel(label.value()))
+            anniversaryGroups.insert(group);
+    }
+    if (anniversaryGroups.isEmpty())
+        return {};
     for (const KContacts::FieldGroup &date : groups) {
-        QString dateGroup;
-        if (split(date.fieldGroupName(), &dateGroup).compare(QLatin1String("X-ABDATE"), Qt::CaseInsensitive) != 0)
-            continue;
-        for (const KContacts::FieldGroup &label : groups) {
-            QString labelGroup;
-            if (split(label.fieldGroupName(), &labelGroup).compare(QLatin1String("X-ABLABEL"), Qt::CaseInsensitive) ==
-                    0 &&
-                labelGroup == dateGroup && isAnniversaryLabel(label.value()))
-                return date.value();
-        }
+        QString group;
+        if (split(date.fieldGroupName(), &group).compare(QLatin1String("X-ABDATE"), Qt::CaseInsensitive) == 0 &&
+            anniversaryGroups.contains(group))
+            return date.value();
     }
     return {};
 }
@@ -114,6 +119,39 @@ QString anniversaryText(const KContacts::Addressee &contact)
     return text.trimmed();
 }
 
+// KContacts keeps a vCard 4.0 ANNIVERSARY only when it is a whole date and drops "--0611"
+// without a word; as X-ANNIVERSARY (ungrouped) it keeps any text, which anniversaryText reads like
+// the others.
+QByteArray keepEveryAnniversary(const QByteArray &data)
+{
+    static const QByteArray property = "ANNIVERSARY";
+    if (!data.toUpper().contains(property))
+        return data;
+    QByteArray out;
+    out.reserve(data.size() + 64);
+    int start = 0;
+    while (start < data.size()) {
+        const int newline = data.indexOf('\n', start);
+        const int end = newline < 0 ? data.size() : newline + 1;
+        // The property name follows an optional group name and a dot.
+        int nameStart = start;
+        while (nameStart < end && (QChar::isLetterOrNumber(uchar(data[nameStart])) || data[nameStart] == '-'))
+            ++nameStart;
+        nameStart = nameStart < end && data[nameStart] == '.' ? nameStart + 1 : start;
+        const int after = nameStart + property.size();
+        if (after < end && (data[after] == ':' || data[after] == ';') &&
+            data.mid(nameStart, property.size()).toUpper() == property) {
+            // A group would make it a field group, which is not read as a custom field.
+            out += "X-";
+            out += data.mid(nameStart, end - nameStart);
+        } else {
+            out += data.mid(start, end - start);
+        }
+        start = end;
+    }
+    return out;
+}
+
 } // namespace
 
 ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDate today)
@@ -130,7 +168,7 @@ ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDa
     }
 
     KContacts::VCardConverter converter;
-    const KContacts::Addressee::List contacts = converter.parseVCards(whole);
+    const KContacts::Addressee::List contacts = converter.parseVCards(keepEveryAnniversary(whole));
     for (const KContacts::Addressee &contact : contacts) {
         const QString name = contactName(contact);
         struct Dated

@@ -110,7 +110,8 @@ void TestVCard::readsProducers_data()
     QTest::newRow("4.0: --MMDD, ANNIVERSARY, text and future dates")
         << fixture("rfc6350-4.0.vcf")
         << QStringList{"Ada Lovelace's Birthday 12/10 -", "Ada Lovelace's Anniversary 7/8 #90",
-                       "Alan Turing's Birthday 6/23 #113", "Future Child's Birthday 1/1 -"}
+                       "Alan Turing's Birthday 6/23 #113", "Alan Turing's Anniversary 6/11 -",
+                       "Future Child's Birthday 1/1 -"}
         << QStringList() << 1;
     QTest::newRow("Apple: year 1604 and X-ABDATE groups")
         << fixture("apple-3.0.vcf")
