@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/icalreader.h"
 
+#include "interop/icalcheck.h"
 #include "interop/veventmapping.h"
 
 #include <KCalendarCore/ICalFormat>
@@ -41,14 +42,24 @@ ImportReport readICalendar(const QByteArray &data, const Preferences &defaults, 
     InFileOrder order;
     calendar->registerObserver(&order);
     KCalendarCore::ICalFormat format;
-    if (!format.fromRawString(calendar, data))
+    const QByteArray text = foldLongLines(data);
+    if (!format.fromRawString(calendar, text))
         report.damage = QStringLiteral("It could not be read as a calendar.");
     calendar->unregisterObserver(&order);
+
+    int rulesRead = 0;
+    for (const auto &incidence : qAsConst(order.incidences))
+        rulesRead += incidence->recurs() ? incidence->recurrence()->rRules().size() : 0;
+    LostInReading lost;
+    if (mayHaveLostEntries(text, order.incidences.size(), rulesRead))
+        lost = findLostEntries(text);
 
     for (const auto &incidence : qAsConst(order.incidences)) {
         QString reason;
         Event *event = nullptr;
-        if (incidence->recurs() && !incidence->hasRecurrenceId() && !calendar->instances(incidence).isEmpty())
+        if (lost.brokenUids.contains(incidence->uid()))
+            reason = QStringLiteral("has a repeat rule or exception that could not be read");
+        else if (incidence->recurs() && !incidence->hasRecurrenceId() && !calendar->instances(incidence).isEmpty())
             reason = QStringLiteral("has changed occurrences");
         else
             event = fromVEvent(*incidence, defaults, today, &reason);
@@ -57,5 +68,6 @@ ImportReport readICalendar(const QByteArray &data, const Preferences &defaults, 
         else
             report.skipped.append({displayName(*incidence), reason});
     }
+    report.skipped += lost.dropped;
     return report;
 }

@@ -208,6 +208,36 @@ QString dayInEveryMonth(int day, const QList<int> &months)
     return {};
 }
 
+// Our rules have no first day and count in local dates. Where a calendar's rule begins later than
+// our next occurrence, or its times move across midnight here with the seasons, the two would
+// differ: such an event is left out rather than reminded of on days it does not have.
+QString differenceFromCalendar(const KCalendarCore::Incidence &incidence, const Event &event, QDate start, QDate today)
+{
+    const QDate next = event.nextOccurrence(today);
+    if (next < start)
+        return QStringLiteral("begins on %1, and Oriventa would remind of earlier days")
+            .arg(start.toString(Qt::ISODate));
+    if (incidence.allDay())
+        return {};
+    const QDate from = std::max(today, start);
+    const QDate until = from.addYears(1);
+    QList<QDate> theirs;
+    const auto times = incidence.recurrence()->timesInInterval(QDateTime(from.addDays(-1), QTime(0, 0)),
+                                                               QDateTime(until.addDays(1), QTime(0, 0)));
+    for (const QDateTime &time : times) {
+        const QDate day = time.toLocalTime().date();
+        if (day >= from && day <= until)
+            theirs << day;
+    }
+    QList<QDate> ours;
+    for (QDate day = event.nextOccurrence(from); day.isValid() && day <= until;
+         day = event.nextOccurrence(day.addDays(1)))
+        ours << day;
+    if (ours != theirs)
+        return QStringLiteral("falls on other days here at times of the year (its time zone)");
+    return {};
+}
+
 // Our rule for an RRULE from another program (first day `start`), or the reason there is none.
 QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
 {
@@ -308,9 +338,9 @@ QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
     } else {
         if (monthDays.size() > 1)
             return QStringLiteral("falls on several days of the month");
+        // Without BYMONTH a yearly rule keeps to the month of its start, with or without BYMONTHDAY.
         if (months.isEmpty())
-            months =
-                monthDays.isEmpty() ? QList<int>{start.month()} : QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+            months = QList<int>{start.month()};
         const int day = monthDays.isEmpty() ? start.day() : monthDays.first();
         event.useDayNumber = true;
         // The last day of the month: our day 31, which every shorter month ends early.
@@ -444,8 +474,10 @@ Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
         // Our own rule comes back as it was, unless another program has changed the RRULE since.
         Event ours;
         RecurrenceRule expected;
+        ours.name = event.name;
+        // Trusted only while it is a rule the editor could have made: the text may come from anyone.
         const bool trusted = readRuleText(incidence.nonKDECustomProperty(ruleProperty), ours) &&
-                             ours.schedule != Singular &&
+                             ours.schedule != Singular && ours.checkEvent() == Valid &&
                              (describeRule(ours, expected), sameRule(expected, *rules.first()));
         if (trusted) {
             event.schedule = ours.schedule;
@@ -455,7 +487,9 @@ Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
             event.months = ours.months;
             event.wholeYear = ours.wholeYear;
         } else {
-            const QString why = ruleFromRRule(*rules.first(), localDate, event);
+            QString why = ruleFromRRule(*rules.first(), localDate, event);
+            if (why.isEmpty())
+                why = differenceFromCalendar(incidence, event, localDate, today);
             if (!why.isEmpty())
                 return fail(why);
         }

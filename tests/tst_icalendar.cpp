@@ -160,6 +160,7 @@ private slots:
     void roundTripRestoresEvents();
     void importsProducersFiles_data();
     void importsProducersFiles();
+    void longLinesAreReadWhole();
     void ruleEditedElsewhereWins();
     void eventUidStableAndDistinct();
     void exportWritesFilesAndSummary();
@@ -297,6 +298,14 @@ void TestICalendar::importsProducersFiles_data()
                        "Last working day: picks its days by position, week number or time of day",
 
                        "Diary: is a journal entry, not an event"};
+    // What KCalendarCore lets go without a word, and rules that would remind of days the
+    // calendar does not have.
+    QTest::newRow("hand-edited, Berlin here")
+        << "handedited.ics" << QByteArray("Europe/Berlin") << QStringList{"Insurance renewal: Y d15 000000000100, 7"}
+        << QStringList{"Fortnightly chores: has a repeat rule or exception that could not be read",
+                       "Future course: begins on 2030-01-08, and Oriventa would remind of earlier days",
+                       "New York call: falls on other days here at times of the year (its time zone)",
+                       "Copied entry: has the same UID as an earlier entry"};
 }
 
 void TestICalendar::importsProducersFiles()
@@ -323,6 +332,19 @@ void TestICalendar::importsProducersFiles()
     qDeleteAll(report.events);
 }
 
+// A line of megabytes is read whole, and in linear time (a timing test would say little here).
+void TestICalendar::longLinesAreReadWhole()
+{
+    const QString title = QString(300000, QLatin1Char('x')) + QStringLiteral("ÿ end");
+    const QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\nUID:long\r\n"
+                            "DTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:20240102\r\nSUMMARY:" +
+                            title.toUtf8() + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    ImportReport report = readICalendar(text, importDefaults(), today);
+    QCOMPARE(report.events.size(), 1);
+    QCOMPARE(report.events[0]->name, title);
+    qDeleteAll(report.events);
+}
+
 void TestICalendar::ruleEditedElsewhereWins()
 {
     // Exported as the 31st of every month (inexact), then changed to the 15th in another program.
@@ -334,7 +356,8 @@ void TestICalendar::ruleEditedElsewhereWins()
     const auto rent = calendar->incidence(eventUid("Rent"));
     rent->recurrence()->defaultRRule()->setByMonthDays({15});
     KCalendarCore::ICalFormat format;
-    ImportReport read = readICalendar(format.toString(calendar).toUtf8(), importDefaults(), today);
+    // Read once the edited rule has begun: before its start it would be left out.
+    ImportReport read = readICalendar(format.toString(calendar).toUtf8(), importDefaults(), today.addMonths(2));
     QStringList got;
     for (const Event *e : qAsConst(read.events))
         got << line(*e).section(',', 0, 0);
