@@ -29,7 +29,8 @@ ListedEvent listed(const Event &event, const RecordName &name, QDate next, qint6
 {
     ListedEvent entry;
     entry.name = name.toString();
-    if (days >= 0) {
+    // A monthly or yearly event with nothing chosen answers a day 32,000 days on: no day at all.
+    if (days >= 0 && days < NoOccurrence) {
         entry.next = next;
         entry.daysRemaining = int(days);
     }

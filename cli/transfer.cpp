@@ -119,13 +119,15 @@ Outcome exportEvents(const QString &file, QDate today, QString &out, QString &er
     ExportReport report;
     QString error;
     const bool written = exportFile(events, file, today, &report, &error);
+    const int count = events.size();
     qDeleteAll(events);
     if (!written) {
         err += problem(file, error.isEmpty() ? QStringLiteral("cannot be written") : error);
         return Outcome::FileError;
     }
-    if (exportHasSummary(file)) {
-        out += asLines(exportSummaryText(QFileInfo(file).fileName(), report));
-    }
+    // An events file keeps everything; saying how many went there is enough.
+    out += exportHasSummary(file)
+               ? asLines(exportSummaryText(QFileInfo(file).fileName(), report))
+               : QStringLiteral("Exported %1 events to %2.\n").arg(count).arg(QFileInfo(file).fileName());
     return Outcome::Done;
 }
