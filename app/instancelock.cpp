@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -39,7 +40,18 @@ QString InstanceLock::runtimeDirectory()
 {
     // XDG_RUNTIME_DIR is private to the user; elsewhere the temporary directory is shared, so
     // a directory of our own named after the user keeps two users apart.
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString dir;
+#ifdef Q_OS_UNIX
+    // A copy started outside the login session (from cron or ssh) has no XDG_RUNTIME_DIR, yet a
+    // window of the same user holds its lock in the session's directory: look there first.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QFileInfo session(QStringLiteral("/run/user/") + userTag());
+        if (session.isDir() && session.ownerId() == ::getuid())
+            dir = session.filePath();
+    }
+#endif
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath() + QLatin1String("/oriventa-") + userTag();
     QDir().mkpath(dir);
