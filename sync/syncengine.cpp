@@ -1,8 +1,408 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/syncengine.h"
 
-// Placeholder until the merge is written.
-SyncOutcome syncEvents(EventStore &, SyncState &, RemoteCalendar &, QDate, const Preferences &)
+#include "interop/veventmapping.h"
+#include "sync/mergeitems.h"
+
+#include <QSet>
+
+#include <memory>
+
+// Why a sync cut off at any moment loses nothing and makes no false conflict:
+// - The list and the state change only when a run has finished (both are staged here); the caller
+//   saves the list, then the state. The server changes as the run goes, each write guarded by
+//   If-Match / If-None-Match, so a write never replaces a version this run has not seen.
+// - A conflict uploads the server's version as a new resource first, and only then ours over it,
+//   so the server's version is always somewhere on the server.
+// - A UID is the state's for the event's name, else derived from the name; after a lost state the
+//   same event gets the same UID again, or is matched to a new resource of equal content.
+// - So whatever the next run finds (an upload done but not recorded, a list saved without its
+//   state, a state file lost), the two sides' contents are compared: equal ones are recorded, not
+//   uploaded, taken or counted as conflicts, and only a real difference on both sides keeps both.
+//   Without a state a deletion cannot be told from an addition on the other side: the event comes
+//   back, which loses nothing.
+
+namespace {
+
+constexpr int attemptsPerItem = 3;
+
+enum class Step
 {
-    return {};
+    Settled,
+    Unsettled, // left as it is for the next run
+    Stale,     // the server changed meanwhile: look again
+    Failed,
+};
+
+class Merge
+{
+public:
+    Merge(EventStore &events, SyncState &state, RemoteCalendar &remote, QDate today, const Preferences &defaults)
+        : m_events(events), m_state(state), m_work(state), m_remote(remote), m_today(today), m_defaults(defaults)
+    {
+    }
+
+    SyncOutcome run()
+    {
+        m_locals = claimLocalEvents(m_events, m_work.items);
+        QByteArray tag;
+        if (!m_remote.collectionTag(&tag))
+            return failed();
+        if (!tag.isEmpty() && tag == m_state.collectionTag && !changedHere()) {
+            m_outcome.ok = true;
+            return m_outcome;
+        }
+        if (!readRemote())
+            return failed();
+        matchNewByContent();
+
+        // Items of this list or of the state first, so that a copy made in a conflict meets a
+        // resource an earlier, cut-off run uploaded for it before that resource is taken as new.
+        QStringList first, last;
+        for (auto it = m_remoteItems.cbegin(); it != m_remoteItems.cend(); ++it)
+            if (!m_locals.contains(it.key()) && !m_work.items.contains(it.key()))
+                last << it.key();
+        first = QStringList(m_locals.keys()) + m_work.items.keys();
+        first.sort();
+        first.removeDuplicates();
+        last.sort();
+        for (const QString &uid : first + last)
+            if (settle(uid) == Step::Failed)
+                return failed();
+
+        m_work.collectionTag = m_unsettled ? QByteArray() : confirmedTag(tag);
+        applyToList();
+        m_state = m_work;
+        m_outcome.ok = true;
+        return m_outcome;
+    }
+
+private:
+    SyncOutcome failed()
+    {
+        m_outcome = SyncOutcome();
+        m_outcome.error =
+            m_remote.error().isEmpty() ? QStringLiteral("The server did not answer as expected.") : m_remote.error();
+        return m_outcome;
+    }
+
+    bool changedHere() const
+    {
+        for (auto it = m_locals.cbegin(); it != m_locals.cend(); ++it) {
+            const auto base = m_work.items.constFind(it.key());
+            if (it->syncable && (base == m_work.items.cend() || base->event != syncedForm(it->event)))
+                return true;
+        }
+        for (auto it = m_work.items.cbegin(); it != m_work.items.cend(); ++it)
+            if (!m_locals.contains(it.key()))
+                return true;
+        return false;
+    }
+
+    RemoteItemState parse(const RemoteItem &item, QString *uid)
+    {
+        RemoteItemState read{item.href, item.etag, Event(), true, false, false};
+        std::unique_ptr<Event> event(eventFromResource(item.data, m_today, m_defaults, uid, nullptr, &read.carriesAll));
+        if (event)
+            read.event = *event;
+        read.foreign = !event;
+        return read;
+    }
+
+    // Lists the collection and fetches what changed since the last sync.
+    bool readRemote()
+    {
+        if (!m_remote.listEtags(&m_listed))
+            return false;
+        QHash<QString, QString> uidAt;
+        for (auto it = m_work.items.cbegin(); it != m_work.items.cend(); ++it)
+            uidAt.insert(it->href, it.key());
+        QStringList wanted;
+        for (auto it = m_listed.cbegin(); it != m_listed.cend(); ++it) {
+            const QString uid = uidAt.value(it.key());
+            if (!uid.isEmpty() && !it->isEmpty() && m_work.items[uid].etag == *it)
+                m_remoteItems.insert(uid, RemoteItemState{it.key(), *it, m_work.items[uid].event, true, false, false});
+            else
+                wanted << it.key();
+        }
+        QList<RemoteItem> fetched;
+        if (!wanted.isEmpty() && !m_remote.fetch(wanted, &fetched))
+            return false;
+        QSet<QString> arrived;
+        for (const RemoteItem &item : qAsConst(fetched)) {
+            if (!m_listed.contains(item.href) || arrived.contains(item.href))
+                continue;
+            arrived.insert(item.href);
+            QString uid;
+            const RemoteItemState read = parse(item, &uid);
+            if (uidAt.contains(item.href)) {
+                uid = uidAt[item.href];
+            } else if (m_work.items.contains(uid) && !m_listed.contains(m_work.items[uid].href)) {
+                m_work.items[uid].href = item.href; // the server names it another way now
+            } else if (uid.isEmpty() || m_work.items.contains(uid) || m_remoteItems.contains(uid)) {
+                m_foreign.insert(item.href, item.etag); // a second resource of one UID: not ours to sort out
+                continue;
+            }
+            if (read.foreign)
+                m_foreign.insert(item.href, item.etag);
+            m_remoteItems.insert(uid, read);
+        }
+        // A resource listed but not delivered is left for the next run.
+        for (const QString &href : qAsConst(wanted)) {
+            if (!arrived.contains(href) && uidAt.contains(href))
+                m_remoteItems.insert(uidAt[href], RemoteItemState{href, m_listed[href], Event(), true, false, true});
+        }
+        return true;
+    }
+
+    // A new event here and a new resource there with the same contents are one item (the list
+    // was saved, its state was not).
+    void matchNewByContent()
+    {
+        QHash<QString, QStringList> newThere;
+        for (auto it = m_remoteItems.cbegin(); it != m_remoteItems.cend(); ++it)
+            if (!it->foreign && !it->unknown && !m_work.items.contains(it.key()) && !m_locals.contains(it.key()))
+                newThere[it->event.name].append(it.key());
+        const QStringList uids = m_locals.keys();
+        for (const QString &uid : uids) {
+            const LocalItem local = m_locals[uid];
+            if (m_work.items.contains(uid) || m_remoteItems.contains(uid) || !local.syncable)
+                continue;
+            QStringList &candidates = newThere[syncedForm(local.event).name];
+            for (int c = 0; c < candidates.size(); ++c) {
+                if (sameContent(m_remoteItems[candidates[c]], local.event)) {
+                    m_locals.remove(uid);
+                    m_locals.insert(candidates.takeAt(c), local);
+                    break;
+                }
+            }
+        }
+    }
+
+    Step settle(const QString &uid)
+    {
+        if (m_done.contains(uid))
+            return Step::Settled;
+        m_done.insert(uid);
+        for (int attempt = 0; attempt < attemptsPerItem; ++attempt) {
+            const Step step = settleOnce(uid);
+            if (step == Step::Unsettled)
+                m_unsettled = true;
+            if (step != Step::Stale)
+                return step;
+            if (!lookAgain(uid))
+                return Step::Failed;
+        }
+        m_unsettled = true;
+        return Step::Unsettled;
+    }
+
+    Step settleOnce(const QString &uid)
+    {
+        LocalItem *local = m_locals.contains(uid) && !m_locals[uid].removed ? &m_locals[uid] : nullptr;
+        const SyncedItem *base = m_work.items.contains(uid) ? &m_work.items[uid] : nullptr;
+        const RemoteItemState *remote = m_remoteItems.contains(uid) ? &m_remoteItems[uid] : nullptr;
+        if ((remote && remote->unknown) || (local && !local->syncable))
+            return Step::Unsettled;
+        if (remote && remote->foreign) {
+            m_work.items.remove(uid);
+            return Step::Settled;
+        }
+        const bool changedHere = local && (!base || base->event != syncedForm(local->event));
+        const bool changedThere = remote && (!base || !sameContent(*remote, base->event));
+
+        if (local && remote && sameContent(*remote, local->event)) {
+            record(uid, remote->href, remote->etag, local->event);
+            return Step::Settled;
+        }
+        if (local && remote && changedHere && changedThere)
+            return keepBoth(uid, local->event, *remote);
+        if (local && changedHere)
+            return upload(uid, local->event,
+                          remote ? remote->href
+                          : base ? base->href
+                                 : m_remote.hrefFor(uid),
+                          remote ? remote->etag : QByteArray());
+        if (remote && changedThere) {
+            take(uid, *remote);
+            return Step::Settled;
+        }
+        if (local) { // unchanged here, gone there
+            local->removed = true;
+            m_work.items.remove(uid);
+            ++m_outcome.deletedHere;
+            return Step::Settled;
+        }
+        if (remote) // unchanged there, gone here
+            return removeThere(uid, *remote);
+        m_work.items.remove(uid); // gone on both sides
+        return Step::Settled;
+    }
+
+    // Changed on both sides: the server's version comes here under a new name and goes up as a new
+    // resource first, so that it is never lost; then ours replaces it.
+    // (Copies: settling the copy changes the tables the arguments point into.)
+    Step keepBoth(const QString &uid, const Event ours, const RemoteItemState theirs)
+    {
+        Event copy = adopted(theirs, &ours);
+        copy.name = theirs.event.name + QStringLiteral(" (changed elsewhere)");
+        const QString copyUid = freeUid(copy.name, m_locals, m_work.items);
+        m_locals.insert(copyUid, LocalItem{-1, copy, true, false});
+        m_added << copyUid;
+        const Step step = settle(copyUid);
+        if (step != Step::Settled || !m_work.items.contains(copyUid)) {
+            m_locals.remove(copyUid);
+            m_added.removeAll(copyUid);
+            return step == Step::Failed ? Step::Failed : Step::Unsettled;
+        }
+        m_outcome.conflicts << ours.name;
+        return upload(uid, ours, theirs.href, theirs.etag);
+    }
+
+    Step upload(const QString &uid, const Event &event, const QString &href, const QByteArray &ifMatch)
+    {
+        QByteArray etag;
+        const WriteResult result = m_remote.put(href, syncResource(event, uid), ifMatch, &etag);
+        if (result == WriteResult::Done) {
+            ++m_outcome.uploaded;
+            m_listed.insert(href, etag);
+            record(uid, href, etag, event);
+        }
+        return written(result);
+    }
+
+    Step removeThere(const QString &uid, const RemoteItemState &remote)
+    {
+        const WriteResult result = m_remote.remove(remote.href, remote.etag);
+        if (result == WriteResult::Done) {
+            ++m_outcome.deletedThere;
+            m_listed.remove(remote.href);
+            m_work.items.remove(uid);
+        }
+        return written(result);
+    }
+
+    Step written(WriteResult result)
+    {
+        m_wrote = m_wrote || result == WriteResult::Done;
+        return result == WriteResult::Done                 ? Step::Settled
+               : result == WriteResult::PreconditionFailed ? Step::Stale
+                                                           : Step::Failed;
+    }
+
+    void take(const QString &uid, const RemoteItemState &remote)
+    {
+        LocalItem *local = m_locals.contains(uid) ? &m_locals[uid] : nullptr;
+        if (!local || local->removed) {
+            m_locals.insert(uid, LocalItem{-1, adopted(remote, nullptr), true, false});
+            m_added.removeAll(uid);
+            m_added << uid;
+            local = &m_locals[uid];
+        } else {
+            local->event = adopted(remote, &local->event);
+        }
+        ++m_outcome.downloaded;
+        record(uid, remote.href, remote.etag, local->event);
+    }
+
+    void record(const QString &uid, const QString &href, const QByteArray &etag, const Event &event)
+    {
+        m_work.items.insert(uid, SyncedItem{href, etag, syncedForm(event)});
+    }
+
+    // Fetches one resource again after the server refused a write because it had changed.
+    bool lookAgain(const QString &uid)
+    {
+        const QString href = m_remoteItems.contains(uid)  ? m_remoteItems[uid].href
+                             : m_work.items.contains(uid) ? m_work.items[uid].href
+                                                          : m_remote.hrefFor(uid);
+        QList<RemoteItem> fetched;
+        if (!m_remote.fetch({href}, &fetched))
+            return false;
+        m_remoteItems.remove(uid);
+        m_listed.remove(href);
+        for (const RemoteItem &item : qAsConst(fetched)) {
+            if (item.href != href)
+                continue;
+            QString ignored;
+            m_remoteItems.insert(uid, parse(item, &ignored));
+            m_listed.insert(href, item.etag);
+            if (m_remoteItems[uid].foreign)
+                m_foreign.insert(href, item.etag);
+        }
+        return true;
+    }
+
+    // The tag to keep: the one read before listing, or, after writes of our own, the newer one
+    // when a listing after it shows exactly what this run knows.
+    QByteArray confirmedTag(const QByteArray &before)
+    {
+        if (!m_wrote)
+            return before;
+        QHash<QString, QByteArray> expected;
+        for (const SyncedItem &item : qAsConst(m_work.items))
+            expected.insert(item.href, item.etag);
+        for (auto it = m_foreign.cbegin(); it != m_foreign.cend(); ++it)
+            expected.insert(it.key(), it.value());
+        QByteArray after;
+        QHash<QString, QByteArray> listed;
+        for (const QByteArray &etag : qAsConst(expected))
+            if (etag.isEmpty())
+                return before;
+        if (expected != m_listed || !m_remote.collectionTag(&after) || after.isEmpty() ||
+            !m_remote.listEtags(&listed) || listed != expected)
+            return before;
+        return after;
+    }
+
+    void applyToList()
+    {
+        QList<int> gone;
+        for (const LocalItem &local : qAsConst(m_locals)) {
+            if (local.index < 0)
+                continue;
+            if (local.removed) {
+                gone << local.index;
+            } else if (*m_events[local.index] != local.event) {
+                *m_events[local.index] = local.event;
+                m_outcome.listChanged = true;
+            }
+        }
+        std::sort(gone.begin(), gone.end(), std::greater<int>());
+        for (int index : qAsConst(gone)) {
+            delete m_events.takeAt(index);
+            m_outcome.listChanged = true;
+        }
+        for (const QString &uid : qAsConst(m_added)) {
+            const LocalItem &local = m_locals[uid];
+            if (local.index < 0 && !local.removed) {
+                m_events.append(new Event(local.event));
+                m_outcome.listChanged = true;
+            }
+        }
+    }
+
+    EventStore &m_events;
+    SyncState &m_state;
+    SyncState m_work; // the state as this run leaves it, kept only when it succeeds
+    RemoteCalendar &m_remote;
+    const QDate m_today;
+    const Preferences &m_defaults;
+    SyncOutcome m_outcome;
+    QHash<QString, LocalItem> m_locals;
+    QStringList m_added; // new events here, in the order they came
+    QHash<QString, RemoteItemState> m_remoteItems;
+    QHash<QString, QByteArray> m_listed;  // the collection as this run last knew it: href → etag
+    QHash<QString, QByteArray> m_foreign; // other clients' resources, left alone
+    QSet<QString> m_done;
+    bool m_unsettled = false;
+    bool m_wrote = false;
+};
+
+} // namespace
+
+SyncOutcome syncEvents(EventStore &events, SyncState &state, RemoteCalendar &remote, QDate today,
+                       const Preferences &defaults)
+{
+    return Merge(events, state, remote, today, defaults).run();
 }
