@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "sync/sync.h"
+
+// A sync nobody asked for (a window opening or closing, an auto start): it runs only when sync is
+// set up and a password is at hand without asking, and its failures say nothing. `outcome` (may be
+// null) receives what it did; false when it did not run or failed.
+bool syncUnasked(const QString &eventsPath, const QString &password = QString(), SyncOutcome *outcome = nullptr);
+
+// Runs one sync and keeps the calendar it found or made for the next one.
+SyncOutcome syncAndKeepCalendar(SyncSettings &settings, const QString &password, const QString &eventsPath);
