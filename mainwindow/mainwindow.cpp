@@ -9,6 +9,7 @@
 #include "platform/glass.h"
 #include "platform/screenarea.h"
 #include "social/socialsession.h"
+#include "sync/backgroundsync.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -237,7 +238,7 @@ void MainWindow::keepDaysHeaderWhole()
     header->setMinimumSectionSize(std::max(header->minimumSectionSize(), needed));
 }
 
-void MainWindow::saveEventsFile()
+bool MainWindow::saveEventsFile()
 {
     const SaveOutcome outcome = saveEventsKeepingDamaged(rowEvents(*model), eventsFilePath(), eventsFileDamaged);
     if (outcome.saved)
@@ -246,13 +247,16 @@ void MainWindow::saveEventsFile()
         Messages::warn(tr("Damaged Events File"),
                        tr("Your events file could not be read to its end. Your events have been saved, but the "
                           "damaged file could not be kept beside them."));
+    return outcome.saved;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A login window left open would keep the program running after its list was saved.
     facebookClose();
-    saveEventsFile();
+    // The server gets what was just saved; a sync that fails here changes nothing and says nothing.
+    if (saveEventsFile())
+        syncUnasked(eventsFilePath());
 
     QSettings settings = nativeSettings();
     settings.setValue(QStringLiteral("geometryMainWindow"), saveGeometry());
@@ -364,6 +368,7 @@ void MainWindow::fillSettings()
     ui->facebookNotifyMaxSpinBox->setValue(preferences.facebookNotify ? preferences.facebookNotifyDaysBefore : 0);
     ui->facebookShowOnceCheckBox->setChecked(preferences.facebookShowOnce);
     ui->updateCheckBox->setChecked(Ferrule::getUpdater()->autoRun());
+    fillSyncSettings();
 }
 
 void MainWindow::on_facebookNotifyCheckBox_toggled(bool checked)

@@ -4,6 +4,7 @@
 #include "app/preferences.h"
 #include "mainwindow/eventlistmodel.h"
 #include "model/eventstore.h"
+#include "sync/sync.h"
 
 #include <QDate>
 #include <QHash>
@@ -93,13 +94,19 @@ private Q_SLOTS:
     void facebookClose();
     void on_updatePushButton_clicked();
     void on_facebookNotifyCheckBox_toggled(bool checked);
+    void on_syncUrlEdit_editingFinished();
+    void on_syncUserEdit_editingFinished();
+    void on_syncPasswordEdit_editingFinished();
+    void on_syncCalendarBox_activated(int index);
+    void on_syncNowButton_clicked();
 
 private:
     // The event of the list's current row, if there is one.
     Event *currentEvent() const;
     void resortList();
     void scheduleDateRefresh();
-    void saveEventsFile();
+    // True when the file was written.
+    bool saveEventsFile();
     // Shrinks and moves the window into the available area of its screen, as far as its minimum size allows.
     void fitIntoScreen();
     // Keeps the "Days Remaining" column at least as wide as its header text needs.
@@ -124,6 +131,14 @@ private:
     // Settings page
     void fillSettings();
     void storeSettings();
+
+    // Sync, on the settings page and when the window closes
+    void fillSyncSettings();
+    void storeSyncAccount();
+    void storeSyncPassword();
+    // Saves the rows, syncs the file and takes the rows back from it when the sync changed them.
+    SyncOutcome syncRows(SyncSettings &settings, const QString &password);
+    void reloadRows();
 
     Ui::MainWindow *ui;
     EventListModel *model;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/messages.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace Messages {
@@ -22,6 +23,16 @@ bool confirm(const QString &title, const QString &text)
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool askPassword(const QString &title, const QString &text, QString *password)
+{
+    bool accepted = false;
+    const QString typed = QInputDialog::getText(nullptr, title, text, QLineEdit::Password, QString(), &accepted);
+    if (!accepted || typed.isEmpty())
+        return false;
+    *password = typed;
+    return true;
 }
 
 } // namespace Messages

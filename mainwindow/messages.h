@@ -10,5 +10,7 @@ void inform(const QString &title, const QString &text);
 void warn(const QString &title, const QString &text);
 // Yes and No, Yes the default; true when the user chose Yes.
 bool confirm(const QString &title, const QString &text);
+// A password typed into a small dialog that shows dots; false when the user cancelled.
+bool askPassword(const QString &title, const QString &text, QString *password);
 
 } // namespace Messages
