@@ -8,6 +8,7 @@
 #include "model/clock.h"
 #include "model/eventstore.h"
 #include "reminders/reminderrules.h"
+#include "sync/sync.h"
 
 namespace FastPath {
 
@@ -24,8 +25,13 @@ Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock)
     if (lock->isHeldElsewhere())
         return Answer::EndNow;
     const QDateTime now = Clock::now();
-    if (!AutoStart::isHeldBack(arguments, now) && ReminderRules::anyDue(eventsFilePath(), now.date()))
-        return Answer::SomethingDue;
+    if (!AutoStart::isHeldBack(arguments, now)) {
+        // The file may be behind the server: the full start syncs it before the test.
+        if (readSyncSettings().isConfigured())
+            return Answer::FullStart;
+        if (ReminderRules::anyDue(eventsFilePath(), now.date()))
+            return Answer::SomethingDue;
+    }
     // Nothing is shown; the start is recorded as a full one records it.
     AutoStart::run(arguments, now, [] { return false; });
     return Answer::EndNow;

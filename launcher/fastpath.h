@@ -17,7 +17,8 @@ enum class Answer
     EndNow,
     // An auto start that is neither held back nor empty: the file was found to have something due.
     SomethingDue,
-    // Not answered here: a plain start, or automatic update checks that need the full start.
+    // Not answered here: a plain start, automatic update checks that need the full start, or a
+    // list synced with a server, which the full start syncs before the test.
     FullStart,
 };
 

@@ -12,6 +12,7 @@
 #include "model/clock.h"
 #include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
+#include "sync/backgroundsync.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,9 @@ int run(int argc, char *argv[])
     if (autoMode) {
         std::unique_ptr<ReminderWindow> built;
         const auto outcome = AutoStart::run(arguments, Clock::now(), [&built, &session, early] {
+            // The fast path answers only for a list that is not synced; this one may be behind the server.
+            if (early != FastPath::Answer::SomethingDue)
+                syncUnasked(eventsFilePath());
             // Most starts find nothing due: they answer from the file alone, without a window. The
             // fast path has usually looked already.
             if (early != FastPath::Answer::SomethingDue && !ReminderRules::anyDue(eventsFilePath(), Clock::today()))

@@ -4,10 +4,13 @@
 #include "app/preferences.h"
 #include "app/singleapplication.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/messages.h"
 #include "notify/notificationclient.h"
 #include "notify/notificationsession.h"
 #include "platform/glass.h"
 #include "reminders/reminderwindow.h"
+#include "sync/backgroundsync.h"
+#include "sync/passwordstore.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -21,6 +24,27 @@ void prepareFrame(QWidget *window)
         extendGlassFrame(window, -1, -1, -1, -1);
         window->setContentsMargins(0, 0, 0, 0);
     }
+}
+
+// The list is synced before the window reads it. Where no password is at hand the user is asked
+// once a run; a cancel means no sync until the next start. Failures change nothing and say nothing.
+void syncBeforeOpening()
+{
+    static bool declined = false;
+    const SyncSettings settings = readSyncSettings();
+    if (!settings.isConfigured() || declined)
+        return;
+    QString password;
+    if (!PasswordStore::availablePassword(settings, &password)) {
+        if (!Messages::askPassword(QObject::tr("Sync"),
+                                   QObject::tr("Password for %1 on %2:").arg(settings.user, settings.url.host()),
+                                   &password)) {
+            declined = true;
+            return;
+        }
+        PasswordStore::keep(settings.url, settings.user, password);
+    }
+    syncUnasked(eventsFilePath(), password);
 }
 
 } // namespace
@@ -51,6 +75,7 @@ void WindowSession::adopt(std::unique_ptr<QWidget> window)
 
 void WindowSession::showMainWindow()
 {
+    syncBeforeOpening();
     adopt(std::make_unique<MainWindow>());
     current->setVisible(true);
 }
