@@ -21,6 +21,22 @@ bool readDays(const QString &text, int &days)
     return true;
 }
 
+// "--name VALUE" or "--name=VALUE" at `i`, moving past the value; false for another option or a
+// missing or empty value.
+bool readValue(const QStringList &arguments, int &i, const char *name, QString &value)
+{
+    const QString &argument = arguments.at(i);
+    const QString option = QLatin1String(name);
+    if (argument.startsWith(option + QLatin1Char('='))) {
+        value = argument.mid(option.size() + 1);
+        return !value.isEmpty();
+    }
+    if (argument != option || i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
+        return false;
+    value = arguments.at(++i);
+    return true;
+}
+
 } // namespace
 
 bool parseArguments(const QStringList &arguments, Request &request, QString &error)
@@ -51,6 +67,8 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
         request.command = Request::Command::Import;
     else if (command == QLatin1String("export"))
         request.command = Request::Command::Export;
+    else if (command == QLatin1String("sync"))
+        request.command = Request::Command::Sync;
     else {
         error = QStringLiteral("unknown command \"%1\"").arg(command);
         return false;
@@ -77,6 +95,17 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
                     return false;
                 }
                 ++i;
+            } else if (request.command == Request::Command::Sync && argument == QLatin1String("--password-stdin")) {
+                request.passwordFromStdin = true;
+            } else if (request.command == Request::Command::Sync && readValue(arguments, i, "--url", request.url)) {
+                request.urlGiven = true;
+            } else if (request.command == Request::Command::Sync && readValue(arguments, i, "--user", request.user)) {
+                request.userGiven = true;
+            } else if (request.command == Request::Command::Sync &&
+                       QStringList{QStringLiteral("--url"), QStringLiteral("--user")}.contains(
+                           argument.section(QLatin1Char('='), 0, 0))) {
+                error = QStringLiteral("%1 needs a value").arg(argument.section(QLatin1Char('='), 0, 0));
+                return false;
             } else {
                 error = QStringLiteral("unknown option \"%1\" for %2").arg(argument, command);
                 return false;
@@ -111,12 +140,17 @@ QString usageText()
                           "  import FILE...            add the events of .evt, .ics and .vcf files\n"
                           "  export FILE               write every event to FILE (.ics: iCalendar,\n"
                           "                            otherwise an events file)\n"
+                          "  sync [--url URL] [--user NAME] [--password-stdin]\n"
+                          "                            two-way sync with the CalDAV calendar; --url and\n"
+                          "                            --user are saved for later syncs, the password is\n"
+                          "                            read from one line of standard input or the\n"
+                          "                            desktop's secret store\n"
                           "\n"
                           "Options:\n"
                           "  --json     print a JSON array of events instead of lines of text\n"
                           "  --help     show this text\n"
                           "  --version  show the version\n"
                           "\n"
-                          "Exit status: 0 done, 1 a file could not be read or written, 2 usage,\n"
-                          "3 Oriventa is running (import only).\n");
+                          "Exit status: 0 done, 1 a file could not be read or written or the sync\n"
+                          "failed, 2 usage, 3 Oriventa is running (import and sync only).\n");
 }

@@ -15,12 +15,19 @@ struct Request
         Due,
         Import,
         Export,
+        Sync,
     };
 
     Command command = Command::Help;
     int days = -1; // list: the window in days from today; -1 for every event
     bool json = false;
     QStringList files;
+    // sync: the address and user to save first, and where the password comes from
+    QString url;
+    QString user;
+    bool urlGiven = false;
+    bool userGiven = false;
+    bool passwordFromStdin = false;
 };
 
 // Reads the arguments after the program's name. False on a usage error; `error` then says what

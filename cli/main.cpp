@@ -3,6 +3,7 @@
 #include "app/identity.h"
 #include "cli/arguments.h"
 #include "cli/listing.h"
+#include "cli/syncing.h"
 #include "cli/transfer.h"
 #include "model/clock.h"
 #include "model/eventstore.h"
@@ -72,9 +73,13 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QString out;
     QString err;
-    const Outcome outcome = request.command == Request::Command::Import
-                                ? importFiles(request.files, today, out, err)
-                                : exportEvents(request.files.first(), today, out, err);
+    Outcome outcome = Outcome::Done;
+    if (request.command == Request::Command::Import)
+        outcome = importFiles(request.files, today, out, err);
+    else if (request.command == Request::Command::Export)
+        outcome = exportEvents(request.files.first(), today, out, err);
+    else
+        outcome = syncList(request, out, err);
     write(stdout, out.toLocal8Bit());
     write(stderr, err.toLocal8Bit());
     return int(outcome);

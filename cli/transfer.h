@@ -9,7 +9,7 @@
 enum class Outcome
 {
     Done = 0,
-    FileError = 1, // a file could not be read or written; nothing was changed
+    FileError = 1, // a file could not be read or written, or the sync failed; nothing was changed
     Usage = 2,
     Running = 3, // a window of the program has the events file open
 };
