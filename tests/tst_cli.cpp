@@ -6,6 +6,7 @@
 #include "app/instancelock.h"
 #include "app/preferences.h"
 #include "model/eventstore.h"
+#include "model/nativesettings.h"
 #include "reminders/reminderrules.h"
 #include "tests/support/events.h"
 #include "tests/support/testenvironment.h"
@@ -19,6 +20,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <optional>
 
 using namespace TestHelpers;
 
@@ -31,11 +33,15 @@ struct Run
     QByteArray err;
 };
 
-Run runCli(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+Run runCli(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+           const QByteArray &input = QByteArray())
 {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(qEnvironmentVariable("ORIVENTA_CLI"), arguments);
+    // Standard input ends after `input`, as a shell's redirection would end it.
+    process.write(input);
+    process.closeWriteChannel();
     Run run;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -154,6 +160,15 @@ private Q_SLOTS:
         // Below a plain file no directory can be made, whoever runs the test.
         QTest::newRow("export to an unwritable place")
             << QStringList{"export", root + "/notes.txt/out.evt"} << 1 << "out.evt";
+        QTest::newRow("sync address missing") << QStringList{"sync", "--url"} << 2 << "--url needs a value";
+        QTest::newRow("sync user empty") << QStringList{"sync", "--user="} << 2 << "--user needs a value";
+        QTest::newRow("sync takes no file") << QStringList{"sync", "x.evt"} << 2 << "x.evt";
+        QTest::newRow("sync option of another command") << QStringList{"sync", "--json"} << 2 << "unknown option";
+        QTest::newRow("sync without an address") << QStringList{"sync"} << 1 << "no server address";
+        // The suites have no secret store to take the password from.
+        QTest::newRow("sync without a password")
+            << QStringList{"sync", "--url", "http://127.0.0.1:9/", "--user", "anna"} << 1
+            << "no password: use --password-stdin";
         QTest::newRow("help") << QStringList{"list", "--help"} << 0 << "";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "";
     }
@@ -188,6 +203,38 @@ private Q_SLOTS:
         // Reading the file as last saved needs no lock.
         QCOMPARE(runCli({QStringLiteral("list")}).status, 0);
         QCOMPARE(runCli({QStringLiteral("export"), TestEnvironment::root() + "/out.evt"}).status, 0);
+    }
+
+    // A sync that cannot run changes no event; --url and --user are kept, the password is not,
+    // and it shows nowhere.
+    void syncRefusals_data()
+    {
+        QTest::addColumn<bool>("windowRuns");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("server unreachable") << false << 1 << "oriventa-cli: sync failed: ";
+        QTest::newRow("window running") << true << 3 << "Oriventa is running; close it and try again.";
+    }
+
+    void syncRefusals()
+    {
+        QFETCH(bool, windowRuns);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        std::optional<InstanceLock> window;
+        if (windowRuns)
+            QVERIFY(!window.emplace().isHeldElsewhere());
+        const QByteArray password = "pwd-7Kq!Zx3v";
+        const FileState before = fileState();
+        const Run run = runCli({"sync", "--url", "http://127.0.0.1:9/dav/", "--user", "anna", "--password-stdin"},
+                               QProcessEnvironment::systemEnvironment(), password + "\n");
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.startsWith(message.toUtf8()), run.err.constData());
+        QVERIFY(fileState() == before);
+        QSettings native = nativeSettings();
+        QCOMPARE(native.value("syncUser").toString(), windowRuns ? QString() : QStringLiteral("anna"));
+        QVERIFY(!(run.out + run.err).contains(password));
+        QCOMPARE(filesContaining(TestEnvironment::root(), password), QStringList());
     }
 
     void list_data()

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDirIterator>
 #include <QFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace TestHelpers {
 
@@ -29,6 +31,19 @@ inline QByteArray damageFile(const QString &path)
         return QByteArray();
     file.close();
     return readFile(path);
+}
+
+// The files under `dir`, at any depth, whose bytes contain `needle`.
+inline QStringList filesContaining(const QString &dir, const QByteArray &needle)
+{
+    QStringList found;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (readFile(path).contains(needle))
+            found << path;
+    }
+    return found;
 }
 
 // The child of `parent` with that object name; a test that names a missing one stops at once.

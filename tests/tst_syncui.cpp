@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Sync as the user meets it: the settings page's "Sync" group, the password kept out of every
+// file, "Sync now" that fails without touching the list, and the auto start that syncs first.
+#include "app/preferences.h"
+#include "mainwindow/mainwindow.h"
+#include "model/nativesettings.h"
+#include "sync/passwordstore.h"
+#include "sync/sync.h"
+#include "tests/support/boxanswerer.h"
+#include "tests/support/events.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhelpers.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+
+using namespace TestHelpers;
+
+namespace {
+
+// Nothing listens on the discard port: every sync with it fails at once.
+const QString unreachable = QStringLiteral("http://127.0.0.1:9/dav/");
+const QByteArray password = "pwd-7Kq!Zx3v";
+
+QStringList filesWithPassword()
+{
+    return filesContaining(qEnvironmentVariable("XDG_DATA_HOME"), password) +
+           filesContaining(qEnvironmentVariable("XDG_CONFIG_HOME"), password) +
+           filesContaining(qEnvironmentVariable("HOME"), password);
+}
+
+} // namespace
+
+class TestSyncUi : public QObject
+{
+    Q_OBJECT
+
+    MainWindow *w = nullptr;
+
+    template <typename T>
+    T *find(const char *name)
+    {
+        return child<T>(w, name);
+    }
+    // Types into a field as a user would and leaves it with Enter.
+    void type(const char *field, const QString &text)
+    {
+        auto *edit = find<QLineEdit>(field);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    void openSettings(const EventStore &events = {})
+    {
+        QVERIFY(writeEvents(events));
+        w = new MainWindow;
+        w->show();
+        find<QAbstractButton>("settingsButton")->click();
+    }
+    QStringList names()
+    {
+        QStringList result;
+        for (int row = 0; w->eventAtRow(row); ++row)
+            result << w->eventAtRow(row)->name;
+        return result;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
+        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+    }
+
+    void init()
+    {
+        QVERIFY(TestEnvironment::reset());
+        // The settings file exists, so that a write to it would show.
+        Preferences preferences;
+        QVERIFY(writePreferences(preferences, settingsFilePath()));
+    }
+
+    void cleanup()
+    {
+        delete w;
+        w = nullptr;
+    }
+
+    // Address and user go to the native store as they are edited, never into settings.ini; a new
+    // account forgets the calendar of the old one.
+    void accountPersistsInTheNativeStore()
+    {
+        const QByteArray settingsBefore = readFile(settingsFilePath());
+        SyncSettings stored;
+        stored.url = QUrl(QStringLiteral("https://old.example.org/dav/"));
+        stored.user = QStringLiteral("old");
+        stored.calendar = QUrl(QStringLiteral("https://old.example.org/dav/old/cal/"));
+        writeSyncSettings(stored);
+        openSettings();
+        QCOMPARE(find<QLineEdit>("syncUrlEdit")->text(), stored.url.toString());
+        auto *calendars = find<QComboBox>("syncCalendarBox");
+        QCOMPARE(calendars->itemText(0), QStringLiteral("New calendar \"Oriventa\""));
+        QCOMPARE(calendars->currentData().toUrl(), stored.calendar);
+
+        type("syncUrlEdit", QStringLiteral("https://dav.example.org/cal/"));
+        type("syncUserEdit", QStringLiteral("anna"));
+        const QSettings native = nativeSettings();
+        QCOMPARE(native.value("syncUrl").toString(), QStringLiteral("https://dav.example.org/cal/"));
+        QCOMPARE(native.value("syncUser").toString(), QStringLiteral("anna"));
+        QVERIFY(!native.contains("syncCalendar"));
+        QCOMPARE(calendars->currentIndex(), 0);
+        QCOMPARE(readFile(settingsFilePath()), settingsBefore);
+
+        // A new window shows what was stored.
+        delete w;
+        openSettings();
+        QCOMPARE(find<QLineEdit>("syncUserEdit")->text(), QStringLiteral("anna"));
+        QCOMPARE(find<QLineEdit>("syncPasswordEdit")->echoMode(), QLineEdit::Password);
+    }
+
+    // Without a secret store the password lives in memory only: the user is told once, and no
+    // file under the suite's directories ever holds it, not even after "Sync now" and closing.
+    void passwordNeverReachesAFile()
+    {
+        BoxAnswerer answer;
+        openSettings();
+        type("syncUrlEdit", unreachable);
+        type("syncUserEdit", QStringLiteral("anna"));
+        type("syncPasswordEdit", QString::fromUtf8(password));
+        type("syncPasswordEdit", QString::fromUtf8(password) + QLatin1Char('2'));
+        find<QAbstractButton>("syncNowButton")->click();
+        w->close();
+        QTRY_COMPARE(answer.seen.size(), 2);
+        QCOMPARE(answer.seen[0].title, QStringLiteral("Password Not Stored"));
+        QCOMPARE(answer.seen[1].title, QStringLiteral("Sync Failed"));
+        QCOMPARE(filesWithPassword(), QStringList());
+    }
+
+    // A failed "Sync now" says why and leaves the rows and the events file as they were.
+    void syncNowFailureLeavesTheList_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("reason"); // empty: whatever the sync reports
+        QTest::newRow("no address") << QString() << "Enter the address of the server first.";
+        QTest::newRow("server unreachable") << unreachable << QString();
+    }
+
+    void syncNowFailureLeavesTheList()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, reason);
+        BoxAnswerer answer;
+        openSettings({weekly().named(QStringLiteral("b")).on({1}).make(),
+                      singular(QDate(2031, 5, 1)).named(QStringLiteral("a")).make()});
+        const QStringList before = names();
+        const QByteArray fileBefore = readFile(eventsFilePath());
+        if (!url.isEmpty()) {
+            type("syncUrlEdit", url);
+            type("syncPasswordEdit", QString::fromUtf8(password));
+        }
+        find<QAbstractButton>("syncNowButton")->click();
+        QVERIFY(!answer.seen.isEmpty());
+        const BoxAnswerer::Seen &box = answer.seen.last();
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.title, QStringLiteral("Sync Failed"));
+        if (reason.isEmpty())
+            QVERIFY(!box.text.isEmpty());
+        else
+            QCOMPARE(box.text, reason);
+        QVERIFY(!box.text.contains(QString::fromUtf8(password)));
+        QCOMPARE(names(), before);
+        QCOMPARE(readFile(eventsFilePath()), fileBefore);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The suites have no secret service: the store says so at once, and only this run's memory
+    // holds a password, for its own account only.
+    void passwordStoreWithoutSecretService()
+    {
+        const QUrl url(unreachable);
+        const QString user = QStringLiteral("bo");
+        QString read;
+        QCOMPARE(PasswordStore::readPassword(url, user, &read), PasswordStore::Result::NoSecretStore);
+        QCOMPARE(PasswordStore::writePassword(url, user, QStringLiteral("x")), PasswordStore::Result::NoSecretStore);
+        SyncSettings settings;
+        settings.url = url;
+        settings.user = user;
+        bool storeRuns = true;
+        QVERIFY(!PasswordStore::availablePassword(settings, &read, &storeRuns));
+        QVERIFY(!storeRuns);
+        QVERIFY(!PasswordStore::keep(url, user, QStringLiteral("kept")));
+        QVERIFY(PasswordStore::availablePassword(settings, &read));
+        QCOMPARE(read, QStringLiteral("kept"));
+        settings.user = QStringLiteral("other");
+        QVERIFY(!PasswordStore::availablePassword(settings, &read));
+        PasswordStore::deletePassword(url, user);
+        settings.user = user;
+        QVERIFY(!PasswordStore::availablePassword(settings, &read));
+    }
+
+    // The auto start's fast path answers "nothing due" from the file alone only while the list is
+    // not synced; with sync set up the full start, which builds the application, syncs first.
+    // Qt names the platform plugin it loads when asked to, which shows which way was taken.
+    void autoStartSyncsBeforeTheTest_data()
+    {
+        QTest::addColumn<bool>("configured");
+        QTest::newRow("sync not set up") << false;
+        QTest::newRow("sync set up") << true;
+    }
+
+    void autoStartSyncsBeforeTheTest()
+    {
+        QFETCH(bool, configured);
+        QVERIFY(writeEvents({weekly().named(QStringLiteral("Every day")).everyWeekday().before(0).make()}));
+        if (configured) {
+            SyncSettings settings;
+            settings.url = QUrl(unreachable);
+            settings.user = QStringLiteral("anna");
+            writeSyncSettings(settings);
+        }
+        const QByteArray before = readFile(eventsFilePath());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(qEnvironmentVariable("ORIVENTA_BIN"), {QStringLiteral("auto")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardError().contains("platforms"), configured);
+        QCOMPARE(readFile(eventsFilePath()), before);
+    }
+};
+
+QTEST_MAIN(TestSyncUi)
+#include "tst_syncui.moc"
