@@ -444,7 +444,18 @@ VEventExport toVEvent(const Event &event, QDate today)
     return result;
 }
 
-Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason)
+namespace {
+
+// Which of our own exact rules are taken back: from a file only those the editor could have made
+// (the text may come from anyone); in a sync every rule an events file may hold, as it was.
+enum class OwnRules
+{
+    EditorMade,
+    Any
+};
+
+Event *readVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason,
+                  OwnRules ownRules)
 {
     const auto fail = [reason](const QString &why) -> Event * {
         if (reason)
@@ -488,9 +499,8 @@ Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
         Event ours;
         RecurrenceRule expected;
         ours.name = event.name;
-        // Trusted only while it is a rule the editor could have made: the text may come from anyone.
         const bool trusted = readRuleText(incidence.nonKDECustomProperty(ruleProperty), ours) &&
-                             ours.schedule != Singular && ours.checkEvent() == Valid &&
+                             ours.schedule != Singular && (ownRules == OwnRules::Any || ours.checkEvent() == Valid) &&
                              (describeRule(ours, expected), sameRule(expected, *rules.first()));
         if (trusted) {
             event.schedule = ours.schedule;
@@ -533,6 +543,13 @@ Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
     if (showOnce == QLatin1String("0") || showOnce == QLatin1String("1"))
         event.showOnce = showOnce == QLatin1String("1");
     return new Event(event);
+}
+
+} // namespace
+
+Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason)
+{
+    return readVEvent(incidence, defaults, today, reason, OwnRules::EditorMade);
 }
 
 namespace {
@@ -646,7 +663,7 @@ Event *eventFromResource(const QByteArray &data, QDate today, const Preferences 
     }
     if (uid)
         *uid = items.first()->uid();
-    std::unique_ptr<Event> event(fromVEvent(*items.first(), defaults, today, reason));
+    std::unique_ptr<Event> event(readVEvent(*items.first(), defaults, today, reason, OwnRules::Any));
     if (event && readSyncFields(*items.first(), *event) && carriesAll)
         *carriesAll = true;
     return event.release();
