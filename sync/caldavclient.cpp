@@ -1,52 +1,262 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/caldavclient.h"
 
-// Placeholder until the client is written.
+#include "sync/caldavsession.h"
+#include "sync/caldavxml.h"
+
+#include <QUuid>
+
+using CalDavXml::CalDavNs;
+using CalDavXml::DavNs;
+
+namespace {
+
+// Multigets are cut into requests of this many resources, which servers take without complaint.
+constexpr int MultigetBatch = 500;
+
+QUrl withSlash(QUrl url)
+{
+    if (!url.path().endsWith('/'))
+        url.setPath(url.path() + '/');
+    return url;
+}
+
+bool isCalendar(const CalDavXml::Response &response)
+{
+    return response.property(DavNs, QStringLiteral("resourcetype")).children.contains(CalDavNs + " calendar");
+}
+
+bool holdsEvents(const CalDavXml::Response &response)
+{
+    const QStringList components =
+        response.property(CalDavNs, QStringLiteral("supported-calendar-component-set")).componentSet;
+    return components.isEmpty() || components.contains(QStringLiteral("VEVENT"));
+}
+
+} // namespace
+
 struct CalDavClient::Private
 {
-    QString error;
+    Private(const QString &user, const QString &password, QDeadlineTimer deadline) : session(user, password, deadline)
+    {
+    }
+
+    CalDavSession session;
+    QUrl collection;
+
+    bool describe(const QUrl &url, CalDavXml::Response *self, QUrl *answered);
+    bool findHome(const QUrl &server, const CalDavXml::Response &self, QUrl *home);
 };
 
-CalDavClient::CalDavClient(const QString &, const QString &, QDeadlineTimer) : d(std::make_unique<Private>()) {}
+bool CalDavClient::Private::describe(const QUrl &url, CalDavXml::Response *self, QUrl *answered)
+{
+    QList<CalDavXml::Response> responses;
+    const bool found = session.propfind(url, 0,
+                                        {{DavNs, QStringLiteral("resourcetype")},
+                                         {DavNs, QStringLiteral("displayname")},
+                                         {DavNs, QStringLiteral("current-user-principal")},
+                                         {CalDavNs, QStringLiteral("calendar-home-set")},
+                                         {CalDavNs, QStringLiteral("supported-calendar-component-set")}},
+                                        &responses, answered);
+    *self = responses.value(0);
+    return found && !responses.isEmpty();
+}
+
+bool CalDavClient::Private::findHome(const QUrl &server, const CalDavXml::Response &self, QUrl *home)
+{
+    const QString homeSet = QStringLiteral("calendar-home-set");
+    QStringList principals = self.property(DavNs, QStringLiteral("current-user-principal")).hrefs;
+    QUrl base = server;
+    if (principals.isEmpty()) {
+        CalDavXml::Response known;
+        if (describe(server.resolved(QUrl(QStringLiteral("/.well-known/caldav"))), &known, &base))
+            principals = known.property(DavNs, QStringLiteral("current-user-principal")).hrefs;
+        else if (!session.mayLookFurther())
+            return false;
+    }
+    QStringList homes = self.property(CalDavNs, homeSet).hrefs;
+    if (homes.isEmpty() && !principals.isEmpty()) {
+        CalDavXml::Response principal;
+        if (!describe(CalDavXml::urlFor(base, principals.first()), &principal, &base))
+            return false;
+        homes = principal.property(CalDavNs, homeSet).hrefs;
+    }
+    if (homes.isEmpty()) {
+        session.error =
+            QStringLiteral("no CalDAV calendars found at %1").arg(server.toDisplayString(QUrl::RemoveUserInfo));
+        return false;
+    }
+    *home = withSlash(CalDavXml::urlFor(base, homes.first()));
+    return true;
+}
+
+CalDavClient::CalDavClient(const QString &user, const QString &password, QDeadlineTimer deadline)
+    : d(std::make_unique<Private>(user, password, deadline))
+{
+}
+
 CalDavClient::~CalDavClient() = default;
-bool CalDavClient::discover(const QUrl &, QList<CalendarInfo> *)
+
+bool CalDavClient::discover(const QUrl &server, QList<CalendarInfo> *calendars)
 {
-    return false;
+    calendars->clear();
+    CalDavXml::Response self;
+    QUrl answered;
+    if (d->describe(server, &self, &answered)) {
+        if (isCalendar(self)) {
+            calendars->append({withSlash(CalDavXml::urlFor(answered, self.href)),
+                               self.property(DavNs, QStringLiteral("displayname")).value()});
+            return true;
+        }
+    } else if (!d->session.mayLookFurther()) {
+        return false;
+    }
+    QUrl home;
+    QList<CalDavXml::Response> found;
+    if (!d->findHome(server, self, &home) ||
+        !d->session.propfind(home, 1,
+                             {{DavNs, QStringLiteral("resourcetype")},
+                              {DavNs, QStringLiteral("displayname")},
+                              {CalDavNs, QStringLiteral("supported-calendar-component-set")}},
+                             &found, &answered))
+        return false;
+    for (const CalDavXml::Response &response : found) {
+        if (isCalendar(response) && holdsEvents(response))
+            calendars->append({withSlash(CalDavXml::urlFor(answered, response.href)),
+                               response.property(DavNs, QStringLiteral("displayname")).value()});
+    }
+    return true;
 }
-bool CalDavClient::makeCalendar(const QUrl &, const QString &, QUrl *)
+
+bool CalDavClient::makeCalendar(const QUrl &server, const QString &displayName, QUrl *made)
 {
-    return false;
+    CalDavXml::Response self;
+    QUrl answered;
+    QUrl home;
+    if ((!d->describe(server, &self, &answered) && !d->session.mayLookFurther()) || !d->findHome(server, self, &home))
+        return false;
+    QUrl target = home;
+    target.setPath(home.path() + QUuid::createUuid().toString(QUuid::WithoutBraces) + '/');
+    CalDavAnswer answer;
+    if (!d->session.send("MKCALENDAR", target, {{"Content-Type", "application/xml; charset=utf-8"}},
+                         CalDavXml::mkcalendar(displayName), &answer))
+        return false;
+    if (answer.status != 201) {
+        d->session.fail(answer);
+        return false;
+    }
+    *made = target;
+    return true;
 }
-void CalDavClient::setCalendar(const QUrl &) {}
+
+void CalDavClient::setCalendar(const QUrl &collection)
+{
+    d->collection = withSlash(collection.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment));
+}
+
 int CalDavClient::requestCount() const
 {
-    return 0;
+    return d->session.requests;
 }
+
 QString CalDavClient::error() const
 {
-    return d->error;
+    return d->session.error;
 }
-bool CalDavClient::collectionTag(QByteArray *)
+
+bool CalDavClient::collectionTag(QByteArray *tag)
 {
-    return false;
+    QList<CalDavXml::Response> found;
+    if (!d->session.propfind(
+            d->collection, 0,
+            {{CalDavXml::CalendarServerNs, QStringLiteral("getctag")}, {DavNs, QStringLiteral("sync-token")}}, &found))
+        return false;
+    const CalDavXml::Response self = found.value(0);
+    const QString ctag = self.property(CalDavXml::CalendarServerNs, QStringLiteral("getctag")).value();
+    *tag = (ctag.isEmpty() ? self.property(DavNs, QStringLiteral("sync-token")).value() : ctag).toUtf8();
+    return true;
 }
-bool CalDavClient::listEtags(QHash<QString, QByteArray> *)
+
+bool CalDavClient::listEtags(QHash<QString, QByteArray> *etags)
 {
-    return false;
+    etags->clear();
+    QList<CalDavXml::Response> found;
+    if (!d->session.propfind(d->collection, 1,
+                             {{DavNs, QStringLiteral("getetag")},
+                              {DavNs, QStringLiteral("getcontenttype")},
+                              {DavNs, QStringLiteral("resourcetype")}},
+                             &found))
+        return false;
+    const QString self = CalDavXml::canonicalPath(d->collection.path(QUrl::FullyEncoded), d->collection);
+    for (const CalDavXml::Response &response : found) {
+        const QString type = response.property(DavNs, QStringLiteral("getcontenttype")).value();
+        const bool calendarItem =
+            type.isEmpty() || type.startsWith(QLatin1String("text/calendar"), Qt::CaseInsensitive);
+        const bool collection =
+            response.property(DavNs, QStringLiteral("resourcetype")).children.contains(DavNs + " collection");
+        if (response.href != self && !collection && calendarItem && !response.properties.isEmpty())
+            etags->insert(response.href, response.property(DavNs, QStringLiteral("getetag")).value().toUtf8());
+    }
+    return true;
 }
-bool CalDavClient::fetch(const QStringList &, QList<RemoteItem> *)
+
+bool CalDavClient::fetch(const QStringList &hrefs, QList<RemoteItem> *items)
 {
-    return false;
+    items->clear();
+    for (int first = 0; first < hrefs.size(); first += MultigetBatch) {
+        QList<QUrl> batch;
+        for (const QString &href : hrefs.mid(first, MultigetBatch))
+            batch << CalDavXml::urlFor(d->collection, href);
+        QList<CalDavXml::Response> found;
+        if (!d->session.multistatus("REPORT", d->collection, 1, CalDavXml::multiget(batch), &found))
+            return false;
+        for (const CalDavXml::Response &response : found) {
+            if (response.has(CalDavNs, QStringLiteral("calendar-data")))
+                items->append({response.href, response.property(DavNs, QStringLiteral("getetag")).value().toUtf8(),
+                               response.property(CalDavNs, QStringLiteral("calendar-data")).text.toUtf8()});
+        }
+    }
+    return true;
 }
-WriteResult CalDavClient::put(const QString &, const QByteArray &, const QByteArray &, QByteArray *)
+
+WriteResult CalDavClient::put(const QString &href, const QByteArray &data, const QByteArray &ifMatch,
+                              QByteArray *newEtag)
 {
+    const CalDavHeaders headers{{"Content-Type", "text/calendar; charset=utf-8"},
+                                ifMatch.isEmpty() ? qMakePair(QByteArray("If-None-Match"), QByteArray("*"))
+                                                  : qMakePair(QByteArray("If-Match"), ifMatch)};
+    CalDavAnswer answer;
+    if (!d->session.send("PUT", CalDavXml::urlFor(d->collection, href), headers, data, &answer))
+        return WriteResult::Failed;
+    if (answer.status == 412)
+        return WriteResult::PreconditionFailed;
+    if (answer.status != 200 && answer.status != 201 && answer.status != 204) {
+        d->session.fail(answer);
+        return WriteResult::Failed;
+    }
+    *newEtag = answer.etag;
+    return WriteResult::Done;
+}
+
+WriteResult CalDavClient::remove(const QString &href, const QByteArray &ifMatch)
+{
+    CalDavHeaders headers;
+    if (!ifMatch.isEmpty())
+        headers << qMakePair(QByteArray("If-Match"), ifMatch);
+    CalDavAnswer answer;
+    if (!d->session.send("DELETE", CalDavXml::urlFor(d->collection, href), headers, {}, &answer))
+        return WriteResult::Failed;
+    if (answer.status == 412)
+        return WriteResult::PreconditionFailed;
+    // Already gone is as good as deleted.
+    if (answer.status == 404 || (answer.status >= 200 && answer.status < 300))
+        return WriteResult::Done;
+    d->session.fail(answer);
     return WriteResult::Failed;
 }
-WriteResult CalDavClient::remove(const QString &, const QByteArray &)
+
+QString CalDavClient::hrefFor(const QString &uid) const
 {
-    return WriteResult::Failed;
-}
-QString CalDavClient::hrefFor(const QString &) const
-{
-    return {};
+    const QString path = d->collection.path(QUrl::FullyEncoded) + QString::fromLatin1(QUrl::toPercentEncoding(uid));
+    return CalDavXml::canonicalPath(path + QStringLiteral(".ics"), d->collection);
 }

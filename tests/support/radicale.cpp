@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/radicale.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+namespace {
+
+// Debian's interpreter: the one Radicale is installed for, whatever python3 comes first on PATH.
+const QString Python = QStringLiteral("/usr/bin/python3");
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+} // namespace
+
+bool Radicale::available()
+{
+    QProcess probe;
+    probe.start(Python, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--version")});
+    return probe.waitForFinished(20000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+}
+
+Radicale::Radicale(const QString &user, const QString &password, Transport kind) : transport(kind)
+{
+    const QString users = folder.filePath(QStringLiteral("users"));
+    const QString config = folder.filePath(QStringLiteral("config"));
+    QFile usersFile(users);
+    QFile configFile(config);
+    // An empty configuration of our own, so the machine's /etc/radicale/config does not apply.
+    if (!folder.isValid() || !usersFile.open(QIODevice::WriteOnly) ||
+        usersFile.write((user + ':' + password + '\n').toUtf8()) < 0 || !configFile.open(QIODevice::WriteOnly)) {
+        why = QStringLiteral("cannot write Radicale's files in %1").arg(folder.path());
+        return;
+    }
+    usersFile.close();
+    if (transport == SelfSignedTls && !makeCertificate())
+        return;
+
+    port = freePort();
+    QStringList arguments{QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"), config,
+                          QStringLiteral("--server-hosts"), QStringLiteral("127.0.0.1:%1").arg(port),
+                          QStringLiteral("--storage-filesystem-folder"), storageFolder(), QStringLiteral("--auth-type"),
+                          QStringLiteral("htpasswd"), QStringLiteral("--auth-htpasswd-filename"), users,
+                          QStringLiteral("--auth-htpasswd-encryption"), QStringLiteral("plain"),
+                          // A wrong password answers at once, not after the usual second.
+                          QStringLiteral("--auth-delay"), QStringLiteral("0"), QStringLiteral("--rights-type"),
+                          QStringLiteral("owner_only"), QStringLiteral("--logging-level"), QStringLiteral("warning")};
+    if (transport == SelfSignedTls)
+        arguments << QStringLiteral("--server-ssl") << QStringLiteral("--server-certificate")
+                  << folder.filePath(QStringLiteral("cert.pem")) << QStringLiteral("--server-key")
+                  << folder.filePath(QStringLiteral("key.pem"));
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(Python, arguments);
+    if (!process.waitForStarted(10000)) {
+        why = QStringLiteral("Radicale did not start: %1").arg(process.errorString());
+        return;
+    }
+    const QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired() && process.state() == QProcess::Running) {
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        if (probe.waitForConnected(500))
+            return;
+        QThread::msleep(50);
+    }
+    process.kill();
+    process.waitForFinished(5000);
+    why = QStringLiteral("Radicale did not answer on port %1: %2")
+              .arg(port)
+              .arg(QString::fromLocal8Bit(process.readAll().right(2000)));
+}
+
+Radicale::~Radicale()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+QUrl Radicale::base() const
+{
+    QUrl url;
+    url.setScheme(transport == SelfSignedTls ? QStringLiteral("https") : QStringLiteral("http"));
+    url.setHost(QStringLiteral("127.0.0.1"));
+    url.setPort(port);
+    url.setPath(QStringLiteral("/"));
+    return url;
+}
+
+bool Radicale::makeCertificate()
+{
+    QProcess openssl;
+    openssl.setProcessChannelMode(QProcess::MergedChannels);
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("1"),
+                   QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"),
+                   folder.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
+                   folder.filePath(QStringLiteral("cert.pem"))});
+    if (openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit && openssl.exitCode() == 0)
+        return true;
+    why = QStringLiteral("openssl could not make a certificate: %1").arg(QString::fromLocal8Bit(openssl.readAll()));
+    return false;
+}

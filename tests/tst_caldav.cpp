@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sync/caldavclient.h"
+#include "tests/support/radicale.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testhttpserver.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(WriteResult)
+
+namespace {
+
+const QString User = QStringLiteral("ada");
+const QString Password = QStringLiteral("s3cret pass");
+
+QByteArray item(const QString &uid, const QString &summary)
+{
+    return QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Brindlex//Oriventa//EN\r\nBEGIN:VEVENT\r\n"
+                          "UID:%1\r\nDTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:20240301\r\nSUMMARY:%2\r\n"
+                          "END:VEVENT\r\nEND:VCALENDAR\r\n")
+        .arg(uid, summary)
+        .toUtf8();
+}
+
+} // namespace
+
+class TestCalDav : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Radicale> server;
+
+    static std::unique_ptr<CalDavClient> client(const QString &password = Password, int limitMs = 10000)
+    {
+        return std::make_unique<CalDavClient>(User, password, QDeadlineTimer(limitMs));
+    }
+
+    // A fresh calendar for each test, so that none sees another's items.
+    QUrl newCalendar(CalDavClient &c)
+    {
+        QUrl made;
+        if (!c.makeCalendar(server->base(), QStringLiteral("Oriventa"), &made))
+            qWarning("MKCALENDAR failed: %s", qPrintable(c.error()));
+        c.setCalendar(made);
+        return made;
+    }
+
+    QString storedFile(const QUrl &calendar, const QString &uid) const
+    {
+        return server->storageFolder() +
+               QStringLiteral("/collection-root/%1/%2/%3.ics").arg(User, calendar.path().section('/', -2, -2), uid);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(TestEnvironment::reset());
+        if (!Radicale::available())
+            QSKIP("Radicale is not installed (/usr/bin/python3 -m radicale): apt-get install radicale");
+        server = std::make_unique<Radicale>(User, Password);
+        QVERIFY2(server->running(), qPrintable(server->problem()));
+    }
+
+    void discover_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("fromCollection");
+        QTest::newRow("server root") << "/" << false;
+        QTest::newRow("well-known address") << "/.well-known/caldav" << false;
+        QTest::newRow("principal") << "/" + User + "/" << false;
+        QTest::newRow("calendar collection") << QString() << true;
+    }
+
+    void discover()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, fromCollection);
+        const auto c = client();
+        const QUrl made = newCalendar(*c);
+        QVERIFY(made.isValid() && made.path().endsWith('/'));
+
+        QList<CalendarInfo> calendars;
+        QVERIFY2(c->discover(fromCollection ? made : server->base().resolved(QUrl(path)), &calendars),
+                 qPrintable(c->error()));
+        const auto found = std::find_if(calendars.cbegin(), calendars.cend(),
+                                        [&](const CalendarInfo &info) { return info.url == made; });
+        QVERIFY(found != calendars.cend());
+        QCOMPARE(found->displayName, QStringLiteral("Oriventa"));
+        if (fromCollection)
+            QCOMPARE(calendars.size(), 1);
+    }
+
+    void conditionalWrites_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::addColumn<QString>("condition"); // "none": only where none exists; "current", "stale" etag
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<WriteResult>("expected");
+        QTest::newRow("create") << false << "none" << false << WriteResult::Done;
+        QTest::newRow("create where one exists") << false << "none" << true << WriteResult::PreconditionFailed;
+        QTest::newRow("update the current version") << false << "current" << true << WriteResult::Done;
+        QTest::newRow("update a stale version (the race)")
+            << false << "stale" << true << WriteResult::PreconditionFailed;
+        QTest::newRow("delete the current version") << true << "current" << true << WriteResult::Done;
+        QTest::newRow("delete a stale version") << true << "stale" << true << WriteResult::PreconditionFailed;
+        QTest::newRow("delete what is already gone") << true << "stale" << false << WriteResult::Done;
+    }
+
+    void conditionalWrites()
+    {
+        QFETCH(bool, remove);
+        QFETCH(QString, condition);
+        QFETCH(bool, exists);
+        QFETCH(WriteResult, expected);
+        const auto c = client();
+        newCalendar(*c);
+        const QString href = c->hrefFor(QStringLiteral("race"));
+        QByteArray stale;
+        QByteArray current;
+        QVERIFY(c->put(href, item("race", "first"), {}, &stale) == WriteResult::Done);
+        QVERIFY(c->put(href, item("race", "second"), stale, &current) == WriteResult::Done);
+        QVERIFY(!stale.isEmpty() && !current.isEmpty() && stale != current);
+        if (!exists)
+            QVERIFY(c->remove(href, current) == WriteResult::Done);
+
+        const QByteArray ifMatch = condition == "none" ? QByteArray() : condition == "stale" ? stale : current;
+        QByteArray written;
+        const WriteResult result =
+            remove ? c->remove(href, ifMatch) : c->put(href, item("race", "third"), ifMatch, &written);
+        QVERIFY2(result == expected, qPrintable(c->error()));
+
+        // What the server holds now: a refused write changed nothing.
+        QHash<QString, QByteArray> etags;
+        QVERIFY(c->listEtags(&etags));
+        QList<RemoteItem> items;
+        QVERIFY(c->fetch(etags.keys(), &items));
+        const bool gone = remove ? result == WriteResult::Done : !exists && result != WriteResult::Done;
+        QCOMPARE(items.size(), gone ? 0 : 1);
+        if (!gone) {
+            const bool changed = !remove && result == WriteResult::Done;
+            QVERIFY(items[0].data.contains(changed ? "SUMMARY:third" : "SUMMARY:second"));
+            QCOMPARE(items[0].etag, changed ? written : current);
+        }
+    }
+
+    void listFetchAndTag()
+    {
+        const auto c = client();
+        newCalendar(*c);
+        QByteArray emptyTag;
+        QVERIFY(c->collectionTag(&emptyTag));
+
+        // UIDs that need escaping in a path still name the same resource in the listing.
+        const QStringList uids{QStringLiteral("4d2c9a1e-5b7f-4e0a-9c3d-1f2e3a4b5c6d"), QStringLiteral("a b@c+d"),
+                               QStringLiteral("größe%20")};
+        QHash<QString, QByteArray> written;
+        QHash<QString, QString> uidOf;
+        for (const QString &uid : uids) {
+            QByteArray etag;
+            QVERIFY2(c->put(c->hrefFor(uid), item(uid, uid), {}, &etag) == WriteResult::Done, qPrintable(c->error()));
+            written.insert(c->hrefFor(uid), etag);
+            uidOf.insert(c->hrefFor(uid), uid);
+        }
+        QByteArray tag;
+        QVERIFY(c->collectionTag(&tag));
+        QVERIFY(!tag.isEmpty() && tag != emptyTag);
+
+        const int before = c->requestCount();
+        QByteArray again;
+        QVERIFY(c->collectionTag(&again));
+        QCOMPARE(again, tag);
+        QCOMPARE(c->requestCount(), before + 1);
+
+        QHash<QString, QByteArray> etags;
+        QVERIFY(c->listEtags(&etags));
+        QCOMPARE(etags, written);
+        // Among many that are not there, over more than one multiget.
+        QStringList asked = etags.keys();
+        for (int i = 0; i < 600; ++i)
+            asked.insert(1, c->hrefFor(QStringLiteral("missing-%1").arg(i)));
+        QList<RemoteItem> items;
+        QVERIFY(c->fetch(asked, &items));
+        QCOMPARE(c->requestCount(), before + 4);
+        QCOMPARE(items.size(), uids.size());
+        for (const RemoteItem &fetched : items) {
+            QCOMPARE(fetched.etag, written.value(fetched.href));
+            QVERIFY2(fetched.data.contains(("UID:" + uidOf.value(fetched.href)).toUtf8()), qPrintable(fetched.href));
+        }
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("errorPart");
+        QTest::newRow("wrong password") << "password"
+                                        << "password";
+        QTest::newRow("server down") << "down"
+                                     << "refused";
+        QTest::newRow("server that never answers") << "silent"
+                                                   << "timed out";
+        QTest::newRow("redirect to another server") << "redirect"
+                                                    << "elsewhere";
+        QTest::newRow("self-signed certificate") << "tls"
+                                                 << "SSL error";
+    }
+
+    void failures()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, errorPart);
+        const auto owner = client();
+        const QUrl calendar = newCalendar(*owner);
+
+        TestHttpServer far([](const TestHttpServer::Request &request) {
+            return request.target.contains("redirected") ? TestHttpServer::Reply::silence()
+                                                         : TestHttpServer::Reply::redirect("http://localhost:1/");
+        });
+        std::unique_ptr<Radicale> tls;
+        QUrl target = calendar;
+        if (kind == "down") {
+            target = QUrl::fromEncoded(TestHttpServer::refusingBase() + "/cal/");
+        } else if (kind == "silent") {
+            target = QUrl::fromEncoded(far.base() + "/redirected/");
+        } else if (kind == "redirect") {
+            target = QUrl::fromEncoded(far.base() + "/cal/");
+        } else if (kind == "tls") {
+            tls = std::make_unique<Radicale>(User, Password, Radicale::SelfSignedTls);
+            QVERIFY2(tls->running(), qPrintable(tls->problem()));
+            target = tls->base().resolved(QUrl(calendar.path()));
+        }
+
+        const auto c = client(kind == "password" ? QStringLiteral("wrong") : Password, 1000);
+        c->setCalendar(target);
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray etag;
+        QCOMPARE(c->put(c->hrefFor(QStringLiteral("lost")), item("lost", "lost"), {}, &etag), WriteResult::Failed);
+        QVERIFY2(c->error().contains(errorPart), qPrintable(c->error()));
+        QVERIFY(!c->error().contains(Password));
+        QVERIFY2(clock.elapsed() < 8000, "the deadline was not kept");
+        QCOMPARE(c->requestCount(), 1);
+        QList<CalendarInfo> found;
+        QVERIFY(!c->discover(target, &found));
+
+        QVERIFY(!QFile::exists(storedFile(calendar, QStringLiteral("lost"))));
+        QHash<QString, QByteArray> etags;
+        QVERIFY(owner->listEtags(&etags));
+        QVERIFY(etags.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalDav)
+#include "tst_caldav.moc"
