@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/sync.h"
 
+#include "app/preferences.h"
+#include "model/clock.h"
+#include "model/eventstore.h"
 #include "model/nativesettings.h"
+#include "sync/caldavclient.h"
+#include "sync/syncengine.h"
+#include "sync/syncstate.h"
+
+#include <QDeadlineTimer>
+#include <QScopeGuard>
 
 namespace {
 
@@ -63,10 +72,85 @@ QString SyncOutcome::summaryText() const
     return lines.join(QLatin1Char('\n'));
 }
 
-SyncOutcome syncEventsFile(SyncSettings &, const QString &, const QString &, int)
+namespace {
+
+SyncOutcome failure(const QString &error)
 {
     SyncOutcome outcome;
-    outcome.error = QStringLiteral("Sync is not available yet.");
+    outcome.error = error;
+    return outcome;
+}
+
+// The calendar to sync with: the one chosen before; the address itself when it is a calendar;
+// else the account's calendar named "Oriventa", made when there is none.
+bool findCalendar(CalDavClient &client, const SyncSettings &settings, QUrl *calendar)
+{
+    if (!settings.calendar.isEmpty()) {
+        *calendar = settings.calendar;
+        return true;
+    }
+    QList<CalendarInfo> calendars;
+    if (!client.discover(settings.url, &calendars))
+        return false;
+    const auto samePath = [](const QUrl &a, const QUrl &b) {
+        return a.adjusted(QUrl::StripTrailingSlash) == b.adjusted(QUrl::StripTrailingSlash);
+    };
+    for (const CalendarInfo &found : qAsConst(calendars))
+        if (samePath(found.url, settings.url)) {
+            *calendar = found.url;
+            return true;
+        }
+    for (const CalendarInfo &found : qAsConst(calendars))
+        if (found.displayName == QLatin1String("Oriventa")) {
+            *calendar = found.url;
+            return true;
+        }
+    return client.makeCalendar(settings.url, QStringLiteral("Oriventa"), calendar);
+}
+
+} // namespace
+
+SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, const QString &eventsPath, int timeLimitMs)
+{
+    if (!settings.isConfigured())
+        return failure(QStringLiteral("No server address is set up."));
+    // Read first: a damaged list would look as if its lost events had been deleted here, and the
+    // sync would delete them on the server too. The main window keeps what can be read.
+    LoadStatus status = LoadStatus::Missing;
+    EventStore events = loadEvents(eventsPath, &status);
+    const auto release = qScopeGuard([&events] { qDeleteAll(events); });
+    if (status == LoadStatus::Damaged)
+        return failure(QStringLiteral("The events file is damaged: open Oriventa once to keep what can be read, "
+                                      "then sync again."));
+
+    CalDavClient client(settings.user, password, QDeadlineTimer(timeLimitMs));
+    QUrl calendar;
+    if (!findCalendar(client, settings, &calendar)) {
+        SyncOutcome outcome = failure(client.error());
+        outcome.requests = client.requestCount();
+        return outcome;
+    }
+    settings.calendar = calendar;
+    client.setCalendar(calendar);
+
+    const QString statePath = syncStatePath(eventsPath);
+    SyncState state = readSyncState(statePath);
+    // A state of another calendar says nothing about this one.
+    if (state.calendar != calendar.toString()) {
+        state = SyncState();
+        state.calendar = calendar.toString();
+    }
+    Preferences defaults;
+    readPreferences(defaults, settingsFilePath());
+    SyncOutcome outcome = syncEvents(events, state, client, Clock::today(), defaults);
+    outcome.requests = client.requestCount();
+    if (!outcome.ok)
+        return outcome;
+    // The list first, then the state: cut off in between, the next sync finds the list and the
+    // server alike and only records that.
+    if (outcome.listChanged && !saveEvents(events, eventsPath))
+        return failure(QStringLiteral("The events file could not be written."));
+    writeSyncState(state, statePath);
     return outcome;
 }
 

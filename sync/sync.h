@@ -30,6 +30,7 @@ struct SyncOutcome
     int deletedThere = 0;
     QStringList conflicts; // names kept twice: ours, and the server's as "<name> (changed elsewhere)"
     bool listChanged = false;
+    int requests = 0; // sent to the server
 
     QString summaryText() const;
 };
