@@ -133,7 +133,8 @@ private:
     void storeSettings();
 
     // Sync, on the settings page and when the window closes
-    void fillSyncSettings();
+    // The calendars found at the last "Sync now" are offered beside the one in use.
+    void fillSyncSettings(const QList<CalendarChoice> &found = {});
     void storeSyncAccount();
     void storeSyncPassword();
     // Saves the rows, syncs the file and takes the rows back from it when the sync changed them.

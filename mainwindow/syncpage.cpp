@@ -32,7 +32,7 @@ void tellPasswordNotStored()
 
 } // namespace
 
-void MainWindow::fillSyncSettings()
+void MainWindow::fillSyncSettings(const QList<CalendarChoice> &found)
 {
     const SyncSettings settings = readSyncSettings();
     ui->syncUrlEdit->setText(settings.url.toString());
@@ -43,9 +43,15 @@ void MainWindow::fillSyncSettings()
     ui->syncPasswordEdit->clear();
     ui->syncCalendarBox->clear();
     ui->syncCalendarBox->addItem(tr("New calendar \"Oriventa\""), QUrl());
+    for (const CalendarChoice &calendar : found)
+        ui->syncCalendarBox->addItem(calendar.name, calendar.url);
     if (!settings.calendar.isEmpty()) {
-        ui->syncCalendarBox->addItem(settings.calendar.toString(), settings.calendar);
-        ui->syncCalendarBox->setCurrentIndex(1);
+        int index = ui->syncCalendarBox->findData(settings.calendar);
+        if (index < 0) {
+            ui->syncCalendarBox->addItem(settings.calendar.toString(), settings.calendar);
+            index = ui->syncCalendarBox->count() - 1;
+        }
+        ui->syncCalendarBox->setCurrentIndex(index);
     }
 }
 
@@ -131,7 +137,13 @@ void MainWindow::on_syncNowButton_clicked()
         Messages::warn(tr("Sync Failed"), outcome.error);
         return;
     }
-    fillSyncSettings();
+    // Now that the account answers, its calendars are offered for the next syncs.
+    QList<CalendarChoice> calendars;
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    findCalendars(settings, password, &calendars, &error);
+    QApplication::restoreOverrideCursor();
+    fillSyncSettings(calendars);
     Messages::inform(tr("Sync"), outcome.summaryText());
 }
 

@@ -154,6 +154,20 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     return outcome;
 }
 
+bool findCalendars(const SyncSettings &settings, const QString &password, QList<CalendarChoice> *calendars,
+                   QString *error, int timeLimitMs)
+{
+    CalDavClient client(settings.user, password, QDeadlineTimer(timeLimitMs));
+    QList<CalendarInfo> found;
+    if (!client.discover(settings.url, &found)) {
+        *error = client.error();
+        return false;
+    }
+    for (const CalendarInfo &calendar : qAsConst(found))
+        calendars->append({calendar.url, calendar.displayName.isEmpty() ? calendar.url.path() : calendar.displayName});
+    return true;
+}
+
 QString syncStatePath(const QString &eventsPath)
 {
     return eventsPath + QStringLiteral(".sync");

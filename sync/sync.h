@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -43,6 +44,16 @@ constexpr int SyncTimeLimitMs = 10000;
 // that is down, slow or wrong changes nothing here. Needs a QCoreApplication.
 SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, const QString &eventsPath,
                            int timeLimitMs = SyncTimeLimitMs);
+
+// The calendars of the account, for the user to choose from; false with `error` when the server
+// could not be asked.
+struct CalendarChoice
+{
+    QUrl url;
+    QString name;
+};
+bool findCalendars(const SyncSettings &settings, const QString &password, QList<CalendarChoice> *calendars,
+                   QString *error, int timeLimitMs = SyncTimeLimitMs);
 
 // The sync state file beside the events file.
 QString syncStatePath(const QString &eventsPath);

@@ -8,6 +8,7 @@
 #include "sync/sync.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
@@ -174,6 +175,30 @@ private Q_SLOTS:
         QCOMPARE(names(), before);
         QCOMPARE(readFile(eventsFilePath()), fileBefore);
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Against a real server: the first "Sync now" makes the calendar "Oriventa", uploads the
+    // list, and offers the account's calendars with the one in use chosen.
+    void syncNowAgainstAServer()
+    {
+        if (!Radicale::available())
+            QSKIP("Radicale is not installed");
+        Radicale server(QStringLiteral("anna"), QString::fromUtf8(password));
+        QVERIFY2(server.running(), qPrintable(server.problem()));
+        BoxAnswerer answer;
+        openSettings({weekly().named(QStringLiteral("Bin day")).on({1}).make()});
+        type("syncUrlEdit", server.base().toString());
+        type("syncUserEdit", QStringLiteral("anna"));
+        type("syncPasswordEdit", QString::fromUtf8(password));
+        find<QAbstractButton>("syncNowButton")->click();
+        QTRY_VERIFY(!answer.seen.isEmpty());
+        QCOMPARE(answer.seen.last().title, QStringLiteral("Sync"));
+        QCOMPARE(answer.seen.last().text, QStringLiteral("1 event uploaded."));
+        auto *calendars = find<QComboBox>("syncCalendarBox");
+        QCOMPARE(calendars->count(), 2);
+        QCOMPARE(calendars->currentText(), QStringLiteral("Oriventa"));
+        QCOMPARE(readSyncSettings().calendar, calendars->currentData().toUrl());
+        QCOMPARE(names(), QStringList{"Bin day"});
     }
 
     // The suites have no secret service: the store says so at once, and only this run's memory
