@@ -166,14 +166,17 @@ QString CalDavClient::error() const
 
 bool CalDavClient::collectionTag(QByteArray *tag)
 {
-    QList<CalDavXml::Response> found;
-    if (!d->session.propfind(
-            d->collection, 0,
-            {{CalDavXml::CalendarServerNs, QStringLiteral("getctag")}, {DavNs, QStringLiteral("sync-token")}}, &found))
-        return false;
-    const CalDavXml::Response self = found.value(0);
-    const QString ctag = self.property(CalDavXml::CalendarServerNs, QStringLiteral("getctag")).value();
-    *tag = (ctag.isEmpty() ? self.property(DavNs, QStringLiteral("sync-token")).value() : ctag).toUtf8();
+    // One property at a time: a server may work out each from every item of a large calendar, and
+    // the ctag alone, which most servers give, answers the question.
+    for (const QString &name : {QStringLiteral("getctag"), QStringLiteral("sync-token")}) {
+        const QString space = name == QLatin1String("getctag") ? CalDavXml::CalendarServerNs : DavNs;
+        QList<CalDavXml::Response> found;
+        if (!d->session.propfind(d->collection, 0, {{space, name}}, &found))
+            return false;
+        *tag = found.value(0).property(space, name).value().toUtf8();
+        if (!tag->isEmpty())
+            return true;
+    }
     return true;
 }
 
