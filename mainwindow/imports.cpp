@@ -8,7 +8,6 @@
 #include "mainwindow/socialloader.h"
 #include "model/clock.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -38,16 +37,6 @@ QString desktopDirectory()
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
-// A large file takes a moment to read; the cursor says so.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
 } // namespace
 
 void MainWindow::on_importButton_clicked()
@@ -58,7 +47,7 @@ void MainWindow::on_importButton_clicked()
     const QString fileName = QFileInfo(path).fileName();
     ImportSummary summary;
     {
-        BusyCursor busy;
+        const Messages::BusyCursor busy;
         FileImport incoming = readImportFile(path, preferences, Clock::today());
         if (!incoming.ok) {
             // Nothing of a file that cannot be read goes into the list.
@@ -89,7 +78,7 @@ void MainWindow::on_exportButton_clicked()
     QString error;
     bool written = false;
     {
-        BusyCursor busy;
+        const Messages::BusyCursor busy;
         written = exportRows(path, &report, &error);
     }
     const QString fileName = QFileInfo(path).fileName();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/messages.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -33,6 +34,16 @@ bool askPassword(const QString &title, const QString &text, QString *password)
         return false;
     *password = typed;
     return true;
+}
+
+BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace Messages

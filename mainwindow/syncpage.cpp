@@ -6,7 +6,6 @@
 #include "sync/passwordstore.h"
 #include "ui_mainwindow.h"
 
-#include <QApplication>
 #include <QHeaderView>
 
 namespace {
@@ -140,9 +139,10 @@ void MainWindow::on_syncNowButton_clicked()
     // Now that the account answers, its calendars are offered for the next syncs.
     QList<CalendarChoice> calendars;
     QString error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    findCalendars(settings, password, &calendars, &error);
-    QApplication::restoreOverrideCursor();
+    {
+        const Messages::BusyCursor busy;
+        findCalendars(settings, password, &calendars, &error);
+    }
     fillSyncSettings(calendars);
     Messages::inform(tr("Sync"), outcome.summaryText());
 }
@@ -155,11 +155,10 @@ SyncOutcome MainWindow::syncRows(SyncSettings &settings, const QString &password
         outcome.error = tr("Your events could not be saved, so they were not synced.");
         return outcome;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Messages::BusyCursor busy;
     outcome = syncAndKeepCalendar(settings, password, eventsFilePath());
     if (outcome.ok && outcome.listChanged)
         reloadRows();
-    QApplication::restoreOverrideCursor();
     return outcome;
 }
 

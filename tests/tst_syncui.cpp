@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sync as the user meets it: the settings page's "Sync" group, the password kept out of every
 // file, "Sync now" that fails without touching the list, and the auto start that syncs first.
+#include "app/identity.h"
 #include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
 #include "model/nativesettings.h"
@@ -70,11 +71,7 @@ class TestSyncUi : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-    }
+    void initTestCase() { Startup::setApplicationIdentity(); }
 
     void init()
     {
