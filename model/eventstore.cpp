@@ -211,8 +211,10 @@ bool readRecord(BlockReader &in, Event &e)
 // of its name: visit(event, nameBytes, nameSize). A template, so the auto start's look through a
 // large file pays for no call it does not need.
 template <typename Visit>
-bool findInRecords(const uchar *data, qint64 size, const Visit &visit)
+bool findInRecords(const uchar *data, qint64 size, const Visit &visit, bool *damaged)
 {
+    // Damage, as loadEvents sees it; a file with nothing in it at all is an empty list.
+    *damaged = size != 0;
     if (size < 4)
         return false;
     const qint32 count = qint32(u32At(data));
@@ -233,23 +235,29 @@ bool findInRecords(const uchar *data, qint64 size, const Visit &visit)
             return false;
         decodeFixedFields(data + pos, event);
         pos += FixedRecordSize - 4;
-        if (visit(event, name, nameBytes))
+        if (visit(event, name, nameBytes)) {
+            *damaged = false;
             return true;
+        }
     }
+    *damaged = count < 0 || pos != size;
     return false;
 }
 
 template <typename Visit>
-bool findInFile(const QString &path, const Visit &visit)
+bool findInFile(const QString &path, const Visit &visit, bool *damaged)
 {
+    bool ignored = false;
+    damaged = damaged ? damaged : &ignored;
+    *damaged = false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     // Mapped, the file is read by the page cache alone; a file that cannot be mapped is read whole.
     if (const uchar *mapped = file.map(0, file.size()))
-        return findInRecords(mapped, file.size(), visit);
+        return findInRecords(mapped, file.size(), visit, damaged);
     const QByteArray bytes = file.readAll();
-    return findInRecords(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), visit);
+    return findInRecords(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size(), visit, damaged);
 }
 
 } // namespace
@@ -313,14 +321,16 @@ QString RecordName::toString() const
 
 bool findEvent(const QString &path, const std::function<bool(const Event &)> &visit)
 {
-    return findInFile(path, [&visit](const Event &event, const uchar *, quint32) { return visit(event); });
+    return findInFile(
+        path, [&visit](const Event &event, const uchar *, quint32) { return visit(event); }, nullptr);
 }
 
-bool findEvent(const QString &path, const std::function<bool(const Event &, const RecordName &)> &visit)
+bool findEvent(const QString &path, const std::function<bool(const Event &, const RecordName &)> &visit, bool *damaged)
 {
-    return findInFile(path, [&visit](const Event &event, const uchar *name, quint32 size) {
-        return visit(event, RecordName(name, size));
-    });
+    return findInFile(
+        path,
+        [&visit](const Event &event, const uchar *name, quint32 size) { return visit(event, RecordName(name, size)); },
+        damaged);
 }
 
 bool saveEvents(const EventStore &events, QIODevice &device)
@@ -331,12 +341,12 @@ bool saveEvents(const EventStore &events, QIODevice &device)
     for (const Event *e : events) {
         writeRecord(buffer, *e);
         if (buffer.size() >= BufferSize) {
-            if (device.write(buffer) != buffer.size())
+            if (!writeAll(device, buffer))
                 return false;
             buffer.clear();
         }
     }
-    return device.write(buffer) == buffer.size();
+    return writeAll(device, buffer);
 }
 
 bool saveEvents(const EventStore &events, const QString &path)
@@ -344,14 +354,14 @@ bool saveEvents(const EventStore &events, const QString &path)
     return saveFileAtomically(path, [&events](QIODevice &device) { return saveEvents(events, device); });
 }
 
-SaveOutcome saveEventsKeepingDamaged(const EventStore &events, const QString &path, bool damaged)
+SaveOutcome saveEventsKeepingDamaged(const EventStore &events, const QString &path, bool damaged, NewFileAccess access)
 {
+    const auto write = [&events](QIODevice &device) { return saveEvents(events, device); };
     if (!damaged) {
         SaveOutcome outcome;
-        outcome.saved = saveEvents(events, path);
+        outcome.saved = saveFileAtomically(path, write, access, &outcome.error);
         return outcome;
     }
     const QString stamp = Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return saveFileKeepingOriginal(path, path + QStringLiteral(".damaged-") + stamp,
-                                   [&events](QIODevice &device) { return saveEvents(events, device); });
+    return saveFileKeepingOriginal(path, path + QStringLiteral(".damaged-") + stamp, write, access);
 }

@@ -47,8 +47,10 @@ private:
     quint32 m_size;
 };
 
-// The same look through a file, with each record's name at hand while `visit` runs.
-bool findEvent(const QString &path, const std::function<bool(const Event &, const RecordName &)> &visit);
+// The same look through a file, with each record's name at hand while `visit` runs. `damaged` (may
+// be null) is set when the look ran into damage (as loadEvents's LoadStatus::Damaged).
+bool findEvent(const QString &path, const std::function<bool(const Event &, const RecordName &)> &visit,
+               bool *damaged = nullptr);
 
 // Writes the events in list order. The file is replaced atomically, so a failed save leaves the
 // previous file whole. Failures are not reported to the user; the result says whether it worked.
@@ -56,5 +58,6 @@ bool saveEvents(const EventStore &events, const QString &path);
 bool saveEvents(const EventStore &events, QIODevice &device);
 
 // Saves the events; when the file at `path` is `damaged`, it is first kept beside the new one as
-// <path>.damaged-<yyyyMMdd-HHmmss> (see saveFileKeepingOriginal). Both windows save this way.
-SaveOutcome saveEventsKeepingDamaged(const EventStore &events, const QString &path, bool damaged);
+// <path>.damaged-<yyyyMMdd-HHmmss> (see saveFileKeepingOriginal). EventsFile saves this way.
+SaveOutcome saveEventsKeepingDamaged(const EventStore &events, const QString &path, bool damaged,
+                                     NewFileAccess access = NewFileAccess::Shared);

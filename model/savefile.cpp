@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QSaveFile>
 
 namespace {
@@ -23,27 +24,72 @@ QString freeName(const QString &name)
     return candidate;
 }
 
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// Makes the folder and its missing parents; those made for private files admit the user alone.
+void makeFolder(const QString &dir, NewFileAccess access)
+{
+    QStringList missing;
+    for (QString d = dir; !QFileInfo::exists(d) && QFileInfo(d).dir().absolutePath() != d;
+         d = QFileInfo(d).dir().absolutePath())
+        missing.prepend(d);
+    QDir().mkpath(dir);
+    if (access == NewFileAccess::Private)
+        for (const QString &made : qAsConst(missing))
+            QFile::setPermissions(made, OwnerOnly | QFileDevice::ExeOwner);
+}
+
+bool failed(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
 } // namespace
 
-bool saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
+bool writeAll(QIODevice &device, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+bool saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write, NewFileAccess access,
+                        QString *error)
+{
+    makeFolder(QFileInfo(path).absolutePath(), access);
+    const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return failed(error, file.errorString());
+    // An existing file's mode is carried over by the save itself.
+    if (isNew && access == NewFileAccess::Private)
+        file.setPermissions(OwnerOnly);
     if (!write(file) || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return failed(error, reason);
     }
-    return file.commit();
+    return file.commit() || failed(error, file.errorString());
+}
+
+QString keepCopy(const QString &path, const QString &keptName)
+{
+    const QString kept = freeName(keptName);
+    return QFile::copy(path, kept) ? kept : QString();
 }
 
 SaveOutcome saveFileKeepingOriginal(const QString &path, const QString &keptName,
-                                    const std::function<bool(QIODevice &)> &write)
+                                    const std::function<bool(QIODevice &)> &write, NewFileAccess access)
 {
     SaveOutcome outcome;
     if (!QFileInfo::exists(path)) {
-        outcome.saved = saveFileAtomically(path, write);
+        outcome.saved = saveFileAtomically(path, write, access, &outcome.error);
         return outcome;
     }
     const QString kept = freeName(keptName);
@@ -54,7 +100,7 @@ SaveOutcome saveFileKeepingOriginal(const QString &path, const QString &keptName
     if (outcome.original != KeptOriginal::NotNeeded)
         outcome.keptPath = kept;
 
-    outcome.saved = saveFileAtomically(path, write);
+    outcome.saved = saveFileAtomically(path, write, access, &outcome.error);
     if (outcome.saved) {
         if (outcome.original == KeptOriginal::NotNeeded)
             outcome.original = KeptOriginal::Overwritten;
