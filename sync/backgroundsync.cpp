@@ -3,16 +3,17 @@
 
 #include "sync/passwordstore.h"
 
-SyncOutcome syncAndKeepCalendar(SyncSettings &settings, const QString &password, const QString &eventsPath)
+SyncOutcome syncAndKeepCalendar(SyncSettings &settings, const QString &password, const QString &eventsPath,
+                                const SyncOptions &options)
 {
     const QUrl calendar = settings.calendar;
-    SyncOutcome outcome = syncEventsFile(settings, password, eventsPath);
+    SyncOutcome outcome = syncEventsFile(settings, password, eventsPath, options);
     if (settings.calendar != calendar)
         writeSyncSettings(settings);
     return outcome;
 }
 
-bool syncUnasked(const QString &eventsPath, const QString &password, SyncOutcome *outcome)
+bool syncUnasked(const QString &eventsPath, const QString &password, SyncOutcome *outcome, const SyncOptions &options)
 {
     SyncSettings settings = readSyncSettings();
     if (!settings.isConfigured())
@@ -20,7 +21,7 @@ bool syncUnasked(const QString &eventsPath, const QString &password, SyncOutcome
     QString known = password;
     if (known.isEmpty() && !PasswordStore::availablePassword(settings, &known))
         return false;
-    const SyncOutcome done = syncAndKeepCalendar(settings, known, eventsPath);
+    const SyncOutcome done = syncAndKeepCalendar(settings, known, eventsPath, options);
     if (outcome)
         *outcome = done;
     return done.ok;

@@ -6,7 +6,9 @@
 // A sync nobody asked for (a window opening or closing, an auto start): it runs only when sync is
 // set up and a password is at hand without asking, and its failures say nothing. `outcome` (may be
 // null) receives what it did; false when it did not run or failed.
-bool syncUnasked(const QString &eventsPath, const QString &password = QString(), SyncOutcome *outcome = nullptr);
+bool syncUnasked(const QString &eventsPath, const QString &password = QString(), SyncOutcome *outcome = nullptr,
+                 const SyncOptions &options = SyncOptions());
 
 // Runs one sync and keeps the calendar it found or made for the next one.
-SyncOutcome syncAndKeepCalendar(SyncSettings &settings, const QString &password, const QString &eventsPath);
+SyncOutcome syncAndKeepCalendar(SyncSettings &settings, const QString &password, const QString &eventsPath,
+                                const SyncOptions &options = SyncOptions());

@@ -3,13 +3,14 @@
 
 #include "app/preferences.h"
 #include "model/clock.h"
-#include "model/eventstore.h"
+#include "model/eventsfile.h"
 #include "model/nativesettings.h"
 #include "sync/caldavclient.h"
 #include "sync/syncengine.h"
 #include "sync/syncstate.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QScopeGuard>
 
 namespace {
@@ -63,6 +64,9 @@ QString SyncOutcome::summaryText() const
         lines << countLine(deletedHere, "1 event deleted here.", "%1 events deleted here.");
     if (deletedThere)
         lines << countLine(deletedThere, "1 event deleted on the server.", "%1 events deleted on the server.");
+    if (restored)
+        lines << countLine(restored, "1 event that could not be read here was taken back from the server.",
+                           "%1 events that could not be read here were taken back from the server.");
     for (const QString &name : conflicts)
         lines << QStringLiteral("\"%1\" was changed here and elsewhere: both are kept, the other as \"%1 (changed "
                                 "elsewhere)\".")
@@ -110,20 +114,26 @@ bool findCalendar(CalDavClient &client, const SyncSettings &settings, QUrl *cale
 
 } // namespace
 
-SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, const QString &eventsPath, int timeLimitMs)
+SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, const QString &eventsPath,
+                           const SyncOptions &options)
 {
     if (!settings.isConfigured())
         return failure(QStringLiteral("No server address is set up."));
-    // Read first: a damaged list would look as if its lost events had been deleted here, and the
-    // sync would delete them on the server too. The main window keeps what can be read.
-    LoadStatus status = LoadStatus::Missing;
-    EventStore events = loadEvents(eventsPath, &status);
-    const auto release = qScopeGuard([&events] { qDeleteAll(events); });
-    if (status == LoadStatus::Damaged)
+    // Read first: a list that could not be read would look as if its events had been deleted here,
+    // and the sync would delete them on the server too.
+    EventsFile file(eventsPath);
+    switch (file.open()) {
+    case EventsFile::State::Unreadable:
+        return failure(QStringLiteral("The events file %1 could not be read: %2. Nothing was synced.")
+                           .arg(QDir::toNativeSeparators(eventsPath), file.reason()));
+    case EventsFile::State::Damaged:
         return failure(QStringLiteral("The events file is damaged: open Oriventa once to keep what can be read, "
                                       "then sync again."));
+    default:
+        break;
+    }
 
-    CalDavClient client(settings.user, password, QDeadlineTimer(timeLimitMs));
+    CalDavClient client(settings.user, password, QDeadlineTimer(options.timeLimitMs));
     QUrl calendar;
     if (!findCalendar(client, settings, &calendar)) {
         SyncOutcome outcome = failure(client.error());
@@ -140,17 +150,23 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
         state = SyncState();
         state.calendar = calendar.toString();
     }
+    // A list rebuilt from a damaged file, or a file gone while its state stayed, lacks events it
+    // never deleted.
+    SyncOptions effective = options;
+    effective.restoreMissing = options.restoreMissing || file.damageNote().restorePending ||
+                               (file.state() == EventsFile::State::Missing && !state.items.isEmpty());
     Preferences defaults;
     readPreferences(defaults, settingsFilePath());
-    SyncOutcome outcome = syncEvents(events, state, client, Clock::today(), defaults);
+    SyncOutcome outcome = syncEvents(file.events(), state, client, Clock::today(), defaults, effective);
     outcome.requests = client.requestCount();
     if (!outcome.ok)
         return outcome;
     // The list first, then the state: cut off in between, the next sync finds the list and the
     // server alike and only records that.
-    if (outcome.listChanged && !saveEvents(events, eventsPath))
-        return failure(QStringLiteral("The events file could not be written."));
-    writeSyncState(state, statePath);
+    if (outcome.listChanged && !file.save())
+        return failure(QStringLiteral("The events file could not be written: %1.").arg(file.saveError()));
+    if (writeSyncState(state, statePath) && effective.restoreMissing)
+        file.setRestoreDone();
     return outcome;
 }
 

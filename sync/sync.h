@@ -29,6 +29,10 @@ struct SyncOutcome
     int downloaded = 0;
     int deletedHere = 0;
     int deletedThere = 0;
+    int restored = 0; // taken back from the server: they had not been read here
+    // The deletions on the server that the guard held back (nothing was changed); 0 when none.
+    int deletionsHeld = 0;
+    int heldThere = 0;     // of this many resources on the server
     QStringList conflicts; // names kept twice: ours, and the server's as "<name> (changed elsewhere)"
     bool listChanged = false;
     int requests = 0; // sent to the server
@@ -38,12 +42,26 @@ struct SyncOutcome
 
 // The default limit of one sync, in milliseconds.
 constexpr int SyncTimeLimitMs = 10000;
+// A sync that would delete on the server at least this many events, and more than half of what is
+// there, is held back until the user allows it: a list that lost its events looks just like that.
+constexpr int MassDeletionMinimum = 20;
+
+struct SyncOptions
+{
+    int timeLimitMs = SyncTimeLimitMs;
+    // Events missing here were never read (a list rebuilt from a damaged file, an events file lost
+    // beside its sync state): they are taken back from the server, not deleted there.
+    bool restoreMissing = false;
+    // Lifts the guard against mass deletion on the server.
+    bool allowDeletions = false;
+};
 
 // Syncs the events file at `eventsPath` with the server: reads it, merges both sides, and saves the
 // file and the sync state beside it atomically. The caller holds the single-instance lock. A server
-// that is down, slow or wrong changes nothing here. Needs a QCoreApplication.
+// that is down, slow or wrong changes nothing here, nor does a file that cannot be read.
+// `restoreMissing` is decided here, from the file. Needs a QCoreApplication.
 SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, const QString &eventsPath,
-                           int timeLimitMs = SyncTimeLimitMs);
+                           const SyncOptions &options = SyncOptions());
 
 // The calendars of the account, for the user to choose from; false with `error` when the server
 // could not be asked.

@@ -4,6 +4,7 @@
 #include "interop/veventmapping.h"
 #include "sync/mergeitems.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <memory>
@@ -37,8 +38,10 @@ enum class Step
 class Merge
 {
 public:
-    Merge(EventStore &events, SyncState &state, RemoteCalendar &remote, QDate today, const Preferences &defaults)
-        : m_events(events), m_state(state), m_work(state), m_remote(remote), m_today(today), m_defaults(defaults)
+    Merge(EventStore &events, SyncState &state, RemoteCalendar &remote, QDate today, const Preferences &defaults,
+          const SyncOptions &options)
+        : m_events(events), m_state(state), m_work(state), m_remote(remote), m_today(today), m_defaults(defaults),
+          m_options(options)
     {
     }
 
@@ -55,6 +58,8 @@ public:
         if (!readRemote())
             return failed();
         matchNewByContent();
+        if (!m_options.allowDeletions && holdMassDeletion())
+            return m_outcome;
 
         // Items of this list or of the state first, so that a copy made in a conflict meets a
         // resource an earlier, cut-off run uploaded for it before that resource is taken as new.
@@ -84,6 +89,35 @@ private:
         m_outcome.error =
             m_remote.error().isEmpty() ? QStringLiteral("The server did not answer as expected.") : m_remote.error();
         return m_outcome;
+    }
+
+    // Only events the list once held and the server still holds unchanged are deleted there.
+    bool deletesThere(const QString &uid, const SyncedItem &base) const
+    {
+        const auto remote = m_remoteItems.constFind(uid);
+        return !m_options.restoreMissing && !m_locals.contains(uid) && remote != m_remoteItems.cend() &&
+               !remote->foreign && !remote->unknown && sameContent(*remote, base.event);
+    }
+
+    // Stops before the first write when most of the calendar would go.
+    bool holdMassDeletion()
+    {
+        int deletions = 0;
+        for (auto it = m_work.items.cbegin(); it != m_work.items.cend(); ++it)
+            deletions += deletesThere(it.key(), *it) ? 1 : 0;
+        const int there = m_listed.size();
+        if (deletions < MassDeletionMinimum || deletions * 2 <= there)
+            return false;
+        m_outcome = SyncOutcome();
+        m_outcome.deletionsHeld = deletions;
+        m_outcome.heldThere = there;
+        m_outcome.error =
+            QCoreApplication::translate("Sync", "This sync would delete %1 of the %2 events on the server, because "
+                                                "they are no longer in your list. Nothing was changed: if you did "
+                                                "delete them, allow the deletion.")
+                .arg(deletions)
+                .arg(there);
+        return true;
     }
 
     bool changedHere() const
@@ -224,13 +258,17 @@ private:
                                  : m_remote.hrefFor(uid),
                           remote ? remote->etag : QByteArray());
         if (remote && changedThere) {
-            take(uid, *remote);
+            take(uid, *remote, m_outcome.downloaded);
             return Step::Settled;
         }
         if (local) { // unchanged here, gone there
             local->removed = true;
             m_work.items.remove(uid);
             ++m_outcome.deletedHere;
+            return Step::Settled;
+        }
+        if (remote && m_options.restoreMissing) { // never read here: the server's copy comes back
+            take(uid, *remote, m_outcome.restored);
             return Step::Settled;
         }
         if (remote) // unchanged there, gone here
@@ -290,7 +328,8 @@ private:
                                                            : Step::Failed;
     }
 
-    void take(const QString &uid, const RemoteItemState &remote)
+    // `counted` is the outcome's count the event goes to.
+    void take(const QString &uid, const RemoteItemState &remote, int &counted)
     {
         LocalItem *local = m_locals.contains(uid) ? &m_locals[uid] : nullptr;
         if (!local || local->removed) {
@@ -301,7 +340,7 @@ private:
         } else {
             local->event = adopted(remote, &local->event);
         }
-        ++m_outcome.downloaded;
+        ++counted;
         record(uid, remote.href, remote.etag, local->event);
     }
 
@@ -388,6 +427,7 @@ private:
     RemoteCalendar &m_remote;
     const QDate m_today;
     const Preferences &m_defaults;
+    const SyncOptions m_options;
     SyncOutcome m_outcome;
     QHash<QString, LocalItem> m_locals;
     QStringList m_added; // new events here, in the order they came
@@ -402,7 +442,7 @@ private:
 } // namespace
 
 SyncOutcome syncEvents(EventStore &events, SyncState &state, RemoteCalendar &remote, QDate today,
-                       const Preferences &defaults)
+                       const Preferences &defaults, const SyncOptions &options)
 {
-    return Merge(events, state, remote, today, defaults).run();
+    return Merge(events, state, remote, today, defaults, options).run();
 }

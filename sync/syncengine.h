@@ -13,5 +13,7 @@
 // `events` is changed in place (the caller owns and saves it, then the state); the server is
 // changed as the sync goes, with If-Match / If-None-Match, so nothing on it is overwritten
 // unseen. Safe to cut off at any point: the next run finds both sides and finishes.
+// `options` says whether events missing here are to be restored and whether a mass deletion on
+// the server may go ahead.
 SyncOutcome syncEvents(EventStore &events, SyncState &state, RemoteCalendar &remote, QDate today,
-                       const Preferences &defaults);
+                       const Preferences &defaults, const SyncOptions &options = SyncOptions());

@@ -90,5 +90,6 @@ bool writeSyncState(const SyncState &state, const QString &path)
                            {QLatin1String("collectionTag"), bytesText(state.collectionTag)},
                            {QLatin1String("items"), items}};
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
-    return saveFileAtomically(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+    return saveFileAtomically(
+        path, [&bytes](QIODevice &device) { return writeAll(device, bytes); }, NewFileAccess::Private);
 }

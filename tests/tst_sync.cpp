@@ -192,7 +192,9 @@ class TestSync : public QObject
     SyncOutcome sync(const QString &machine, SyncSettings settings, const QString &password = Password,
                      int limitMs = Patient)
     {
-        return syncEventsFile(settings, password, machine, limitMs);
+        SyncOptions options;
+        options.timeLimitMs = limitMs;
+        return syncEventsFile(settings, password, machine, options);
     }
     SyncOutcome sync(const QString &machine) { return sync(machine, account); }
 
