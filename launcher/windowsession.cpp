@@ -44,7 +44,7 @@ void syncBeforeOpening()
         }
         PasswordStore::keep(settings.url, settings.user, password);
     }
-    syncUnasked(eventsFilePath(), password);
+    MainWindow::syncFromWindow(password);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "model/clock.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -86,6 +87,23 @@ void MainWindow::on_exportButton_clicked()
         Messages::warn(tr("Export Failed"), tr("%1 could not be written: %2").arg(fileName, error));
     else if (exportHasSummary(path))
         Messages::inform(tr("Export Complete"), exportSummaryText(fileName, report));
+}
+
+bool MainWindow::saveElsewhere()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Events Elsewhere"), desktopDirectory(), eventsFileFilter());
+    if (path.isEmpty())
+        return false;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!saveRows(path)) {
+        Messages::warn(tr("Events Not Saved"), tr("%1 could not be written either.").arg(shown));
+        return false;
+    }
+    Messages::inform(
+        tr("Events Saved Elsewhere"),
+        tr("Your events were saved in %1. Import that file once Oriventa can save its list again.").arg(shown));
+    return true;
 }
 
 void MainWindow::on_importFacebookButton_clicked()

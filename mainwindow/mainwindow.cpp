@@ -13,6 +13,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTimer>
@@ -70,7 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->eventTreeView->hideColumn(EventListModel::DataColumn);
     ui->eventTreeView->installEventFilter(this);
 
-    loadRows(eventsFilePath());
+    loadRows();
     buildCheckLists();
 
     // With desktop composition the pages stay transparent so that the glass shows through.
@@ -168,12 +169,10 @@ bool MainWindow::exportRows(const QString &path, ExportReport *report, QString *
     return exportFile(rowEvents(*model), path, Clock::today(), report, error);
 }
 
-void MainWindow::loadRows(const QString &path)
+void MainWindow::loadRows()
 {
-    LoadStatus status = LoadStatus::Missing;
-    const EventStore events = loadEvents(path, &status);
-    eventsFileDamaged = eventsFileDamaged || status == LoadStatus::Damaged;
-    addEventRows(events);
+    eventsFile.open();
+    addEventRows(eventsFile.takeEvents());
     datesWrittenFor = Clock::today();
 }
 
@@ -240,23 +239,86 @@ void MainWindow::keepDaysHeaderWhole()
 
 bool MainWindow::saveEventsFile()
 {
-    const SaveOutcome outcome = saveEventsKeepingDamaged(rowEvents(*model), eventsFilePath(), eventsFileDamaged);
-    if (outcome.saved)
-        eventsFileDamaged = false;
-    if (outcome.original == KeptOriginal::Overwritten)
+    if (!eventsFile.save(rowEvents(*model)))
+        return false;
+    if (eventsFile.keptOriginal() == KeptOriginal::Overwritten)
         Messages::warn(tr("Damaged Events File"),
                        tr("Your events file could not be read to its end. Your events have been saved, but the "
                           "damaged file could not be kept beside them."));
-    return outcome.saved;
+    return true;
+}
+
+bool MainWindow::saveBeforeClosing()
+{
+    // A file that could not be read is left alone; with nothing added there is nothing to keep.
+    if (eventsFile.state() == EventsFile::State::Unreadable && model->rowCount() == 0)
+        return true;
+    const QString file = QDir::toNativeSeparators(eventsFile.path());
+    while (!saveEventsFile()) {
+        const bool unreadable = eventsFile.state() == EventsFile::State::Unreadable;
+        const QString text =
+            unreadable ? tr("Your events could not be saved: %1 could not be read when Oriventa started (%2), "
+                            "so it is left as it is.")
+                             .arg(file, eventsFile.reason())
+                       : tr("Your events could not be saved in %1: %2.").arg(file, eventsFile.saveError());
+        switch (Messages::askAfterFailedSave(text, !unreadable)) {
+        case Messages::SaveChoice::Retry:
+            break;
+        case Messages::SaveChoice::SaveElsewhere:
+            if (saveElsewhere())
+                return true;
+            break;
+        case Messages::SaveChoice::CloseWithoutSaving:
+            return true;
+        case Messages::SaveChoice::Cancel:
+            return false;
+        }
+    }
+    return true;
+}
+
+void MainWindow::tellAboutTheFile()
+{
+    const QString file = QDir::toNativeSeparators(eventsFile.path());
+    const bool synced = readSyncSettings().isConfigured();
+    const QString restore =
+        synced ? QLatin1Char(' ') + tr("The next sync will take back what the server holds.") : QString();
+    if (eventsFile.state() == EventsFile::State::Unreadable) {
+        Messages::warn(tr("Events File Unreadable"),
+                       tr("Your events file %1 could not be read: %2.\n\nOriventa leaves it as it is and will not "
+                          "save over it; events you add now can be saved elsewhere when you close the window.")
+                           .arg(file, eventsFile.reason()));
+        return;
+    }
+    DamageNote note = eventsFile.damageNote();
+    if (eventsFile.state() == EventsFile::State::Damaged) {
+        note.keptCopy = eventsFile.keepDamagedCopy();
+        note.eventsRead = eventsFile.eventsRead();
+    } else if (note.reported) {
+        return;
+    }
+    const QString kept = note.keptCopy.isEmpty()
+                             ? tr("The unread part could not be kept.")
+                             : tr("The unread part is kept as %1.").arg(QDir::toNativeSeparators(note.keptCopy));
+    Messages::inform(
+        tr("Damaged Events File"),
+        tr("Your events file %1 could not be read to its end: %n event(s) could be read.", "", note.eventsRead)
+                .arg(file) +
+            QLatin1Char(' ') + kept + restore);
+    eventsFile.setDamageReported();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A login window left open would keep the program running after its list was saved.
     facebookClose();
+    if (!saveBeforeClosing()) {
+        event->ignore();
+        return;
+    }
     // The server gets what was just saved; a sync that fails here changes nothing and says nothing.
-    if (saveEventsFile())
-        syncUnasked(eventsFilePath());
+    if (eventsFile.state() == EventsFile::State::Fine)
+        syncFromWindow();
 
     QSettings settings = nativeSettings();
     settings.setValue(QStringLiteral("geometryMainWindow"), saveGeometry());
@@ -281,6 +343,11 @@ void MainWindow::showEvent(QShowEvent *event)
     // stays where the user left it.
     if (!event->spontaneous())
         fitIntoScreen();
+    // Once the window is up, so that the message has the list behind it.
+    if (!toldAboutTheFile) {
+        toldAboutTheFile = true;
+        QTimer::singleShot(0, this, &MainWindow::tellAboutTheFile);
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

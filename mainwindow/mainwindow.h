@@ -3,7 +3,7 @@
 
 #include "app/preferences.h"
 #include "mainwindow/eventlistmodel.h"
-#include "model/eventstore.h"
+#include "model/eventsfile.h"
 #include "sync/sync.h"
 
 #include <QDate>
@@ -44,11 +44,16 @@ public:
     bool isNameTaken(const QString &name) const;
     int nameCountOf(const QString &name) const { return nameCount.value(name); }
 
+    // A sync nobody asked for, from a window's opening or closing: a mass deletion it holds back
+    // is put to the user.
+    static void syncFromWindow(const QString &password = QString());
+
     // Writes every row's event, top row first, to `path`; true when the file was written.
     bool saveRows(const QString &path);
     // The same for an export: an events file, or iCalendar when the name ends in ".ics".
     bool exportRows(const QString &path, ExportReport *report, QString *error);
-    void loadRows(const QString &path);
+    // Reads the events file into the rows.
+    void loadRows();
     // Adds the events at the top in one step, the last one first, as addEventRow one by one would.
     void addEventRows(const EventStore &events);
 
@@ -107,6 +112,13 @@ private:
     void scheduleDateRefresh();
     // True when the file was written.
     bool saveEventsFile();
+    // Saves when the window closes; a failed save is put to the user, who may try again, save the
+    // list elsewhere, or close without saving. False when the window is to stay open.
+    bool saveBeforeClosing();
+    // Asks for a file and saves the rows there; true when they were saved.
+    bool saveElsewhere();
+    // What happened to the events file, said once after the window is first shown.
+    void tellAboutTheFile();
     // Shrinks and moves the window into the available area of its screen, as far as its minimum size allows.
     void fitIntoScreen();
     // Keeps the "Days Remaining" column at least as wide as its header text needs.
@@ -138,7 +150,7 @@ private:
     void storeSyncAccount();
     void storeSyncPassword();
     // Saves the rows, syncs the file and takes the rows back from it when the sync changed them.
-    SyncOutcome syncRows(SyncSettings &settings, const QString &password);
+    SyncOutcome syncRows(SyncSettings &settings, const QString &password, const SyncOptions &options = {});
     void reloadRows();
 
     Ui::MainWindow *ui;
@@ -154,8 +166,9 @@ private:
 
     QDate datesWrittenFor;
     QTimer *dateRefreshTimer;
-    // Set when the events file was damaged at load: it is kept aside before it is overwritten.
-    bool eventsFileDamaged = false;
+    // The events file the rows come from and go back to.
+    EventsFile eventsFile;
+    bool toldAboutTheFile = false;
 
     // The one login dialog of the social-network import, and which import runs: 0 none,
     // 1 friends' birthdays, 2 the user's events.

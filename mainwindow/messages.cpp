@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Messages {
 
@@ -23,6 +24,38 @@ bool confirm(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+SaveChoice askAfterFailedSave(const QString &text, bool offerRetry)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Messages", "Events Not Saved"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (offerRetry)
+        box.addButton(QMessageBox::Retry);
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Messages", "Save Elsewhere..."));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("Messages", "Close Without Saving"));
+    box.setDefaultButton(offerRetry ? QMessageBox::Retry : QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Retry:
+        return SaveChoice::Retry;
+    case QMessageBox::Save:
+        return SaveChoice::SaveElsewhere;
+    case QMessageBox::Discard:
+        return SaveChoice::CloseWithoutSaving;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+bool allowDeletions(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Messages", "Delete on the Server?"),
+                    text + QLatin1String("\n\n") +
+                        QCoreApplication::translate("Messages", "Delete these events on the server?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -11,6 +11,19 @@ void warn(const QString &title, const QString &text);
 // Yes and No, Yes the default; true when the user chose Yes.
 bool confirm(const QString &title, const QString &text);
 
+// What to do after the list could not be saved as the window closes.
+enum class SaveChoice
+{
+    Retry,
+    SaveElsewhere,
+    CloseWithoutSaving,
+    Cancel, // back to the window
+};
+SaveChoice askAfterFailedSave(const QString &text, bool offerRetry);
+
+// Whether the deletions on the server that a sync held back may go ahead; No is the default.
+bool allowDeletions(const QString &text);
+
 // The wait cursor while a file is read or a server answers, for as long as the object lives.
 class BusyCursor
 {

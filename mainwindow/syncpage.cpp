@@ -131,7 +131,12 @@ void MainWindow::on_syncNowButton_clicked()
         if (!PasswordStore::keep(settings.url, settings.user, password))
             tellPasswordNotStored();
     }
-    const SyncOutcome outcome = syncRows(settings, password);
+    SyncOutcome outcome = syncRows(settings, password);
+    if (outcome.deletionsHeld > 0 && Messages::allowDeletions(outcome.error)) {
+        SyncOptions options;
+        options.allowDeletions = true;
+        outcome = syncRows(settings, password, options);
+    }
     if (!outcome.ok) {
         Messages::warn(tr("Sync Failed"), outcome.error);
         return;
@@ -147,16 +152,16 @@ void MainWindow::on_syncNowButton_clicked()
     Messages::inform(tr("Sync"), outcome.summaryText());
 }
 
-SyncOutcome MainWindow::syncRows(SyncSettings &settings, const QString &password)
+SyncOutcome MainWindow::syncRows(SyncSettings &settings, const QString &password, const SyncOptions &options)
 {
     SyncOutcome outcome;
     // The file is what is synced: it must hold the rows first, as closing would write them.
     if (!saveEventsFile()) {
-        outcome.error = tr("Your events could not be saved, so they were not synced.");
+        outcome.error = tr("Your events could not be saved, so they were not synced: %1.").arg(eventsFile.saveError());
         return outcome;
     }
     const Messages::BusyCursor busy;
-    outcome = syncAndKeepCalendar(settings, password, eventsFilePath());
+    outcome = syncAndKeepCalendar(settings, password, eventsFilePath(), options);
     if (outcome.ok && outcome.listChanged)
         reloadRows();
     return outcome;
@@ -171,7 +176,7 @@ void MainWindow::reloadRows()
         delete model->eventAt(row);
     model->removeRows(0, model->rowCount());
     nameCount.clear();
-    loadRows(eventsFilePath());
+    loadRows();
     resortList();
     if (currentName.isEmpty())
         return;
@@ -181,4 +186,15 @@ void MainWindow::reloadRows()
             break;
         }
     }
+}
+
+void MainWindow::syncFromWindow(const QString &password)
+{
+    SyncOutcome outcome;
+    if (syncUnasked(eventsFilePath(), password, &outcome) || outcome.deletionsHeld == 0 ||
+        !Messages::allowDeletions(outcome.error))
+        return;
+    SyncOptions options;
+    options.allowDeletions = true;
+    syncUnasked(eventsFilePath(), password, nullptr, options);
 }

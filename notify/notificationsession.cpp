@@ -17,7 +17,9 @@ const QString NotificationSession::neverAction = QStringLiteral("never");
 NotificationSession::NotificationSession(NotificationClient &notifications, QObject *parent)
     : QObject(parent), client(notifications), midnight(new QTimer(this))
 {
-    events = loadEvents(eventsFilePath(), &eventsFileStatus);
+    // A file that cannot be read shows nothing and is never saved over.
+    if (eventsFile.open() != EventsFile::State::Unreadable)
+        events = eventsFile.takeEvents();
     midnight->setSingleShot(true);
     connect(midnight, &QTimer::timeout, this, &NotificationSession::closeAll);
     connect(&client, &NotificationClient::actionInvoked, this, &NotificationSession::actionInvoked);
@@ -155,6 +157,7 @@ void NotificationSession::finishWhenDone()
         return;
     done = true;
     midnight->stop();
-    saveEventsKeepingDamaged(events, eventsFilePath(), eventsFileStatus == LoadStatus::Damaged);
+    // Unattended: a failed save is only logged, and the reminders stay due.
+    eventsFile.save(events);
     Q_EMIT finished();
 }

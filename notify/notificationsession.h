@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "model/eventstore.h"
+#include "model/eventsfile.h"
 
 #include <QHash>
 #include <QList>
@@ -54,8 +54,8 @@ private:
     void finishWhenDone();
 
     NotificationClient &client;
+    EventsFile eventsFile;
     EventStore events;
-    LoadStatus eventsFileStatus = LoadStatus::Missing;
     // The notifications still open and the events each stands for.
     QHash<uint, QList<Event *>> open;
     QTimer *midnight;

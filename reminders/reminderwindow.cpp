@@ -58,8 +58,9 @@ ReminderWindow::ReminderWindow(bool ownsStore, QWidget *parent)
     else
         setWindowFlags(Qt::SubWindow | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
 
-    if (ownsEvents)
-        events = loadEvents(eventsFilePath(), &eventsFileStatus);
+    // A file that cannot be read shows nothing and is never saved over.
+    if (ownsEvents && eventsFile.open() != EventsFile::State::Unreadable)
+        events = eventsFile.takeEvents();
     nextIndex = 0;
 
     if (!compositionEnabled())
@@ -250,10 +251,10 @@ void ReminderWindow::on_okButton_clicked()
 
 void ReminderWindow::closeEvent(QCloseEvent *event)
 {
-    // A damaged file is kept aside as the main window keeps it. Should that fail the events are
-    // saved without a message box: this start runs unattended and may end the process at once.
-    if (ownsEvents && saveEventsKeepingDamaged(events, eventsFilePath(), eventsFileStatus == LoadStatus::Damaged).saved)
-        eventsFileStatus = LoadStatus::Complete;
+    // A damaged file is kept aside as the main window keeps it. This start runs unattended and may
+    // end the process at once: a failed save is only logged, and the reminders stay due.
+    if (ownsEvents)
+        eventsFile.save(events);
     if (!settings.popupNotifications && endsProcessOnClose)
         processEnd()(0);
     QMainWindow::closeEvent(event);

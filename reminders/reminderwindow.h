@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/preferences.h"
-#include "model/eventstore.h"
+#include "model/eventsfile.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -83,9 +83,9 @@ private:
     QRect insideArea(QRect inner) const;
     void clearItems();
 
+    // The window's own copy of the list, read from and saved through the events file.
+    EventsFile eventsFile;
     EventStore events;
-    // A damaged file is kept aside when the save replaces it.
-    LoadStatus eventsFileStatus = LoadStatus::Missing;
     int nextIndex = 0;
     Preferences settings;
     Ui::ReminderWindow *ui;

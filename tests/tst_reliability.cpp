@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Faults must never cost an event: a save that fails keeps the old file whole and tells the user
-// nothing, a save killed at any instant leaves the old or the new file, and many copies started
+// Faults must never cost an event: a save that fails keeps the old file whole and the window says
+// so until the user chooses, a save killed at any instant leaves the old or the new file, and many copies started
 // at once leave exactly one running.
 #include "mainwindow/mainwindow.h"
 #include "model/eventstore.h"
@@ -27,25 +27,31 @@ QString binary(const char *variable)
     return qEnvironmentVariable(variable);
 }
 
+using Answers = QList<QMessageBox::StandardButton>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Answers)
 
 class TestReliability : public QObject
 {
     Q_OBJECT
 
-    // Opens the main window on `dataDir`, adds an event and closes it: the save on close.
-    void closeWithOneMore(const QString &dataDir)
+    // Opens the main window on `dataDir`, adds an event and closes it: the save on close. True when
+    // the window closed.
+    bool closeWithOneMore(const QString &dataDir)
     {
         qputenv("XDG_DATA_HOME", dataDir.toUtf8());
-        {
-            MainWindow w;
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            w.addEventRow(weeklyEvent(QStringLiteral("one more"), {1}));
-            w.close();
-            QTest::qWait(100);
-        }
-        qputenv("XDG_DATA_HOME", (TestEnvironment::root() + QStringLiteral("/data")).toUtf8());
+        const auto restore =
+            qScopeGuard([] { qputenv("XDG_DATA_HOME", (TestEnvironment::root() + QStringLiteral("/data")).toUtf8()); });
+        MainWindow w;
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w))
+            return false;
+        w.addEventRow(weeklyEvent(QStringLiteral("one more"), {1}));
+        w.close();
+        QTest::qWait(100);
+        return !w.isVisible();
     }
 
     // Fills the data directory with an events file of `count` events; returns its bytes.
@@ -68,38 +74,58 @@ private Q_SLOTS:
         QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
     }
 
-    void fullFilesystemKeepsTheOldFileQuietly()
+    // A save that fails on a full disk or in a read-only folder keeps the old file whole, says why,
+    // and the window closes only when the user chooses to close without saving.
+    void failedSaveKeepsTheOldFileAndAsks_data()
     {
-        const QString mountPoint = TestEnvironment::root() + QStringLiteral("/small");
-        const SmallFilesystem small(mountPoint, 96);
-        if (!small.isMounted())
-            QSKIP("mounting a small tmpfs needs root");
-
-        // The old file takes most of the room: its replacement cannot be written beside it.
-        const QByteArray old = writeOldFile(mountPoint, 700);
-        QVERIFY(old.size() > 48 * 1024);
-        BoxAnswerer boxes;
-        closeWithOneMore(mountPoint);
-        QCOMPARE(readFile(mountPoint + QStringLiteral("/Brindlex/Oriventa/events.evt")), old);
-        QVERIFY(boxes.seen.isEmpty());
-        // The failed save leaves nothing behind that fills the disk further.
-        QCOMPARE(QDir(mountPoint + QStringLiteral("/Brindlex/Oriventa")).entryList(QDir::Files),
-                 QStringList{QStringLiteral("events.evt")});
+        QTest::addColumn<bool>("fullDisk"); // else a read-only folder
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("reason");
+        const QString full = QStringLiteral("No space left on device");
+        const QString denied = QStringLiteral("Permission denied");
+        using B = QMessageBox;
+        QTest::newRow("full, close without saving") << true << Answers{B::Discard} << true << full;
+        QTest::newRow("full, try again, then back to the window")
+            << true << Answers{B::Retry, B::Cancel} << false << full;
+        QTest::newRow("read-only, close without saving") << false << Answers{B::Retry, B::Discard} << true << denied;
     }
 
-    void unwritableDirectoryKeepsTheOldFileQuietly()
+    void failedSaveKeepsTheOldFileAndAsks()
     {
-        if (geteuid() == 0)
+        QFETCH(bool, fullDisk);
+        QFETCH(Answers, answers);
+        QFETCH(bool, closes);
+        QFETCH(QString, reason);
+        const QString dataDir = TestEnvironment::root() + (fullDisk ? QStringLiteral("/small") : "/readonly");
+        std::unique_ptr<SmallFilesystem> small;
+        if (fullDisk) {
+            small = std::make_unique<SmallFilesystem>(dataDir, 96);
+            if (!small->isMounted())
+                QSKIP("mounting a small tmpfs needs root");
+        } else if (geteuid() == 0) {
             QSKIP("root may write into a read-only directory");
-        const QString dataDir = TestEnvironment::root() + QStringLiteral("/readonly");
-        const QByteArray old = writeOldFile(dataDir, 5);
+        }
+        // Full: the old file takes most of the room, so its replacement cannot be written beside it.
+        const QByteArray old = writeOldFile(dataDir, fullDisk ? 700 : 5);
+        QVERIFY(!fullDisk || old.size() > 48 * 1024);
         const QString dir = dataDir + QStringLiteral("/Brindlex/Oriventa");
-        QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
-        BoxAnswerer boxes;
-        closeWithOneMore(dataDir);
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!fullDisk)
+            QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+        const auto writable =
+            qScopeGuard([&dir] { QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+
+        BoxAnswerer boxes(answers);
+        QCOMPARE(closeWithOneMore(dataDir), closes);
         QCOMPARE(readFile(dir + QStringLiteral("/events.evt")), old);
-        QVERIFY(boxes.seen.isEmpty());
+        QCOMPARE(boxes.seen.size(), answers.size());
+        for (const BoxAnswerer::Seen &box : qAsConst(boxes.seen)) {
+            QCOMPARE(box.title, QStringLiteral("Events Not Saved"));
+            QVERIFY2(box.text.contains(reason), qPrintable(box.text));
+            QVERIFY(box.buttons & QMessageBox::Discard);
+        }
+        // The failed save leaves nothing behind that fills the disk further.
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("events.evt")});
     }
 
     void killedSavesLeaveOneWholeVersion()
