@@ -97,6 +97,8 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
                 ++i;
             } else if (request.command == Request::Command::Sync && argument == QLatin1String("--password-stdin")) {
                 request.passwordFromStdin = true;
+            } else if (request.command == Request::Command::Sync && argument == QLatin1String("--allow-deletions")) {
+                request.allowDeletions = true;
             } else if (request.command == Request::Command::Sync && readValue(arguments, i, "--url", request.url)) {
                 request.urlGiven = true;
             } else if (request.command == Request::Command::Sync && readValue(arguments, i, "--user", request.user)) {
@@ -140,11 +142,13 @@ QString usageText()
                           "  import FILE...            add the events of .evt, .ics and .vcf files\n"
                           "  export FILE               write every event to FILE (.ics: iCalendar,\n"
                           "                            otherwise an events file)\n"
-                          "  sync [--url URL] [--user NAME] [--password-stdin]\n"
+                          "  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]\n"
                           "                            two-way sync with the CalDAV calendar; --url and\n"
                           "                            --user are saved for later syncs, the password is\n"
                           "                            read from one line of standard input or the\n"
-                          "                            desktop's secret store\n"
+                          "                            desktop's secret store; a sync that would delete\n"
+                          "                            most of the calendar (20 events or more) stops\n"
+                          "                            unless --allow-deletions is given\n"
                           "\n"
                           "Options:\n"
                           "  --json     print a JSON array of events instead of lines of text\n"

@@ -28,6 +28,7 @@ struct Request
     bool urlGiven = false;
     bool userGiven = false;
     bool passwordFromStdin = false;
+    bool allowDeletions = false; // lets a sync delete most of the calendar
 };
 
 // Reads the arguments after the program's name. False on a usage error; `error` then says what

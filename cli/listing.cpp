@@ -5,11 +5,11 @@
 #include "reminders/reminderrules.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
+#include <functional>
 
 #include <algorithm>
 #include <array>
@@ -17,11 +17,17 @@
 
 namespace {
 
-// A file that is there but cannot be opened must not pass for an empty list.
-bool readable(const QString &path)
+// Looks through the file if it can be read: a file that is there but cannot be read must not pass
+// for an empty list.
+EventsFile::State lookThrough(const QString &path, QString *reason,
+                              const std::function<bool(const Event &, const RecordName &)> &visit)
 {
-    QFile file(path);
-    return !file.exists() || file.open(QIODevice::ReadOnly);
+    const EventsFile::State state = EventsFile::probe(path, reason);
+    if (state != EventsFile::State::Fine)
+        return state;
+    bool damaged = false;
+    findEvent(path, visit, &damaged);
+    return damaged ? EventsFile::State::Damaged : EventsFile::State::Fine;
 }
 
 // The facts shown of an event; a counted event's count is brought up to today first.
@@ -180,12 +186,10 @@ QString oneLine(const QString &text)
 
 } // namespace
 
-bool listEvents(const QString &path, QDate today, int days, Listing &listing)
+EventsFile::State listEvents(const QString &path, QDate today, int days, Listing &listing, QString *reason)
 {
-    if (!readable(path))
-        return false;
     const CalendarDay day(today);
-    findEvent(path, [&](const Event &event, const RecordName &name) {
+    const EventsFile::State state = lookThrough(path, reason, [&](const Event &event, const RecordName &name) {
         const QDate next = event.nextOccurrence(day);
         const qint64 distance = dayDistance(today, next);
         if (days < 0 || (distance >= 0 && distance <= days))
@@ -193,15 +197,13 @@ bool listEvents(const QString &path, QDate today, int days, Listing &listing)
         return false;
     });
     sortListing(listing);
-    return true;
+    return state;
 }
 
-bool dueEvents(const QString &path, QDate today, Listing &listing)
+EventsFile::State dueEvents(const QString &path, QDate today, Listing &listing, QString *reason)
 {
-    if (!readable(path))
-        return false;
     const CalendarDay day(today);
-    findEvent(path, [&](const Event &event, const RecordName &name) {
+    return lookThrough(path, reason, [&](const Event &event, const RecordName &name) {
         if (ReminderRules::isDue(event, day)) {
             const QDate next = event.nextOccurrence(day);
             ListedEvent entry = listed(event, name, next, dayDistance(today, next), today);
@@ -212,7 +214,6 @@ bool dueEvents(const QString &path, QDate today, Listing &listing)
         }
         return false;
     });
-    return true;
 }
 
 QByteArray listText(const Listing &listing)

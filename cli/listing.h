@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/eventsfile.h"
+
 #include "model/event.h"
 
 #include <QByteArray>
@@ -26,13 +28,14 @@ using Listing = std::vector<ListedEvent>;
 
 // The events of the events file at `path` whose next occurrence is at most `days` days away (all
 // of them when `days` is negative), by date then name; those without a coming occurrence last,
-// by name. The file is looked through without keeping the events that are left out. False when
-// the file is there but cannot be read; a missing file is an empty list.
-bool listEvents(const QString &path, QDate today, int days, Listing &listing);
+// by name. The file is looked through without keeping the events that are left out. The answer
+// says what the file was: Unreadable (with `reason`) lists nothing; a missing file is an empty
+// list; a damaged one gives the events before the damage.
+EventsFile::State listEvents(const QString &path, QDate today, int days, Listing &listing, QString *reason);
 
 // The events that an auto start would show today, in the order it shows them (the file's), each
 // with its sentence. Nothing is written: the count advanced for the sentence is not saved.
-bool dueEvents(const QString &path, QDate today, Listing &listing);
+EventsFile::State dueEvents(const QString &path, QDate today, Listing &listing, QString *reason);
 
 // One line per event: "YYYY-MM-DD  DAYS  NAME" with the date in 10 columns, the days right-aligned
 // in 5 and the name from column 19 ("-" for date and days without a coming occurrence).

@@ -25,12 +25,17 @@ Outcome show(const Request &request, QDate today)
 {
     Listing listing;
     const QString path = eventsFilePath();
-    const bool read = request.command == Request::Command::Due ? dueEvents(path, today, listing)
-                                                               : listEvents(path, today, request.days, listing);
-    if (!read) {
-        write(stderr, QStringLiteral("oriventa-cli: %1: the events file cannot be read\n").arg(path).toLocal8Bit());
+    QString reason;
+    const EventsFile::State state = request.command == Request::Command::Due
+                                        ? dueEvents(path, today, listing, &reason)
+                                        : listEvents(path, today, request.days, listing, &reason);
+    if (state == EventsFile::State::Unreadable) {
+        write(stderr, fileProblem(path, reason).toLocal8Bit());
         return Outcome::FileError;
     }
+    // The events before the damage are shown; the rest is still in the file, for the window to keep.
+    if (state == EventsFile::State::Damaged)
+        write(stderr, fileDamaged(path).toLocal8Bit());
     if (request.json)
         write(stdout, listJson(listing));
     else

@@ -40,9 +40,13 @@ Outcome syncList(const Request &request, QString &out, QString &err)
         err += QStringLiteral("oriventa-cli: no password: use --password-stdin\n");
         return Outcome::FileError;
     }
-    const SyncOutcome outcome = syncAndKeepCalendar(settings, password, eventsFilePath());
+    SyncOptions options;
+    options.allowDeletions = request.allowDeletions;
+    const SyncOutcome outcome = syncAndKeepCalendar(settings, password, eventsFilePath(), options);
     if (!outcome.ok) {
         err += QStringLiteral("oriventa-cli: sync failed: %1\n").arg(outcome.error);
+        if (outcome.deletionsHeld > 0)
+            err += QStringLiteral("oriventa-cli: run the sync again with --allow-deletions to delete them\n");
         return Outcome::FileError;
     }
     out += outcome.summaryText() + QLatin1Char('\n');

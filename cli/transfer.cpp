@@ -5,9 +5,8 @@
 #include "app/preferences.h"
 #include "interop/fileexport.h"
 #include "interop/fileimport.h"
-#include "model/eventstore.h"
+#include "model/eventsfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -17,14 +16,18 @@ namespace {
 
 // The events file as a window would load it. False when it is there but cannot be read: saving
 // over it would lose it.
-bool loadList(const QString &path, EventStore &events, LoadStatus &status, QString &err)
+bool openList(EventsFile &list, QString &err)
 {
-    events = loadEvents(path, &status);
-    if (status == LoadStatus::Missing && QFile::exists(path)) {
-        err += QStringLiteral("oriventa-cli: %1: the events file cannot be read\n").arg(path);
+    switch (list.open()) {
+    case EventsFile::State::Unreadable:
+        err += fileProblem(list.path(), list.reason());
         return false;
+    case EventsFile::State::Damaged:
+        err += fileDamaged(list.path());
+        return true;
+    default:
+        return true;
     }
-    return true;
 }
 
 QString problem(const QString &file, const QString &reason)
@@ -39,6 +42,17 @@ QString asLines(const QString &summary)
 }
 
 } // namespace
+
+QString fileProblem(const QString &path, const QString &reason)
+{
+    return problem(path, QStringLiteral("the events file cannot be read: %1").arg(reason));
+}
+
+QString fileDamaged(const QString &path)
+{
+    return problem(path, QStringLiteral("the events file is damaged: only the events before the damage are used; "
+                                        "open Oriventa to keep them and set the rest aside"));
+}
 
 Outcome importFiles(const QStringList &files, QDate today, QString &out, QString &err)
 {
@@ -66,13 +80,12 @@ Outcome importFiles(const QStringList &files, QDate today, QString &out, QString
         imports.push_back(std::move(import));
     }
 
-    const QString path = eventsFilePath();
-    EventStore events;
-    LoadStatus status = LoadStatus::Missing;
-    if (!loadList(path, events, status, err)) {
+    EventsFile list;
+    if (!openList(list, err)) {
         discard();
         return Outcome::FileError;
     }
+    EventStore &events = list.events();
     QSet<QString> names;
     for (const Event *event : events)
         names.insert(event->name);
@@ -91,36 +104,33 @@ Outcome importFiles(const QStringList &files, QDate today, QString &out, QString
     Outcome outcome = Outcome::Done;
     // Nothing added leaves the file as it was, down to its time stamp.
     if (events.size() > before) {
-        const SaveOutcome saved = saveEventsKeepingDamaged(events, path, status == LoadStatus::Damaged);
-        if (!saved.saved) {
-            err += problem(path, QStringLiteral("the events file could not be saved; nothing was imported"));
+        const bool wasDamaged = list.state() == EventsFile::State::Damaged;
+        if (!list.save()) {
+            err += problem(
+                list.path(),
+                QStringLiteral("the events file could not be saved (%1); nothing was imported").arg(list.saveError()));
             outcome = Outcome::FileError;
-        } else if (!saved.keptPath.isEmpty() && saved.original != KeptOriginal::NotNeeded) {
-            err += problem(path, QStringLiteral("the events file was damaged; it was kept as %1").arg(saved.keptPath));
+        } else if (wasDamaged && !list.keptCopy().isEmpty()) {
+            err += problem(list.path(),
+                           QStringLiteral("the events file was damaged; it was kept as %1").arg(list.keptCopy()));
         }
     }
     if (outcome == Outcome::Done) {
         for (const QString &summary : summaries)
             out += asLines(summary);
     }
-    qDeleteAll(events);
     return outcome;
 }
 
 Outcome exportEvents(const QString &file, QDate today, QString &out, QString &err)
 {
-    EventStore events;
-    LoadStatus status = LoadStatus::Missing;
-    if (!loadList(eventsFilePath(), events, status, err))
+    EventsFile list;
+    if (!openList(list, err))
         return Outcome::FileError;
-    if (status == LoadStatus::Damaged)
-        err += problem(eventsFilePath(), QStringLiteral("the events file is damaged; the events before the damage "
-                                                        "are exported"));
     ExportReport report;
     QString error;
-    const bool written = exportFile(events, file, today, &report, &error);
-    const int count = events.size();
-    qDeleteAll(events);
+    const bool written = exportFile(list.events(), file, today, &report, &error);
+    const int count = list.events().size();
     if (!written) {
         err += problem(file, error.isEmpty() ? QStringLiteral("cannot be written") : error);
         return Outcome::FileError;

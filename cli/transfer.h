@@ -14,6 +14,11 @@ enum class Outcome
     Running = 3, // a window of the program has the events file open
 };
 
+// What the commands say of an events file that cannot be read, and of a damaged one (a warning:
+// the events before the damage are used).
+QString fileProblem(const QString &path, const QString &reason);
+QString fileDamaged(const QString &path);
+
 // The window's import: reads every file first and changes nothing when one of them cannot be
 // imported, then adds the events whose names are free to the events file and saves it. The
 // single-instance lock is held throughout, so no window can start and later overwrite the file.
