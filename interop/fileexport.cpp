@@ -42,7 +42,7 @@ bool exportFile(const EventStore &events, const QString &path, QDate today, Expo
     bool saved = false;
     if (exportHasSummary(path)) {
         const QByteArray bytes = writeICalendar(events, today, &done);
-        saved = saveFileAtomically(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+        saved = saveFileAtomically(path, [&bytes](QIODevice &device) { return writeAll(device, bytes); });
     } else {
         done.written = events.size();
         saved = saveEvents(events, path);
