@@ -6,7 +6,7 @@
 #include "app/startup.h"
 #include "ferrule/updater.h"
 #include "model/clock.h"
-#include "model/eventstore.h"
+#include "model/eventsfile.h"
 #include "reminders/reminderrules.h"
 #include "sync/sync.h"
 
@@ -31,6 +31,8 @@ Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock)
             return Answer::FullStart;
         if (ReminderRules::anyDue(eventsFilePath(), now.date()))
             return Answer::SomethingDue;
+        // Nothing can be due in a file that cannot be read, but nobody sees this start: the log says so.
+        EventsFile::logIfUnreadable(eventsFilePath());
     }
     // Nothing is shown; the start is recorded as a full one records it.
     AutoStart::run(arguments, now, [] { return false; });

@@ -10,6 +10,7 @@
 #include "launcher/fastpath.h"
 #include "launcher/windowsession.h"
 #include "model/clock.h"
+#include "model/eventsfile.h"
 #include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
 #include "sync/backgroundsync.h"
@@ -60,8 +61,10 @@ int run(int argc, char *argv[])
                 syncUnasked(eventsFilePath());
             // Most starts find nothing due: they answer from the file alone, without a window. The
             // fast path has usually looked already.
-            if (early != FastPath::Answer::SomethingDue && !ReminderRules::anyDue(eventsFilePath(), Clock::today()))
+            if (early != FastPath::Answer::SomethingDue && !ReminderRules::anyDue(eventsFilePath(), Clock::today())) {
+                EventsFile::logIfUnreadable(eventsFilePath());
                 return false;
+            }
             if (session.startNotifications())
                 return true;
             built = std::make_unique<ReminderWindow>();

@@ -300,11 +300,11 @@ void MainWindow::tellAboutTheFile()
     const QString kept = note.keptCopy.isEmpty()
                              ? tr("The unread part could not be kept.")
                              : tr("The unread part is kept as %1.").arg(QDir::toNativeSeparators(note.keptCopy));
-    Messages::inform(
-        tr("Damaged Events File"),
-        tr("Your events file %1 could not be read to its end: %n event(s) could be read.", "", note.eventsRead)
-                .arg(file) +
-            QLatin1Char(' ') + kept + restore);
+    Messages::inform(tr("Damaged Events File"),
+                     tr("Your events file %1 could not be read to its end: only %2 of its events could be read.")
+                             .arg(file)
+                             .arg(note.eventsRead) +
+                         QLatin1Char(' ') + kept + restore);
     eventsFile.setDamageReported();
 }
 

@@ -72,6 +72,16 @@ EventsFile::State EventsFile::probe(const QString &path, QString *reason)
     return State::Unreadable;
 }
 
+bool EventsFile::logIfUnreadable(const QString &path)
+{
+    QString reason;
+    if (probe(path, &reason) != State::Unreadable)
+        return true;
+    qCWarning(lcModel).noquote()
+        << QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), reason);
+    return false;
+}
+
 EventsFile::State EventsFile::open()
 {
     qDeleteAll(m_events);

@@ -42,6 +42,9 @@ public:
     State open();
     // What the file's state would be, without reading its records: Fine, Missing or Unreadable.
     static State probe(const QString &path, QString *reason);
+    // For starts that look through the file without opening it here: logs why it cannot be read.
+    // True when it can be (or is missing).
+    static bool logIfUnreadable(const QString &path);
 
     State state() const { return m_state; }
     const QString &path() const { return m_path; }
