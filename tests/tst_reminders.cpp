@@ -9,6 +9,7 @@
 #include "reminders/reminderitem.h"
 #include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
+#include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
@@ -707,7 +708,8 @@ private Q_SLOTS:
     }
 
     // The reminder window keeps a damaged events file aside before it replaces it, even when
-    // the tray window's close ends the process.
+    // the tray window's close ends the process; the main window tells the user at its next opening,
+    // once.
     void damagedFileIsKeptAside()
     {
         usePreferences(false, false);
@@ -727,6 +729,19 @@ private Q_SLOTS:
         QCOMPARE(saved.size(), 1);
         QCOMPARE(saved.first()->lastNotified, today);
         qDeleteAll(saved);
+
+        for (int opening = 0; opening < 2; ++opening) {
+            BoxAnswerer boxes;
+            MainWindow list;
+            list.show();
+            // The message comes from a zero timer after the show: any later event round has seen it.
+            QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 1 - opening, 2000);
+            QTest::qWait(50);
+            QCOMPARE(boxes.seen.size(), 1 - opening);
+            if (opening == 0)
+                QVERIFY2(boxes.seen.first().text.contains(QStringLiteral(".damaged-20270113-090000")),
+                         qPrintable(boxes.seen.first().text));
+        }
     }
 };
 
