@@ -176,6 +176,21 @@ private Q_SLOTS:
         QVERIFY2(autoStart.err.contains("oriventa.model") && autoStart.err.contains(reason.toUtf8()),
                  autoStart.err.constData());
 
+        // The window says why, and on closing with an event added offers no save over the file.
+        BoxAnswerer boxes({QMessageBox::Ok, QMessageBox::Discard});
+        {
+            MainWindow w;
+            w.show();
+            QTRY_COMPARE(boxes.seen.size(), 1);
+            QCOMPARE(boxes.seen.first().title, QStringLiteral("Events File Unreadable"));
+            QVERIFY2(boxes.seen.first().text.contains(reason), qPrintable(boxes.seen.first().text));
+            w.addEventRow(weeklyEvent(QStringLiteral("added"), {1}));
+            w.close();
+            QCOMPARE(boxes.seen.size(), 2);
+            QCOMPARE(boxes.seen.last().title, QStringLiteral("Events Not Saved"));
+            QVERIFY(!(boxes.seen.last().buttons & QMessageBox::Retry));
+        }
+
         QCOMPARE(serverHolds(), before);
         QCOMPARE(QFileInfo(path).isSymLink(), link);
         QVERIFY(syncB().ok);
