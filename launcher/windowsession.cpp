@@ -27,7 +27,7 @@ void prepareFrame(QWidget *window)
 }
 
 // The list is synced before the window reads it. Where no password is at hand the user is asked
-// once a run; a cancel means no sync until the next start. Failures change nothing and say nothing.
+// once a run; a cancel means no sync until the next start. Failures change nothing; the log tells.
 void syncBeforeOpening()
 {
     static bool declined = false;
