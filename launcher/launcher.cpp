@@ -8,6 +8,7 @@
 #include "brindlex/exceptionhandler.h"
 #include "ferrule/updater.h"
 #include "launcher/fastpath.h"
+#include "launcher/logging.h"
 #include "launcher/windowsession.h"
 #include "model/clock.h"
 #include "reminders/reminderrules.h"
@@ -43,6 +44,7 @@ int run(int argc, char *argv[])
     const bool autoMode = isAutoMode(arguments);
 
     if (app.isRunning()) {
+        qCDebug(lcLauncher) << "another copy runs:" << (autoMode ? "ending" : "asking it for the list");
         app.activateWindow();
         // A plain start wants the list in front. An auto start (the hourly timer among them)
         // must not pull the running copy's window forward, so it says nothing.
@@ -70,11 +72,13 @@ int run(int argc, char *argv[])
         // Nothing due: the window is dropped unseen. The process ends without tearing the
         // application down, which would cost a start-up's worth of font configuration for nothing.
         if (outcome == AutoStart::Outcome::NothingShown) {
+            qCDebug(lcLauncher) << "auto start: nothing to show, ending";
             built.reset();
             app.release();
             std::fflush(nullptr);
             std::_Exit(0);
         }
+        qCDebug(lcLauncher) << "auto start: reminders shown" << (built ? "in the window" : "as notifications");
         if (built)
             session.showReminders(std::move(built));
     } else {
@@ -83,8 +87,14 @@ int run(int argc, char *argv[])
 
     // A termination request or the end of the desktop session closes the window the normal
     // way, so that it saves what the user changed.
-    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &session, &WindowSession::requestEnd);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &session, &WindowSession::requestEnd);
+    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &session, [&session](int signalNumber) {
+        qCInfo(lcLauncher) << "asked to end by signal" << signalNumber;
+        session.requestEnd();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &session, [&session] {
+        qCInfo(lcLauncher) << "the desktop session ends";
+        session.requestEnd();
+    });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &session, [&session] {
         if (QWidget *window = session.window(); window && window->isVisible())
             window->close();

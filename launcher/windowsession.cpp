@@ -3,6 +3,7 @@
 
 #include "app/preferences.h"
 #include "app/singleapplication.h"
+#include "launcher/logging.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messages.h"
 #include "notify/notificationclient.h"
@@ -39,6 +40,7 @@ void syncBeforeOpening()
         if (!Messages::askPassword(QObject::tr("Sync"),
                                    QObject::tr("Password for %1 on %2:").arg(settings.user, settings.url.host()),
                                    &password)) {
+            qCDebug(lcLauncher) << "no password given: no sync until the next start";
             declined = true;
             return;
         }
