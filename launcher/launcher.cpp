@@ -35,7 +35,8 @@ int run(int argc, char *argv[])
         return 0;
 
     SingleApplication app(argc, argv, std::move(lock));
-    // Installed first so that a termination request during start-up waits for the window.
+    // Installed first: a termination request during start-up waits in the watcher until the
+    // session below is connected to it.
     TerminationWatcher watcher;
 
     Ferrule::getUpdater()->autoCheck();
@@ -54,12 +55,31 @@ int run(int argc, char *argv[])
     }
 
     WindowSession session(app);
+    // Connected before anything can wait on the user or the network (the start-up sync and its
+    // password prompt): a termination request or the end of the desktop session cancels what waits
+    // and closes the window, if there is one yet, the normal way, so that it saves what the user changed.
+    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &session, [&session](int signalNumber) {
+        qCInfo(lcLauncher) << "asked to end by signal" << signalNumber;
+        session.requestEnd();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &session, [&session] {
+        qCInfo(lcLauncher) << "the desktop session ends";
+        session.requestEnd();
+    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &session, [&session] {
+        if (QWidget *window = session.window(); window && window->isVisible())
+            window->close();
+    });
+
     if (autoMode) {
         std::unique_ptr<ReminderWindow> built;
         const auto outcome = AutoStart::run(arguments, Clock::now(), [&built, &session, early] {
             // The fast path answers only for a list that is not synced; this one may be behind the server.
             if (early != FastPath::Answer::SomethingDue)
                 syncUnasked(eventsFilePath());
+            // Asked to end during the sync: nothing is shown, and the reminders stay due for the next start.
+            if (session.isEnding())
+                return false;
             // Most starts find nothing due: they answer from the file alone, without a window. The
             // fast path has usually looked already.
             if (early != FastPath::Answer::SomethingDue && !ReminderRules::anyDue(eventsFilePath(), Clock::today()))
@@ -84,21 +104,6 @@ int run(int argc, char *argv[])
     } else {
         session.showMainWindow();
     }
-
-    // A termination request or the end of the desktop session closes the window the normal
-    // way, so that it saves what the user changed.
-    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &session, [&session](int signalNumber) {
-        qCInfo(lcLauncher) << "asked to end by signal" << signalNumber;
-        session.requestEnd();
-    });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &session, [&session] {
-        qCInfo(lcLauncher) << "the desktop session ends";
-        session.requestEnd();
-    });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &session, [&session] {
-        if (QWidget *window = session.window(); window && window->isVisible())
-            window->close();
-    });
     return app.exec();
 }
 
