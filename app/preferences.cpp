@@ -45,7 +45,14 @@ bool writePreferences(const Preferences &record, QIODevice &device)
 
 bool writePreferences(const Preferences &record, const QString &path)
 {
-    return saveFileAtomically(path, [&record](QIODevice &device) { return writePreferences(record, device); });
+    // A new file is readable by the user alone; the save keeps the mode of one that exists.
+    const bool isNew = !QFileInfo::exists(path);
+    return saveFileAtomically(path, [&record, isNew](QIODevice &device) {
+        auto *file = qobject_cast<QFileDevice *>(&device);
+        if (isNew && file && !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            return false;
+        return writePreferences(record, device);
+    });
 }
 
 namespace {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/savefile.h"
 
-#include <QDir>
+#include "model/privatefolder.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,7 +28,7 @@ QString freeName(const QString &name)
 
 bool saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    makePrivateFolder(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
