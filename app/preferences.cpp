@@ -45,7 +45,9 @@ bool writePreferences(const Preferences &record, QIODevice &device)
 
 bool writePreferences(const Preferences &record, const QString &path)
 {
-    return saveFileAtomically(path, [&record](QIODevice &device) { return writePreferences(record, device); });
+    // A new file is readable by the user alone; the save keeps the mode of one that exists.
+    return saveFileAtomically(
+        path, [&record](QIODevice &device) { return writePreferences(record, device); }, NewFileAccess::Private);
 }
 
 namespace {

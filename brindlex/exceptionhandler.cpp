@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "brindlex/exceptionhandler.h"
 
+#include "model/privatefolder.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -176,7 +177,7 @@ void ExceptionHandler::initExceptionHandler()
     if (armed)
         return;
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dir);
+    makePrivateFolder(dir);
     const QByteArray dirBytes = QFile::encodeName(dir);
     if (dirBytes.isEmpty() || dirBytes.size() >= int(sizeof(reportDir)))
         return;

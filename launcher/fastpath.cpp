@@ -5,6 +5,7 @@
 #include "app/instancelock.h"
 #include "app/startup.h"
 #include "ferrule/updater.h"
+#include "launcher/logging.h"
 #include "model/clock.h"
 #include "model/eventsfile.h"
 #include "reminders/reminderrules.h"
@@ -19,18 +20,29 @@ Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock)
         return Answer::FullStart;
     // With automatic checks on, the check runs in the application's event loop: a full start.
     // Off (the default), asking for it does nothing, so it has been asked before the test below.
-    if (Ferrule::getUpdater()->autoRun())
+    if (Ferrule::getUpdater()->autoRun()) {
+        qCDebug(lcLauncher) << "auto start: update checks are on, a full start";
         return Answer::FullStart;
+    }
     lock = std::make_unique<InstanceLock>();
-    if (lock->isHeldElsewhere())
+    if (lock->isHeldElsewhere()) {
+        qCDebug(lcLauncher) << "auto start: another copy runs, ending";
         return Answer::EndNow;
+    }
     const QDateTime now = Clock::now();
-    if (!AutoStart::isHeldBack(arguments, now)) {
+    if (AutoStart::isHeldBack(arguments, now)) {
+        qCDebug(lcLauncher) << "auto start: held back by the previous start, ending";
+    } else {
         // The file may be behind the server: the full start syncs it before the test.
-        if (readSyncSettings().isConfigured())
+        if (readSyncSettings().isConfigured()) {
+            qCDebug(lcLauncher) << "auto start: sync is set up, a full start";
             return Answer::FullStart;
-        if (ReminderRules::anyDue(eventsFilePath(), now.date()))
+        }
+        if (ReminderRules::anyDue(eventsFilePath(), now.date())) {
+            qCDebug(lcLauncher) << "auto start: reminders are due";
             return Answer::SomethingDue;
+        }
+        qCDebug(lcLauncher) << "auto start: nothing due, ending";
         // Nothing can be due in a file that cannot be read, but nobody sees this start: the log says so.
         EventsFile::logIfUnreadable(eventsFilePath());
     }

@@ -3,6 +3,7 @@
 
 #include "app/preferences.h"
 #include "app/singleapplication.h"
+#include "launcher/logging.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messages.h"
 #include "notify/notificationclient.h"
@@ -27,8 +28,10 @@ void prepareFrame(QWidget *window)
 }
 
 // The list is synced before the window reads it. Where no password is at hand the user is asked
-// once a run; a cancel means no sync until the next start. Failures change nothing and say nothing.
-void syncBeforeOpening()
+// once a run; a cancel means no sync until the next start. Failures change nothing; the log tells.
+// Asking and syncing wait in event loops, where an end request may come (`ending`): then neither
+// the prompt nor the sync starts, and a prompt already open is cancelled by the request.
+void syncBeforeOpening(const bool &ending)
 {
     static bool declined = false;
     const SyncSettings settings = readSyncSettings();
@@ -36,15 +39,17 @@ void syncBeforeOpening()
         return;
     QString password;
     if (!PasswordStore::availablePassword(settings, &password)) {
-        if (!Messages::askPassword(QObject::tr("Sync"),
-                                   QObject::tr("Password for %1 on %2:").arg(settings.user, settings.url.host()),
-                                   &password)) {
+        if (ending || !Messages::askPassword(
+                          QObject::tr("Sync"),
+                          QObject::tr("Password for %1 on %2:").arg(settings.user, settings.url.host()), &password)) {
+            qCDebug(lcLauncher) << "no password given: no sync until the next start";
             declined = true;
             return;
         }
         PasswordStore::keep(settings.url, settings.user, password);
     }
-    MainWindow::syncFromWindow(password);
+    if (!ending)
+        MainWindow::syncFromWindow(password);
 }
 
 } // namespace
@@ -75,7 +80,14 @@ void WindowSession::adopt(std::unique_ptr<QWidget> window)
 
 void WindowSession::showMainWindow()
 {
-    syncBeforeOpening();
+    syncBeforeOpening(ending);
+    // Asked to end while the sync asked or ran: no window opens, and as nothing was shown nothing
+    // is left to save. Queued, so that it ends the event loop whether or not that runs yet.
+    if (ending) {
+        qCInfo(lcLauncher) << "ending before the main window opened";
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return;
+    }
     adopt(std::make_unique<MainWindow>());
     current->setVisible(true);
 }

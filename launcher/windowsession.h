@@ -37,8 +37,10 @@ public:
     bool isListRequested() const { return listRequested; }
 
     // A termination request or the end of the desktop session: open dialogs are answered as
-    // cancelled, then the window closes the normal way.
+    // cancelled, then the window closes the normal way. Before there is a window, the one about to
+    // open it finds isEnding() and opens none.
     void requestEnd();
+    bool isEnding() const { return ending; }
 
     // What another copy sends when it was started plainly: the user wants the list.
     static QString listRequest();

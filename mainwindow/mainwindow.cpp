@@ -316,7 +316,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // The server gets what was just saved; a sync that fails here changes nothing and says nothing.
+    // The server gets what was just saved; a sync that fails here changes nothing and only logs why.
     if (eventsFile.state() == EventsFile::State::Fine)
         syncFromWindow();
 

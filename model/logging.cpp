@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/logging.h"
 
-Q_LOGGING_CATEGORY(lcModel, "oriventa.model")
+// Info and up by default: a background run writes to the journal only what is worth reading there.
+Q_LOGGING_CATEGORY(lcModel, "oriventa.model", QtInfoMsg)

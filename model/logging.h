@@ -3,5 +3,7 @@
 
 #include <QLoggingCategory>
 
-// The core's log: the events file's troubles, which unattended starts cannot show to anyone.
+// The model's log: files and folders it could not make as intended.
+// Info and warnings show by default; debug lines only when asked for
+// (QT_LOGGING_RULES="oriventa.model.debug=true").
 Q_DECLARE_LOGGING_CATEGORY(lcModel)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/savefile.h"
 
+#include "model/privatefolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,19 +28,6 @@ QString freeName(const QString &name)
 
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-// Makes the folder and its missing parents; those made for private files admit the user alone.
-void makeFolder(const QString &dir, NewFileAccess access)
-{
-    QStringList missing;
-    for (QString d = dir; !QFileInfo::exists(d) && QFileInfo(d).dir().absolutePath() != d;
-         d = QFileInfo(d).dir().absolutePath())
-        missing.prepend(d);
-    QDir().mkpath(dir);
-    if (access == NewFileAccess::Private)
-        for (const QString &made : qAsConst(missing))
-            QFile::setPermissions(made, OwnerOnly | QFileDevice::ExeOwner);
-}
-
 bool failed(QString *error, const QString &reason)
 {
     if (error)
@@ -62,7 +51,11 @@ bool writeAll(QIODevice &device, const QByteArray &bytes)
 bool saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write, NewFileAccess access,
                         QString *error)
 {
-    makeFolder(QFileInfo(path).absolutePath(), access);
+    const QString folder = QFileInfo(path).absolutePath();
+    if (access == NewFileAccess::Private)
+        makePrivateFolder(folder);
+    else
+        QDir().mkpath(folder);
     const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

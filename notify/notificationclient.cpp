@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notify/notificationclient.h"
 
+#include "notify/logging.h"
+
 #include <QDBusAbstractInterface>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -59,22 +61,32 @@ NotificationClient::~NotificationClient() = default;
 bool NotificationClient::serviceAvailable()
 {
     const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    if (!bus.isConnected()) {
+        qCDebug(lcNotify).noquote() << "no session bus:" << bus.lastError().message();
         return false;
+    }
     if (const QDBusMessage owned = callBus(bus, "NameHasOwner", {serviceName}); isReply(owned))
         if (owned.arguments().constFirst().toBool())
             return true;
     // Many servers start on their first call rather than with the desktop.
     const QDBusMessage startable = callBus(bus, "ListActivatableNames");
-    return isReply(startable) && startable.arguments().constFirst().toStringList().contains(serviceName);
+    if (isReply(startable) && startable.arguments().constFirst().toStringList().contains(serviceName))
+        return true;
+    qCDebug(lcNotify) << "no notification service on the session bus";
+    return false;
 }
 
 bool NotificationClient::readCapabilities()
 {
     const QDBusReply<QStringList> reply = proxy->call(QStringLiteral("GetCapabilities"));
-    if (!reply.isValid())
+    if (!reply.isValid()) {
+        // The reminders then go to the window: the server's error is the one trace of why.
+        qCWarning(lcNotify).noquote() << "the notification service did not tell its capabilities:"
+                                      << reply.error().name() << reply.error().message();
         return false;
+    }
     capabilities = reply.value();
+    qCDebug(lcNotify) << "capabilities:" << capabilities;
     return true;
 }
 
@@ -86,7 +98,13 @@ uint NotificationClient::notify(const QString &summary, const QString &body, con
         hints.insert(QStringLiteral("resident"), true);
     const QDBusReply<uint> reply = proxy->call(QStringLiteral("Notify"), QStringLiteral("Oriventa"), uint(0),
                                                QStringLiteral("oriventa"), summary, body, actions, hints, int(-1));
-    return reply.isValid() ? reply.value() : 0;
+    if (!reply.isValid()) {
+        // The reminder stays due for the next start; the server's error is the one trace of why.
+        qCWarning(lcNotify).noquote() << "the notification service refused a notification:" << reply.error().name()
+                                      << reply.error().message();
+        return 0;
+    }
+    return reply.value();
 }
 
 void NotificationClient::close(uint id)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "social/facebookauth.h"
 
-#include "app/debuglog.h"
 #include "social/httpclient.h"
 #include "social/socialconfig.h"
 

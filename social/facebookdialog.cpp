@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "social/facebookdialog.h"
 
-#include "app/debuglog.h"
 #include "social/facebookauth.h"
 #include "social/graphreply.h"
 #include "social/httpclient.h"
+#include "social/logging.h"
 #include "ui_facebookdialog.h"
 
 #include <QEvent>
@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QWebPage>
 #include <QWebSettings>
-#include <QtDebug>
 
 static void initSocialResources()
 {
@@ -67,7 +66,7 @@ void FacebookDialog::login()
     }
     show();
     const QString address = facebookLoginAddress();
-    DebugLog::instance()->write(QStringLiteral("Authentication:") + address);
+    qCDebug(lcSocial).noquote() << "Authentication:" << withoutTokens(address);
     openPage(address);
     ui->webView->load(QUrl(address, QUrl::TolerantMode));
     ui->webView->show();
@@ -108,7 +107,7 @@ void FacebookDialog::loadUserEvents()
     dateList.clear();
     QString replyText;
     if (fetch(&FacebookDialog::requestEvents, replyText) && readReply(replyText, parseEventsReply)) {
-        qDebug("Events %d\n", int(nameList.size()));
+        qCDebug(lcSocial) << "Events" << nameList.size();
         emit infoReady();
     }
 }
@@ -150,7 +149,7 @@ bool FacebookDialog::readReply(const QString &replyText, ReplyParser parse)
     QStringList names;
     QStringList dates;
     if (!parse(replyText.toLatin1(), names, dates, errors)) {
-        DebugLog::instance()->write(QStringLiteral("Failed to parse configuration ") + errors);
+        qCDebug(lcSocial).noquote() << "Failed to parse configuration" << errors;
         emit requestFailed();
         return false;
     }

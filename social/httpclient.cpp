@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "social/httpclient.h"
 
-#include "app/debuglog.h"
 #include "social/facebookauth.h"
+#include "social/logging.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -25,7 +25,7 @@ QString textUpToNul(const QByteArray &bytes)
 
 void trace(const QString &line)
 {
-    DebugLog::instance()->write(line);
+    qCDebug(lcSocial).noquote() << withoutTokens(line);
 }
 
 } // namespace
@@ -47,10 +47,12 @@ bool HttpClient::buildArguments(QByteArray &out, const QMap<QString, QString> &a
     text.clear();
     trace(QStringLiteral("Args to be used"));
     for (auto it = args.constBegin(); it != args.constEnd(); ++it) {
-        trace(it.key() + QLatin1Char('=') + it.value());
         // Encoded so that "&", "=", "#", "+" or a space in a value cannot change the query's meaning;
         // the comma stays readable in field lists such as "name,birthday".
-        out += QUrl::toPercentEncoding(it.key(), ",") + '=' + QUrl::toPercentEncoding(it.value(), ",");
+        const QByteArray pair = QUrl::toPercentEncoding(it.key(), ",") + '=' + QUrl::toPercentEncoding(it.value(), ",");
+        // Traced encoded too: a raw "&" in a token would end the part that is left out.
+        trace(QString::fromLatin1(pair));
+        out += pair;
         if (std::next(it) != args.constEnd())
             out += '&';
     }

@@ -2,10 +2,12 @@
 // The real program with one user step played in it: once the main window shows, the button named
 // by ORIVENTA_DRIVER_BUTTON is pressed, and "dialog" is printed when a modal dialog has opened, so
 // that a test can act from outside at that moment.
+// ORIVENTA_DRIVER_PASSWORD, when set, answers the start-up sync's password prompt instead.
 #include "launcher/launcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -16,8 +18,17 @@ namespace {
 void playStep()
 {
     const QString button = qEnvironmentVariable("ORIVENTA_DRIVER_BUTTON");
+    const QString password = qEnvironmentVariable("ORIVENTA_DRIVER_PASSWORD");
     auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, button] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, button, password] {
+        auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (prompt && !password.isEmpty()) {
+            if (prompt->textValue().isEmpty()) {
+                prompt->setTextValue(password);
+                QTimer::singleShot(0, prompt, &QDialog::accept);
+            }
+            return;
+        }
         if (QApplication::activeModalWidget()) {
             poll->stop();
             std::puts("dialog");

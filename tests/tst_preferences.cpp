@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/debuglog.h"
 #include "app/preferences.h"
+#include "model/logging.h"
+#include "model/nativesettings.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace TestHelpers;
 
@@ -128,11 +131,50 @@ private Q_SLOTS:
         QVERIFY(!writePreferences(Preferences(), device));
     }
 
+    // The settings files and the data folder are the user's alone when the program makes them;
+    // one that was there keeps its mode through a save.
+    void madePrivate_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("before"); // the mode of one made beforehand; 0 for none
+        QTest::addColumn<int>("after");
+        const QString ini = settingsFilePath(), conf = TestEnvironment::configFile(), data = TestEnvironment::dataDir();
+        QTest::newRow("settings.ini, new") << ini << 0 << 0600;
+        QTest::newRow("settings.ini, there") << ini << 0644 << 0644;
+        QTest::newRow("Oriventa.conf, new") << conf << 0 << 0600;
+        QTest::newRow("Oriventa.conf, there") << conf << 0644 << 0644;
+        QTest::newRow("data folder, new") << data << 0 << 0700;
+        QTest::newRow("data folder, there") << data << 0755 << 0755;
+    }
+
+    void madePrivate()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        const QByteArray name = QFile::encodeName(path);
+        if (before != 0) {
+            const bool folder = path == TestEnvironment::dataDir();
+            QVERIFY(QDir().mkpath(folder ? path : QFileInfo(path).path()) &&
+                    (folder || writeFile(path, "[General]\n")));
+            QCOMPARE(::chmod(name.constData(), mode_t(before)), 0);
+        }
+        // The usual mask, under which a file made without care is readable by everyone.
+        const mode_t mask = ::umask(022);
+        nativeSettings().setValue(QStringLiteral("sortOrder"), 1);
+        QVERIFY(writePreferences(Preferences(), settingsFilePath()));
+        ::umask(mask);
+        struct stat status = {};
+        QCOMPARE(::stat(name.constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 07777), after);
+    }
+
+    // The log goes to standard error (the journal, under the timer), never to a file of its own.
     void debugLogWritesNothing()
     {
-        DebugLog *log = DebugLog::instance();
-        QCOMPARE(log, DebugLog::instance());
-        log->write(QStringLiteral("trace text"));
+        QLoggingCategory::setFilterRules(QStringLiteral("oriventa.*.debug=true"));
+        qCDebug(lcModel) << "trace text";
+        QLoggingCategory::setFilterRules(QString());
         QVERIFY(!QFile::exists(QStringLiteral("log.log")));
         QVERIFY(!QDir(TestEnvironment::dataDir()).exists());
     }

@@ -10,9 +10,11 @@
 #include "tests/support/testhttpserver.h"
 
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebView>
@@ -635,8 +637,20 @@ private Q_SLOTS:
     }
 
     // As the main window does it: the import starts from loginDone, inside the login reply's signal.
+    // Its trace, when asked for, leaves out the token of the login page's address and of the query.
     void importStartedByTheLogin()
     {
+        static QString trace;
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &line) {
+                if (qstrcmp(context.category, "oriventa.social") == 0)
+                    trace += line + QLatin1Char('\n');
+            });
+        QLoggingCategory::setFilterRules(QStringLiteral("oriventa.social.debug=true"));
+        const auto restore = qScopeGuard([previous] {
+            QLoggingCategory::setFilterRules(QString());
+            qInstallMessageHandler(previous);
+        });
         playLogin("/connect/login_success.html#access_token=TOKEN&expires_in=3600",
                   Reply::answer(200, "application/json; charset=UTF-8", friendsUtf8));
         FacebookDialog dialog;
@@ -649,6 +663,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.dates(), friendsUtf8Dates);
         QCOMPARE(server->requestsTo("/me/friends?access_token=TOKEN&fields=name,birthday"), 1);
         QCOMPARE(failed.size(), 0);
+        QVERIFY2(trace.contains(QStringLiteral("access_token=<redacted>&")) && !trace.contains(QStringLiteral("TOKEN")),
+                 qPrintable(trace));
     }
 
     void loads_data()
