@@ -2,10 +2,10 @@
 #include "cli/transfer.h"
 
 #include "app/instancelock.h"
-#include "app/preferences.h"
 #include "interop/fileexport.h"
 #include "interop/fileimport.h"
 #include "model/eventstore.h"
+#include "model/preferences.h"
 
 #include <QFile>
 #include <QFileInfo>

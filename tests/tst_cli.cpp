@@ -4,9 +4,9 @@
 // the real today.
 #include "app/identity.h"
 #include "app/instancelock.h"
-#include "app/preferences.h"
 #include "model/eventstore.h"
 #include "model/nativesettings.h"
+#include "model/preferences.h"
 #include "reminders/reminderrules.h"
 #include "tests/support/events.h"
 #include "tests/support/testenvironment.h"

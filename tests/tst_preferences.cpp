@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/debuglog.h"
-#include "app/preferences.h"
+#include "model/preferences.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
