@@ -7,7 +7,7 @@
 #include "ferrule/updater.h"
 #include "model/clock.h"
 #include "model/eventstore.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 #include "sync/sync.h"
 
 namespace FastPath {

@@ -10,7 +10,7 @@
 #include "launcher/fastpath.h"
 #include "launcher/windowsession.h"
 #include "model/clock.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 #include "reminders/reminderwindow.h"
 #include "sync/backgroundsync.h"
 

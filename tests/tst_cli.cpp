@@ -7,7 +7,7 @@
 #include "model/eventstore.h"
 #include "model/nativesettings.h"
 #include "model/preferences.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 #include "tests/support/events.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
