@@ -7,7 +7,7 @@
 #include "interop/icalwriter.h"
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 
 #include <QApplication>
 #include <QBuffer>

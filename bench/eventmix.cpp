@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/eventmix.h"
 
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 
 #include <QRandomGenerator>
 

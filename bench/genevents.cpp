@@ -3,7 +3,7 @@
 // asked, the names of the events that are due today by the reminder rules.
 #include "bench/eventmix.h"
 #include "model/clock.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

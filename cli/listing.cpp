@@ -2,7 +2,7 @@
 #include "cli/listing.h"
 
 #include "model/eventstore.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>

@@ -2,10 +2,10 @@
 #include "cli/transfer.h"
 
 #include "app/instancelock.h"
-#include "app/preferences.h"
 #include "interop/fileexport.h"
 #include "interop/fileimport.h"
 #include "model/eventsfile.h"
+#include "model/preferences.h"
 
 #include <QFileInfo>
 #include <QSet>

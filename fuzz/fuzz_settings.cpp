@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings-file reader on any bytes.
-#include "app/preferences.h"
+#include "model/preferences.h"
 
 #include <QBuffer>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzz targets with the program's own writers.
-#include "app/preferences.h"
 #include "model/eventstore.h"
+#include "model/preferences.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/preferences.h"
 #include "interop/importreport.h"
+#include "model/preferences.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -4,38 +4,28 @@
 #include "interop/importedevents.h"
 
 #include <KCalendarCore/Alarm>
-#include <KCalendarCore/ICalFormat>
-#include <KCalendarCore/MemoryCalendar>
 #include <KCalendarCore/Recurrence>
 
 #include <QStringList>
-#include <QTimeZone>
 #include <QUuid>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 using KCalendarCore::RecurrenceRule;
 
+namespace OwnProperty {
+
+const QByteArray rule = "X-ORIVENTA-RULE";
+const QByteArray count = "X-ORIVENTA-COUNT";
+const QByteArray countDate = "X-ORIVENTA-COUNT-DATE";
+const QByteArray notify = "X-ORIVENTA-NOTIFY";
+const QByteArray notifyDays = "X-ORIVENTA-NOTIFY-DAYS";
+const QByteArray showOnce = "X-ORIVENTA-SHOW-ONCE";
+
+} // namespace OwnProperty
+
 namespace {
-
-// What iCalendar cannot say about an event travels in properties of our own.
-const QByteArray ruleProperty = "X-ORIVENTA-RULE";
-const QByteArray countProperty = "X-ORIVENTA-COUNT";
-const QByteArray countDateProperty = "X-ORIVENTA-COUNT-DATE";
-const QByteArray notifyProperty = "X-ORIVENTA-NOTIFY";
-const QByteArray notifyDaysProperty = "X-ORIVENTA-NOTIFY-DAYS";
-const QByteArray showOnceProperty = "X-ORIVENTA-SHOW-ONCE";
-// The rest of an event, in resources written for a sync.
-const QByteArray countedProperty = "X-ORIVENTA-COUNTED";
-const QByteArray dateProperty = "X-ORIVENTA-DATE";
-const QByteArray lastNotifiedProperty = "X-ORIVENTA-LAST-NOTIFIED";
-const QByteArray snoozeDaysProperty = "X-ORIVENTA-SNOOZE-DAYS";
-
-// A repeating event's resource starts from this day rather than today, so that it does not change
-// every day; other calendars expand the rule from there.
-const QDate syncStart(2000, 1, 1);
 
 // A month's length in a common and in a leap year.
 int shortestMonth(int month)
@@ -155,6 +145,8 @@ QString ruleText(const Event &event)
         .arg(int(event.wholeYear));
 }
 
+} // namespace
+
 bool readRuleText(const QString &text, Event &event)
 {
     const QStringList parts = text.split(QLatin1Char(' '));
@@ -180,6 +172,8 @@ bool readRuleText(const QString &text, Event &event)
     event.wholeYear = parts[5][1] == '1';
     return true;
 }
+
+namespace {
 
 bool sameRule(const RecurrenceRule &a, const RecurrenceRule &b)
 {
@@ -370,7 +364,8 @@ QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
     return {};
 }
 
-// Days before the start of the earliest reminder that counts from the start; -1 without one.
+} // namespace
+
 int alarmDaysBefore(const KCalendarCore::Alarm::List &alarms)
 {
     int best = -1;
@@ -383,8 +378,6 @@ int alarmDaysBefore(const KCalendarCore::Alarm::List &alarms)
     }
     return best;
 }
-
-} // namespace
 
 QString describeRule(const Event &event, RecurrenceRule &rule)
 {
@@ -431,30 +424,20 @@ VEventExport toVEvent(const Event &event, QDate today)
         alarm->setStartOffset(KCalendarCore::Duration(-event.notifyDaysBefore, KCalendarCore::Duration::Days));
         alarm->setEnabled(true);
     } else {
-        vevent->setNonKDECustomProperty(notifyProperty, QStringLiteral("0"));
-        vevent->setNonKDECustomProperty(notifyDaysProperty, QString::number(event.notifyDaysBefore));
+        vevent->setNonKDECustomProperty(OwnProperty::notify, QStringLiteral("0"));
+        vevent->setNonKDECustomProperty(OwnProperty::notifyDays, QString::number(event.notifyDaysBefore));
     }
     if (event.counted) {
-        vevent->setNonKDECustomProperty(countProperty, QString::number(event.count));
-        vevent->setNonKDECustomProperty(countDateProperty, event.countDate.toString(Qt::ISODate));
+        vevent->setNonKDECustomProperty(OwnProperty::count, QString::number(event.count));
+        vevent->setNonKDECustomProperty(OwnProperty::countDate, event.countDate.toString(Qt::ISODate));
     }
-    vevent->setNonKDECustomProperty(showOnceProperty, QString::number(int(event.showOnce)));
-    vevent->setNonKDECustomProperty(ruleProperty, ruleText(event));
+    vevent->setNonKDECustomProperty(OwnProperty::showOnce, QString::number(int(event.showOnce)));
+    vevent->setNonKDECustomProperty(OwnProperty::rule, ruleText(event));
     result.vevent = vevent;
     return result;
 }
 
-namespace {
-
-// Which of our own exact rules are taken back: from a file only those the editor could have made
-// (the text may come from anyone); in a sync every rule an events file may hold, as it was.
-enum class OwnRules
-{
-    EditorMade,
-    Any
-};
-
-Event *readVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason,
+Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason,
                   OwnRules ownRules)
 {
     const auto fail = [reason](const QString &why) -> Event * {
@@ -499,7 +482,7 @@ Event *readVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
         Event ours;
         RecurrenceRule expected;
         ours.name = event.name;
-        const bool trusted = readRuleText(incidence.nonKDECustomProperty(ruleProperty), ours) &&
+        const bool trusted = readRuleText(incidence.nonKDECustomProperty(OwnProperty::rule), ours) &&
                              ours.schedule != Singular && (ownRules == OwnRules::Any || ours.checkEvent() == Valid) &&
                              (describeRule(ours, expected), sameRule(expected, *rules.first()));
         if (trusted) {
@@ -524,154 +507,23 @@ Event *readVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
     if (daysBefore >= 0) {
         event.notify = true;
         event.notifyDaysBefore = daysBefore;
-    } else if (incidence.nonKDECustomProperty(notifyProperty) == QLatin1String("0")) {
+    } else if (incidence.nonKDECustomProperty(OwnProperty::notify) == QLatin1String("0")) {
         bool ok = false;
-        const int days = incidence.nonKDECustomProperty(notifyDaysProperty).toInt(&ok);
+        const int days = incidence.nonKDECustomProperty(OwnProperty::notifyDays).toInt(&ok);
         event.notify = false;
         if (ok)
             event.notifyDaysBefore = std::clamp(days, 0, 99);
     }
     bool countOk = false;
-    const int count = incidence.nonKDECustomProperty(countProperty).toInt(&countOk);
-    const QDate countDate = QDate::fromString(incidence.nonKDECustomProperty(countDateProperty), Qt::ISODate);
+    const int count = incidence.nonKDECustomProperty(OwnProperty::count).toInt(&countOk);
+    const QDate countDate = QDate::fromString(incidence.nonKDECustomProperty(OwnProperty::countDate), Qt::ISODate);
     if (countOk && countDate.isValid()) {
         event.counted = true;
         event.count = count;
         event.countDate = countDate;
     }
-    const QString showOnce = incidence.nonKDECustomProperty(showOnceProperty);
+    const QString showOnce = incidence.nonKDECustomProperty(OwnProperty::showOnce);
     if (showOnce == QLatin1String("0") || showOnce == QLatin1String("1"))
         event.showOnce = showOnce == QLatin1String("1");
     return new Event(event);
-}
-
-} // namespace
-
-Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason)
-{
-    return readVEvent(incidence, defaults, today, reason, OwnRules::EditorMade);
-}
-
-namespace {
-
-QString dateText(QDate date)
-{
-    return date.isNull() ? QStringLiteral("none") : date.toString(Qt::ISODate);
-}
-
-bool readDate(const QString &text, QDate *date)
-{
-    *date = text == QLatin1String("none") ? QDate() : QDate::fromString(text, Qt::ISODate);
-    return text == QLatin1String("none") || date->isValid();
-}
-
-bool readInt(const QString &text, qint32 *value)
-{
-    bool ok = false;
-    *value = text.toInt(&ok);
-    return ok;
-}
-
-bool readFlag(const QString &text, bool *flag)
-{
-    *flag = text == QLatin1String("1");
-    return text == QLatin1String("0") || text == QLatin1String("1");
-}
-
-// The fields a sync resource adds to the export's; false when one is missing or unreadable, as in
-// another client's event.
-bool readSyncFields(const KCalendarCore::Incidence &incidence, Event &event)
-{
-    Event read = event;
-    bool notify = false;
-    const auto property = [&incidence](const QByteArray &name) { return incidence.nonKDECustomProperty(name); };
-    if (!readFlag(property(notifyProperty), &notify) ||
-        !readInt(property(notifyDaysProperty), &read.notifyDaysBefore) ||
-        !readFlag(property(countedProperty), &read.counted) || !readInt(property(countProperty), &read.count) ||
-        !readDate(property(countDateProperty), &read.countDate) || !readDate(property(dateProperty), &read.date) ||
-        !readDate(property(lastNotifiedProperty), &read.lastNotified) ||
-        !readInt(property(snoozeDaysProperty), &read.snoozeDays))
-        return false;
-    // A calendar that added or removed the reminder has the last word on it.
-    if (notify != (alarmDaysBefore(incidence.alarms()) >= 0)) {
-        read.notify = event.notify;
-        read.notifyDaysBefore = event.notifyDaysBefore;
-    }
-    // A one-off event's day is its start, which a calendar may have moved.
-    if (event.schedule == Singular) {
-        read.date = event.date;
-        Event rule;
-        if (readRuleText(property(ruleProperty), rule) && rule.schedule == Singular) {
-            read.weekdays = rule.weekdays;
-            read.useDayNumber = rule.useDayNumber;
-            read.ordinal = rule.ordinal;
-            read.months = rule.months;
-            read.wholeYear = rule.wholeYear;
-        }
-    }
-    event = read;
-    return true;
-}
-
-} // namespace
-
-bool hasSyncResource(const Event &event)
-{
-    // What toVEvent skips, and what fromVEvent would not take back.
-    const QDate start = event.nextOccurrence(syncStart);
-    return !event.name.trimmed().isEmpty() && start.isValid() &&
-           (event.schedule == Singular || syncStart.daysTo(start) < NoOccurrence);
-}
-
-QByteArray syncResource(const Event &event, const QString &uid)
-{
-    if (!hasSyncResource(event))
-        return {};
-    const VEventExport made = toVEvent(event, syncStart);
-    if (!made.vevent)
-        return {};
-    KCalendarCore::Event &vevent = *made.vevent;
-    vevent.setUid(uid);
-    vevent.setNonKDECustomProperty(notifyProperty, QString::number(int(event.notify)));
-    vevent.setNonKDECustomProperty(notifyDaysProperty, QString::number(event.notifyDaysBefore));
-    vevent.setNonKDECustomProperty(countedProperty, QString::number(int(event.counted)));
-    vevent.setNonKDECustomProperty(countProperty, QString::number(event.count));
-    vevent.setNonKDECustomProperty(countDateProperty, dateText(event.countDate));
-    vevent.setNonKDECustomProperty(dateProperty, dateText(event.date));
-    vevent.setNonKDECustomProperty(lastNotifiedProperty, dateText(event.lastNotified));
-    vevent.setNonKDECustomProperty(snoozeDaysProperty, QString::number(event.snoozeDays));
-
-    KCalendarCore::CalFormat::setApplication(QStringLiteral("Oriventa"), QStringLiteral("-//Brindlex//Oriventa//EN"));
-    const KCalendarCore::MemoryCalendar::Ptr calendar(new KCalendarCore::MemoryCalendar(QTimeZone::utc()));
-    calendar->addEvent(made.vevent);
-    return KCalendarCore::ICalFormat().toString(calendar).toUtf8();
-}
-
-Event *eventFromResource(const QByteArray &data, QDate today, const Preferences &defaults, QString *uid,
-                         QString *reason, bool *carriesAll)
-{
-    if (carriesAll)
-        *carriesAll = false;
-    const KCalendarCore::MemoryCalendar::Ptr calendar(new KCalendarCore::MemoryCalendar(QTimeZone::utc()));
-    KCalendarCore::ICalFormat format;
-    const KCalendarCore::Incidence::List items =
-        format.fromRawString(calendar, data) ? calendar->rawIncidences() : KCalendarCore::Incidence::List();
-    if (items.size() != 1) {
-        if (reason)
-            *reason = items.isEmpty() ? QStringLiteral("holds no event") : QStringLiteral("holds more than one item");
-        return nullptr;
-    }
-    if (uid)
-        *uid = items.first()->uid();
-    std::unique_ptr<Event> event(readVEvent(*items.first(), defaults, today, reason, OwnRules::Any));
-    if (event && readSyncFields(*items.first(), *event) && carriesAll)
-        *carriesAll = true;
-    return event.release();
-}
-
-Event syncedForm(const Event &event)
-{
-    Event form = event;
-    form.name = event.name.trimmed();
-    return form;
 }

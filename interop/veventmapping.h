@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/preferences.h"
 #include "model/event.h"
+#include "model/preferences.h"
 
+#include <KCalendarCore/Alarm>
 #include <KCalendarCore/Event>
 #include <KCalendarCore/Incidence>
 #include <KCalendarCore/RecurrenceRule>
@@ -13,6 +14,18 @@
 #include <QString>
 
 // One of our events as one all-day VEVENT and back, for files and for calendars on a server.
+
+// What iCalendar cannot say about an event travels in properties of our own.
+namespace OwnProperty {
+
+extern const QByteArray rule; // our exact rule, see readRuleText
+extern const QByteArray count;
+extern const QByteArray countDate;
+extern const QByteArray notify;
+extern const QByteArray notifyDays;
+extern const QByteArray showOnce;
+
+} // namespace OwnProperty
 
 struct VEventExport
 {
@@ -28,23 +41,21 @@ VEventExport toVEvent(const Event &event, QDate today);
 // result is empty when the RRULE states the rule exactly, else says how it differs.
 QString describeRule(const Event &event, KCalendarCore::RecurrenceRule &rule);
 
+// Which of our own exact rules fromVEvent takes back: from a file only those the editor could have
+// made (the text may come from anyone); in a sync every rule an events file may hold, as it was.
+enum class OwnRules
+{
+    EditorMade,
+    Any
+};
+
 // The event a VEVENT states, or null with `reason` saying why it has none. `defaults` stand in
 // for the reminder wishes the VEVENT does not carry.
-Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason);
+Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &defaults, QDate today, QString *reason,
+                  OwnRules ownRules = OwnRules::EditorMade);
 
-// A whole calendar resource (VCALENDAR with one VEVENT) of `event` for a sync: the export's VEVENT
-// plus every field of the event, reminder state included, so that every machine gets it exactly.
-// A repeating event starts on its first day on or after a fixed day, so an unchanged event gives
-// the same resource every day. Empty when the event has no date to give.
-QByteArray syncResource(const Event &event, const QString &uid);
-// Whether syncResource gives the event a resource, without making it.
-bool hasSyncResource(const Event &event);
+// Reads the text of OwnProperty::rule into the rule fields of `event`; false when it is not one.
+bool readRuleText(const QString &text, Event &event);
 
-// The event a sync resource states, or null with `reason` (another client's item Oriventa cannot
-// state). `uid` receives its UID; `carriesAll` whether it carries every field (written by a sync)
-// rather than only what any calendar says (a phone's event, with `defaults` for the rest).
-Event *eventFromResource(const QByteArray &data, QDate today, const Preferences &defaults, QString *uid,
-                         QString *reason, bool *carriesAll = nullptr);
-
-// The event as its sync resource gives it back: a title loses its outer spaces.
-Event syncedForm(const Event &event);
+// Days before the start of the earliest reminder that counts from the start; -1 without one.
+int alarmDaysBefore(const KCalendarCore::Alarm::List &alarms);

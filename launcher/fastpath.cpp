@@ -8,7 +8,7 @@
 #include "launcher/logging.h"
 #include "model/clock.h"
 #include "model/eventsfile.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 #include "sync/sync.h"
 
 namespace FastPath {

@@ -12,7 +12,7 @@
 #include "launcher/windowsession.h"
 #include "model/clock.h"
 #include "model/eventsfile.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 #include "reminders/reminderwindow.h"
 #include "sync/backgroundsync.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "launcher/windowsession.h"
 
-#include "app/preferences.h"
 #include "app/singleapplication.h"
 #include "launcher/logging.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messages.h"
+#include "model/preferences.h"
 #include "notify/notificationclient.h"
 #include "notify/notificationsession.h"
 #include "platform/glass.h"

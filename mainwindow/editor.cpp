@@ -2,6 +2,7 @@
 // The editor page: adding, editing and removing events.
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/eventvalidation.h"
 #include "mainwindow/messages.h"
 #include "model/clock.h"
 #include "ui_mainwindow.h"
@@ -222,7 +223,7 @@ void MainWindow::on_editButton_clicked()
 void MainWindow::on_saveButton_clicked()
 {
     Event *event = eventFromEditor();
-    switch (event->validateEvent()) {
+    switch (validateEvent(*event)) {
     case Valid:
         break;
     case MissingName:

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/preferences.h"
 #include "mainwindow/eventlistmodel.h"
 #include "model/eventsfile.h"
+#include "model/preferences.h"
 #include "sync/sync.h"
 
 #include <QDate>

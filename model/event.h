@@ -74,9 +74,8 @@ public:
     bool hasWeekday() const;
     bool hasMonth() const;
 
-    // Checks an event the editor has just filled in; on failure tells the user in a message box.
-    ValidationResult validateEvent() const;
-    // The same checks without a message box; `message` receives the text the box would show.
+    // Checks an event the editor has just filled in; on failure `message` receives the text to show
+    // the user (the main window's validateEvent shows it in a message box).
     ValidationResult checkEvent(QString *message = nullptr) const;
 
     static QString ordinalSuffix(int n);

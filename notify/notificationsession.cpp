@@ -2,8 +2,8 @@
 #include "notify/notificationsession.h"
 
 #include "model/clock.h"
+#include "model/reminderrules.h"
 #include "notify/notificationclient.h"
-#include "reminders/reminderrules.h"
 
 #include <QTimer>
 

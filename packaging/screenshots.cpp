@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the real windows on a sample list and saves a picture of each for the user guide:
 // oriventa_screenshots <directory>. Runs with its own data and settings, never the user's.
-#include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
 #include "model/clock.h"
 #include "model/eventstore.h"
+#include "model/preferences.h"
 #include "reminders/reminderwindow.h"
 
 #include <QAbstractButton>

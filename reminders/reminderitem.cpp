@@ -2,7 +2,7 @@
 #include "reminders/reminderitem.h"
 
 #include "model/clock.h"
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 
 #include <QApplication>
 #include <QCommandLinkButton>

@@ -2,10 +2,10 @@
 #include "reminders/reminderwindow.h"
 
 #include "model/clock.h"
+#include "model/reminderrules.h"
 #include "platform/glass.h"
 #include "platform/screenarea.h"
 #include "reminders/reminderitem.h"
-#include "reminders/reminderrules.h"
 #include "ui_reminderwindow.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "sync/mergeitems.h"
 
 #include "interop/icalwriter.h"
-#include "interop/veventmapping.h"
+#include "sync/syncresource.h"
 
 #include <QSet>
 #include <QVector>

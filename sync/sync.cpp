@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/sync.h"
 
-#include "app/preferences.h"
 #include "model/clock.h"
 #include "model/eventsfile.h"
 #include "model/nativesettings.h"
+#include "model/preferences.h"
 #include "sync/caldavclient.h"
 #include "sync/syncengine.h"
 #include "sync/syncstate.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/syncengine.h"
 
-#include "interop/veventmapping.h"
 #include "sync/mergeitems.h"
+#include "sync/syncresource.h"
 
 #include <QCoreApplication>
 #include <QSet>

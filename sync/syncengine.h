@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/preferences.h"
 #include "model/eventstore.h"
+#include "model/preferences.h"
 #include "sync/remotecalendar.h"
 #include "sync/sync.h"
 #include "sync/syncstate.h"

@@ -4,10 +4,10 @@
 // the real today.
 #include "app/identity.h"
 #include "app/instancelock.h"
-#include "app/preferences.h"
 #include "model/eventstore.h"
 #include "model/nativesettings.h"
-#include "reminders/reminderrules.h"
+#include "model/preferences.h"
+#include "model/reminderrules.h"
 #include "tests/support/events.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow/eventvalidation.h"
 #include "model/event.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
@@ -743,7 +744,7 @@ void TestEvent::validateEventMessageBox()
 
     // The box is modal: it is answered from inside its own event loop.
     BoxAnswerer answer;
-    const ValidationResult actual = event.validateEvent();
+    const ValidationResult actual = validateEvent(event);
     const QList<BoxAnswerer::Seen> boxes = answer.seen;
 
     QCOMPARE(int(actual), result);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's imports and export driven as a user would: its buttons, the real file dialogs,
 // the login dialog against a stand-in social network on 127.0.0.1, and the message boxes.
-#include "app/preferences.h"
 #include "interop/fileimport.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/socialloader.h"
 #include "model/eventstore.h"
+#include "model/preferences.h"
 #include "social/facebookauth.h"
 #include "social/facebookdialog.h"
 #include "social/httpclient.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a running copy shows when another copy starts or the program is asked to end, through the
 // launcher's window session, with a real second copy of the program sending its request.
-#include "app/preferences.h"
 #include "app/singleapplication.h"
 #include "app/startup.h"
 #include "launcher/windowsession.h"
 #include "mainwindow/mainwindow.h"
+#include "model/preferences.h"
 #include "reminders/reminderwindow.h"
 #include "tests/support/events.h"
 #include "tests/support/testenvironment.h"

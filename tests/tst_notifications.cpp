@@ -3,9 +3,9 @@
 // a private session bus whose notification server records the calls and plays the user's clicks.
 #include "app/startup.h"
 #include "model/nativesettings.h"
+#include "model/reminderrules.h"
 #include "notify/notificationclient.h"
 #include "notify/notificationsession.h"
-#include "reminders/reminderrules.h"
 #include "tests/support/events.h"
 #include "tests/support/notificationbus.h"
 #include "tests/support/testclock.h"

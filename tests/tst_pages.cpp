@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's editor, details and settings pages, driven as a user would.
-#include "app/preferences.h"
 #include "ferrule/updater.h"
 #include "mainwindow/details.h"
 #include "mainwindow/mainwindow.h"
 #include "model/nativesettings.h"
+#include "model/preferences.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
 #include "tests/support/testclock.h"

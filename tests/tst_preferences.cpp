@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/preferences.h"
 #include "model/logging.h"
 #include "model/nativesettings.h"
+#include "model/preferences.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 

@@ -2,12 +2,12 @@
 // Reminders: the due test, the sentence, the snooze choices, the item, the window, and the
 // auto start, up to the whole road of one reminder.
 #include "app/autostart.h"
-#include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
 #include "model/nativesettings.h"
+#include "model/preferences.h"
+#include "model/reminderrules.h"
 #include "platform/screenarea.h"
 #include "reminders/reminderitem.h"
-#include "reminders/reminderrules.h"
 #include "reminders/reminderwindow.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"

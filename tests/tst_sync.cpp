@@ -3,11 +3,11 @@
 // concurrent change on the server, another client's item, servers in trouble, a sync killed
 // mid-way, and a sync with nothing to do. A machine is an events file; its sync state lies beside it.
 #include "interop/icalwriter.h"
-#include "interop/veventmapping.h"
 #include "model/clock.h"
 #include "sync/caldavclient.h"
 #include "sync/sync.h"
 #include "sync/syncengine.h"
+#include "sync/syncresource.h"
 #include "sync/syncstate.h"
 #include "tests/support/events.h"
 #include "tests/support/radicale.h"

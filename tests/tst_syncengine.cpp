@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "interop/veventmapping.h"
 #include "sync/syncengine.h"
+#include "sync/syncresource.h"
 #include "sync/syncstate.h"
 #include "tests/support/events.h"
 #include "tests/support/fakecalendar.h"

@@ -2,9 +2,9 @@
 // Sync as the user meets it: the settings page's "Sync" group, the password kept out of every
 // file, "Sync now" that fails without touching the list, and the auto start that syncs first.
 #include "app/identity.h"
-#include "app/preferences.h"
 #include "mainwindow/mainwindow.h"
 #include "model/nativesettings.h"
+#include "model/preferences.h"
 #include "sync/passwordstore.h"
 #include "sync/sync.h"
 #include "tests/support/boxanswerer.h"

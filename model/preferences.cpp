@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/preferences.h"
+#include "model/preferences.h"
 
 #include "model/nativesettings.h"
 #include "model/savefile.h"

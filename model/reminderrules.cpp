@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reminders/reminderrules.h"
+#include "model/reminderrules.h"
 
 #include "model/eventstore.h"
 

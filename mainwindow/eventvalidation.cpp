@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow/eventvalidation.h"
+
+#include "mainwindow/messages.h"
+
+ValidationResult validateEvent(const Event &event)
+{
+    QString message;
+    const ValidationResult result = event.checkEvent(&message);
+    if (result != Valid)
+        Messages::inform(QStringLiteral("Enter Details"), message);
+    return result;
+}
