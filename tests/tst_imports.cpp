@@ -13,6 +13,7 @@
 #include "social/socialsession.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -21,7 +22,6 @@
 #include <QCommandLinkButton>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTreeView>
 #include <QtTest>
@@ -687,22 +687,14 @@ private Q_SLOTS:
         env.insert("ORIVENTA_FACEBOOK_OAUTH_URL", server->base() + "/dialog/oauth");
         env.insert("ORIVENTA_FACEBOOK_SUCCESS_URL", server->base() + "/connect/login_success.html");
         env.insert("ORIVENTA_FACEBOOK_GRAPH_URL", server->base());
-        QProcess program;
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(qEnvironmentVariable("ORIVENTA_IMPORT_DRIVER"), {play});
-        QVERIFY(program.waitForStarted());
+        const auto program = startProgram(qEnvironmentVariable("ORIVENTA_IMPORT_DRIVER"), {play}, env);
+        QVERIFY(program->waitForStarted());
         // Only this process's event loop lets the stand-in server answer.
         QTRY_COMPARE_WITH_TIMEOUT(server->requestsTo("/me/friends?"), 1, 20000);
-        if (play == QLatin1String("wait"))
-            ::kill(pid_t(program.processId()), SIGTERM);
-        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 20000);
-
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(endProgram(*program, play == QLatin1String("wait") ? SIGTERM : 0), 0);
         QCOMPARE(QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"}), QStringList());
         // Ended quietly: no warning about a failed request.
-        QCOMPARE(program.readAllStandardOutput(), boxes);
+        QCOMPARE(program->readAllStandardOutput(), boxes);
         QStringList savedNames;
         for (const Event &event : readEvents())
             savedNames << event.name;

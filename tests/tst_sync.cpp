@@ -10,12 +10,12 @@
 #include "sync/syncengine.h"
 #include "sync/syncstate.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 #include "tests/support/testhttpserver.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -432,31 +432,29 @@ private Q_SLOTS:
     {
         QFETCH(int, afterMs);
         const QString home = machines->filePath(QStringLiteral("killed"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *var : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "HOME"}) {
+        QProcessEnvironment env = environmentWithRuntime(home + QStringLiteral("/XDG_RUNTIME_DIR"));
+        for (const char *var : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) {
             const QString dir = home + QLatin1Char('/') + QLatin1String(var);
             QVERIFY(QDir().mkpath(dir));
             env.insert(QLatin1String(var), dir);
         }
-        QFile::setPermissions(env.value("XDG_RUNTIME_DIR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(QDir().mkpath(env.value("XDG_DATA_HOME") + "/Brindlex/Oriventa"));
         a = env.value("XDG_DATA_HOME") + "/Brindlex/Oriventa/events.evt";
         QVERIFY(writeEvents(manyEvents(300), a));
         const QList<Event> written = sortedEvents(a);
 
-        QProcess cli;
-        cli.setProcessEnvironment(env);
-        cli.start(qEnvironmentVariable("ORIVENTA_CLI"),
-                  {QStringLiteral("sync"), QStringLiteral("--url"), account.calendar.toString(),
-                   QStringLiteral("--user"), User, QStringLiteral("--password-stdin")});
-        QVERIFY(cli.waitForStarted(10000));
-        cli.write((Password + QLatin1Char('\n')).toUtf8());
+        const auto cli = startProgram(qEnvironmentVariable("ORIVENTA_CLI"),
+                                      {QStringLiteral("sync"), QStringLiteral("--url"), account.calendar.toString(),
+                                       QStringLiteral("--user"), User, QStringLiteral("--password-stdin")},
+                                      env);
+        QVERIFY(cli->waitForStarted(10000));
+        cli->write((Password + QLatin1Char('\n')).toUtf8());
         // Delivered now: the sleep below runs no event loop that would write it.
-        QVERIFY(cli.waitForBytesWritten(10000));
-        cli.closeWriteChannel();
+        QVERIFY(cli->waitForBytesWritten(10000));
+        cli->closeWriteChannel();
         QThread::msleep(afterMs);
-        cli.kill();
-        QVERIFY(cli.waitForFinished(10000));
+        cli->kill();
+        QVERIFY(cli->waitForFinished(10000));
 
         for (const QString &machine : {a, b}) {
             const SyncOutcome outcome = sync(machine);

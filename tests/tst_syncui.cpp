@@ -9,6 +9,7 @@
 #include "sync/sync.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -16,7 +17,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QtTest>
 
 using namespace TestHelpers;
@@ -246,13 +246,9 @@ private Q_SLOTS:
         const QByteArray before = readFile(eventsFilePath());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("ORIVENTA_BIN"), {QStringLiteral("auto")});
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(process.readAllStandardError().contains("platforms"), configured);
+        const ProgramRun run = runProgram(qEnvironmentVariable("ORIVENTA_BIN"), {QStringLiteral("auto")}, env);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err.contains("platforms"), configured);
         QCOMPARE(readFile(eventsFilePath()), before);
     }
 };
