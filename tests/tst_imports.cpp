@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's imports and export driven as a user would: its buttons, the real file dialogs,
 // the login dialog against a stand-in social network on 127.0.0.1, and the message boxes.
+#include "app/identity.h"
 #include "app/preferences.h"
 #include "interop/fileimport.h"
 #include "mainwindow/mainwindow.h"
@@ -165,8 +166,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         // The Graph addresses are "<base>//me/...": the network layer sends the path with one slash.
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
     }
 
     void init()

@@ -88,7 +88,12 @@ class TestNotifications : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { missing = NotificationBus::missingTools(); }
+    void initTestCase()
+    {
+        // The events and settings the program reads are where this process writes them.
+        Startup::setApplicationIdentity();
+        missing = NotificationBus::missingTools();
+    }
 
     void init()
     {
@@ -289,12 +294,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    // The events and settings the program reads are where this process writes them.
-    Startup::setApplicationIdentity();
-    TestNotifications test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestNotifications)
 #include "tst_notifications.moc"

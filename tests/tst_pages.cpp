@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's editor, details and settings pages, driven as a user would.
+#include "app/identity.h"
 #include "app/preferences.h"
 #include "ferrule/updater.h"
 #include "mainwindow/details.h"
@@ -106,11 +107,7 @@ class TestPages : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-    }
+    void initTestCase() { Startup::setApplicationIdentity(); }
 
     void init() { QVERIFY(TestEnvironment::reset()); }
 

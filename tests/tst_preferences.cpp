@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/debuglog.h"
+#include "app/identity.h"
 #include "app/preferences.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -39,11 +40,7 @@ class TestPreferences : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-    }
+    void initTestCase() { Startup::setApplicationIdentity(); }
 
     void init() { QVERIFY(TestEnvironment::reset()); }
 

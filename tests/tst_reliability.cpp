@@ -2,6 +2,7 @@
 // Faults must never cost an event: a save that fails keeps the old file whole and tells the user
 // nothing, a save killed at any instant leaves the old or the new file, and many copies started
 // at once leave exactly one running.
+#include "app/identity.h"
 #include "mainwindow/mainwindow.h"
 #include "model/eventstore.h"
 #include "tests/support/boxanswerer.h"
@@ -55,8 +56,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(TestEnvironment::reset());
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
     }
 
     void fullFilesystemKeepsTheOldFileQuietly()

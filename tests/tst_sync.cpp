@@ -2,6 +2,7 @@
 // Two machines on one account of a real CalDAV server (Radicale): the sync's rules end to end, a
 // concurrent change on the server, another client's item, servers in trouble, a sync killed
 // mid-way, and a sync with nothing to do. A machine is an events file; its sync state lies beside it.
+#include "app/identity.h"
 #include "interop/icalwriter.h"
 #include "interop/veventmapping.h"
 #include "model/clock.h"
@@ -222,8 +223,7 @@ class TestSync : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
         QVERIFY(TestEnvironment::reset());
         if (!Radicale::available())
             QSKIP("Radicale is not installed (/usr/bin/python3 -m radicale): apt-get install radicale");
