@@ -15,7 +15,7 @@
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
-#include "tests/support/testhttpserver.h"
+#include "tests/support/troubledserver.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -369,21 +369,17 @@ private Q_SLOTS:
 
     void serverTrouble_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<TroubledServer::Trouble>("trouble");
         QTest::addColumn<QString>("errorPart");
-        QTest::newRow("server down") << "down"
-                                     << "refused";
-        QTest::newRow("wrong password") << "password"
-                                        << "password";
-        QTest::newRow("self-signed certificate") << "tls"
-                                                 << "SSL error";
-        QTest::newRow("server that never answers") << "silent"
-                                                   << "timed out";
+        QTest::newRow("server down") << TroubledServer::Down << "refused";
+        QTest::newRow("wrong password") << TroubledServer::WrongPassword << "password";
+        QTest::newRow("self-signed certificate") << TroubledServer::SelfSignedTls << "SSL error";
+        QTest::newRow("server that never answers") << TroubledServer::Silent << "timed out";
     }
 
     void serverTrouble()
     {
-        QFETCH(QString, kind);
+        QFETCH(TroubledServer::Trouble, trouble);
         QFETCH(QString, errorPart);
         QVERIFY(startWithBobAndAnn());
         // Something to upload and something to take, so that a sync that went ahead would show.
@@ -394,26 +390,13 @@ private Q_SLOTS:
         const QByteArray state = readFile(syncStatePath(a));
         QVERIFY(!state.isEmpty());
 
-        TestHttpServer silent([](const TestHttpServer::Request &) { return TestHttpServer::Reply::silence(); });
-        std::unique_ptr<Radicale> tls;
-        SyncSettings trouble = account;
-        QString password = Password;
-        int limitMs = SyncTimeLimitMs;
-        if (kind == "down") {
-            trouble.url = QUrl::fromEncoded(TestHttpServer::refusingBase() + "/cal/");
-        } else if (kind == "password") {
-            password = QStringLiteral("wrong");
-        } else if (kind == "tls") {
-            tls = std::make_unique<Radicale>(User, Password, Radicale::SelfSignedTls);
-            QVERIFY2(tls->running(), qPrintable(tls->problem()));
-            trouble.url = tls->base().resolved(QUrl(account.calendar.path()));
-        } else if (kind == "silent") {
-            trouble.url = QUrl::fromEncoded(silent.base() + "/cal/");
-            limitMs = 1000;
-        }
-        trouble.calendar = trouble.url;
+        const TroubledServer far(trouble, account.calendar, User, Password);
+        QVERIFY2(far.problem().isEmpty(), qPrintable(far.problem()));
+        SyncSettings settings = account;
+        settings.url = settings.calendar = far.url;
 
-        const SyncOutcome outcome = sync(a, trouble, password, limitMs);
+        const int limitMs = trouble == TroubledServer::Silent ? 1000 : SyncTimeLimitMs;
+        const SyncOutcome outcome = sync(a, settings, far.password, limitMs);
         QVERIFY(!outcome.ok);
         QVERIFY2(outcome.error.contains(errorPart), qPrintable(outcome.error));
         QVERIFY(!outcome.error.contains(Password));
