@@ -14,6 +14,7 @@
 #include "social/socialsession.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/mainwindowfixture.h"
 #include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
@@ -24,7 +25,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardPaths>
-#include <QTreeView>
 #include <QtTest>
 
 #include <csignal>
@@ -102,45 +102,17 @@ QByteArray json(const char *text)
 
 } // namespace
 
-class TestImports : public QObject
+class TestImports : public QObject, MainWindowFixture
 {
     Q_OBJECT
 
     const TestClock clock{QDateTime(today, QTime(10, 0))};
-    MainWindow *w = nullptr;
     TestHttpServer *server = nullptr;
     QByteArray friendsBody;
     QByteArray eventsBody;
     bool graphAnswers = true;
 
-    template <typename T>
-    T *find(const char *name)
-    {
-        return child<T>(w, name);
-    }
-    int rows() { return find<QTreeView>("eventTreeView")->model()->rowCount(); }
-    QStringList names()
-    {
-        QStringList result;
-        for (int row = 0; row < rows(); ++row)
-            result << w->eventAtRow(row)->name;
-        return result;
-    }
-    Event *named(const QString &name)
-    {
-        for (int row = 0; row < rows(); ++row)
-            if (w->eventAtRow(row)->name == name)
-                return w->eventAtRow(row);
-        return nullptr;
-    }
     void click(const char *button) { QTest::mouseClick(find<QCommandLinkButton>(button), Qt::LeftButton); }
-    void openWindow(const EventStore &events = {})
-    {
-        QVERIFY(writeEvents(events));
-        w = new MainWindow;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
     static QList<FacebookDialog *> liveDialogs()
     {
         QList<FacebookDialog *> dialogs;
@@ -217,8 +189,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        delete w;
-        w = nullptr;
+        closeWindow();
         // Released dialogs go with the deferred deletions.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         delete server;

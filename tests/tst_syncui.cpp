@@ -9,6 +9,7 @@
 #include "sync/sync.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/mainwindowfixture.h"
 #include "tests/support/programrun.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
@@ -36,17 +37,10 @@ QStringList filesWithPassword()
 
 } // namespace
 
-class TestSyncUi : public QObject
+class TestSyncUi : public QObject, MainWindowFixture
 {
     Q_OBJECT
 
-    MainWindow *w = nullptr;
-
-    template <typename T>
-    T *find(const char *name)
-    {
-        return child<T>(w, name);
-    }
     // Types into a field as a user would and leaves it with Enter.
     void type(const char *field, const QString &text)
     {
@@ -57,17 +51,8 @@ class TestSyncUi : public QObject
     }
     void openSettings(const EventStore &events = {})
     {
-        QVERIFY(writeEvents(events));
-        w = new MainWindow;
-        w->show();
+        openWindow(events);
         find<QAbstractButton>("settingsButton")->click();
-    }
-    QStringList names()
-    {
-        QStringList result;
-        for (int row = 0; w->eventAtRow(row); ++row)
-            result << w->eventAtRow(row)->name;
-        return result;
     }
 
 private Q_SLOTS:
@@ -81,11 +66,7 @@ private Q_SLOTS:
         QVERIFY(writePreferences(preferences, settingsFilePath()));
     }
 
-    void cleanup()
-    {
-        delete w;
-        w = nullptr;
-    }
+    void cleanup() { closeWindow(); }
 
     // Address and user go to the native store as they are edited, never into settings.ini; a new
     // account forgets the calendar of the old one.
