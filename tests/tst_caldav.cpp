@@ -2,7 +2,7 @@
 #include "sync/caldavclient.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
-#include "tests/support/testhttpserver.h"
+#include "tests/support/troubledserver.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -194,48 +194,27 @@ private Q_SLOTS:
 
     void failures_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<TroubledServer::Trouble>("trouble");
         QTest::addColumn<QString>("errorPart");
-        QTest::newRow("wrong password") << "password"
-                                        << "password";
-        QTest::newRow("server down") << "down"
-                                     << "refused";
-        QTest::newRow("server that never answers") << "silent"
-                                                   << "timed out";
-        QTest::newRow("redirect to another server") << "redirect"
-                                                    << "elsewhere";
-        QTest::newRow("self-signed certificate") << "tls"
-                                                 << "SSL error";
+        QTest::newRow("wrong password") << TroubledServer::WrongPassword << "password";
+        QTest::newRow("server down") << TroubledServer::Down << "refused";
+        QTest::newRow("server that never answers") << TroubledServer::Silent << "timed out";
+        QTest::newRow("redirect to another server") << TroubledServer::Redirect << "elsewhere";
+        QTest::newRow("self-signed certificate") << TroubledServer::SelfSignedTls << "SSL error";
     }
 
     void failures()
     {
-        QFETCH(QString, kind);
+        QFETCH(TroubledServer::Trouble, trouble);
         QFETCH(QString, errorPart);
         const auto owner = client();
         const QUrl calendar = newCalendar(*owner);
-
-        TestHttpServer far([](const TestHttpServer::Request &request) {
-            return request.target.contains("quiet") ? TestHttpServer::Reply::silence()
-                                                    : TestHttpServer::Reply::redirect("http://localhost:1/");
-        });
-        std::unique_ptr<Radicale> tls;
-        QUrl target = calendar;
-        if (kind == "down") {
-            target = QUrl::fromEncoded(TestHttpServer::refusingBase() + "/cal/");
-        } else if (kind == "silent") {
-            target = QUrl::fromEncoded(far.base() + "/quiet/");
-        } else if (kind == "redirect") {
-            target = QUrl::fromEncoded(far.base() + "/cal/");
-        } else if (kind == "tls") {
-            tls = std::make_unique<Radicale>(User, Password, Radicale::SelfSignedTls);
-            QVERIFY2(tls->running(), qPrintable(tls->problem()));
-            target = tls->base().resolved(QUrl(calendar.path()));
-        }
+        const TroubledServer far(trouble, calendar, User, Password);
+        QVERIFY2(far.problem().isEmpty(), qPrintable(far.problem()));
 
         // A short limit only where it is the point: TLS and the rest must not run into it on a busy machine.
-        const auto c = client(kind == "password" ? QStringLiteral("wrong") : Password, kind == "silent" ? 1000 : 10000);
-        c->setCalendar(target);
+        const auto c = client(far.password, trouble == TroubledServer::Silent ? 1000 : 10000);
+        c->setCalendar(far.url);
         QElapsedTimer clock;
         clock.start();
         QByteArray etag;
@@ -245,7 +224,7 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < 8000, "the deadline was not kept");
         QCOMPARE(c->requestCount(), 1);
         QList<CalendarInfo> found;
-        QVERIFY(!c->discover(target, &found));
+        QVERIFY(!c->discover(far.url, &found));
 
         QVERIFY(!QFile::exists(storedFile(calendar, QStringLiteral("lost"))));
         QHash<QString, QByteArray> etags;

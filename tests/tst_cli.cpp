@@ -9,6 +9,7 @@
 #include "model/preferences.h"
 #include "model/reminderrules.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
@@ -16,7 +17,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 #include <algorithm>
@@ -26,30 +26,7 @@ using namespace TestHelpers;
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
-           const QByteArray &input = QByteArray())
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("ORIVENTA_CLI"), arguments);
-    // Standard input ends after `input`, as a shell's redirection would end it.
-    process.write(input);
-    process.closeWriteChannel();
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
+const QString cli = qEnvironmentVariable("ORIVENTA_CLI");
 
 // The events file as it lies: its bytes and its time stamp, which a command that changes nothing
 // must both leave alone.
@@ -182,7 +159,7 @@ private Q_SLOTS:
         // The file's time stamp must be able to show a rewrite.
         QTest::qWait(20);
         const FileState before = fileState();
-        const Run run = runCli(arguments);
+        const ProgramRun run = runProgram(cli, arguments);
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
         if (status == 0)
@@ -196,13 +173,13 @@ private Q_SLOTS:
         QVERIFY(!window.isHeldElsewhere());
         const QString file = importFile(QStringLiteral("new.evt"), {weekly().on({1}).named("Newcomer").event()});
         const FileState before = fileState();
-        const Run run = runCli({QStringLiteral("import"), file});
+        const ProgramRun run = runProgram(cli, {QStringLiteral("import"), file});
         QCOMPARE(run.status, 3);
         QCOMPARE(run.err, QByteArray("Oriventa is running; close it and try again.\n"));
         QVERIFY(fileState() == before);
         // Reading the file as last saved needs no lock.
-        QCOMPARE(runCli({QStringLiteral("list")}).status, 0);
-        QCOMPARE(runCli({QStringLiteral("export"), TestEnvironment::root() + "/out.evt"}).status, 0);
+        QCOMPARE(runProgram(cli, {QStringLiteral("list")}).status, 0);
+        QCOMPARE(runProgram(cli, {QStringLiteral("export"), TestEnvironment::root() + "/out.evt"}).status, 0);
     }
 
     // A sync that cannot run changes no event; --url and --user are kept, the password is not,
@@ -226,8 +203,9 @@ private Q_SLOTS:
             QVERIFY(!window.emplace().isHeldElsewhere());
         const QByteArray password = "pwd-7Kq!Zx3v";
         const FileState before = fileState();
-        const Run run = runCli({"sync", "--url", "http://127.0.0.1:9/dav/", "--user", "anna", "--password-stdin"},
-                               QProcessEnvironment::systemEnvironment(), password + "\n");
+        const ProgramRun run =
+            runProgram(cli, {"sync", "--url", "http://127.0.0.1:9/dav/", "--user", "anna", "--password-stdin"},
+                       QProcessEnvironment::systemEnvironment(), password + "\n");
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.startsWith(message.toUtf8()), run.err.constData());
         QVERIFY(fileState() == before);
@@ -257,7 +235,7 @@ private Q_SLOTS:
         for (const Event &e : sampleEvents())
             byName.insert(e.name, e);
 
-        const Run text = runCli(QStringList{"list"} + options);
+        const ProgramRun text = runProgram(cli, QStringList{"list"} + options);
         QCOMPARE(text.status, 0);
         const QStringList lines = QString::fromUtf8(text.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QStringList listed;
@@ -272,7 +250,7 @@ private Q_SLOTS:
         }
         QCOMPARE(listed, expected);
 
-        const Run json = runCli(QStringList{"list", "--json"} + options);
+        const ProgramRun json = runProgram(cli, QStringList{"list", "--json"} + options);
         QCOMPARE(json.status, 0);
         const QJsonArray array = QJsonDocument::fromJson(json.out).array();
         QCOMPARE(names(array), expected);
@@ -310,10 +288,10 @@ private Q_SLOTS:
         QCOMPARE(dueNames, (QStringList{"Choir", "Bin day", "Älpha 🎂", "Gym"}));
         QTest::qWait(20);
         const FileState before = fileState();
-        const Run text = runCli({QStringLiteral("due")});
+        const ProgramRun text = runProgram(cli, {QStringLiteral("due")});
         QCOMPARE(text.status, 0);
         QCOMPARE(QString::fromUtf8(text.out), sentences.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-        const Run json = runCli({QStringLiteral("due"), QStringLiteral("--json")});
+        const ProgramRun json = runProgram(cli, {QStringLiteral("due"), QStringLiteral("--json")});
         QCOMPARE(json.status, 0);
         QCOMPARE(names(QJsonDocument::fromJson(json.out).array()), dueNames);
         QVERIFY(fileState() == before);
@@ -330,12 +308,12 @@ private Q_SLOTS:
         const QString notes = TestEnvironment::root() + QStringLiteral("/notes.txt");
         QVERIFY(writeFile(notes, "just some words\n"));
         const FileState before = fileState();
-        const Run refused = runCli({QStringLiteral("import"), first, second, notes});
+        const ProgramRun refused = runProgram(cli, {QStringLiteral("import"), first, second, notes});
         QCOMPARE(refused.status, 1);
         QVERIFY(refused.err.contains("notes.txt"));
         QVERIFY(fileState() == before);
 
-        const Run run = runCli({QStringLiteral("import"), first, second});
+        const ProgramRun run = runProgram(cli, {QStringLiteral("import"), first, second});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("first.evt") && run.out.contains("second.evt"));
         const QList<Event> after = readEvents();
@@ -358,12 +336,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         const QString file = TestEnvironment::root() + QLatin1Char('/') + name;
-        const Run exported = runCli({QStringLiteral("export"), file});
+        const ProgramRun exported = runProgram(cli, {QStringLiteral("export"), file});
         QCOMPARE(exported.status, 0);
         QProcessEnvironment empty = QProcessEnvironment::systemEnvironment();
         const QString data = TestEnvironment::root() + QStringLiteral("/empty-data");
         empty.insert(QStringLiteral("XDG_DATA_HOME"), data);
-        QCOMPARE(runCli({QStringLiteral("import"), file}, empty).status, 0);
+        QCOMPARE(runProgram(cli, {QStringLiteral("import"), file}, empty).status, 0);
         const QList<Event> imported = readEvents(data + QStringLiteral("/Brindlex/Oriventa/events.evt"));
         QList<Event> expected = readEvents();
         if (name.endsWith(QLatin1String(".evt"))) {
@@ -386,7 +364,7 @@ private Q_SLOTS:
         const QString contacts = TestEnvironment::root() + QStringLiteral("/contacts.vcf");
         QVERIFY(writeFile(contacts, "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ada\r\nBDAY:--0314\r\nEND:VCARD\r\n"
                                     "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Nobody\r\nEND:VCARD\r\n"));
-        const Run run = runCli({QStringLiteral("import"), contacts});
+        const ProgramRun run = runProgram(cli, {QStringLiteral("import"), contacts});
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.contains("contacts.vcf"), run.out.constData());
         const QList<Event> after = readEvents();

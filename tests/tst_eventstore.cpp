@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/identity.h"
 #include "model/eventstore.h"
 #include "tests/support/events.h"
 #include "tests/support/randomevents.h"
@@ -319,8 +320,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(TestEnvironment::reset());
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
         // Only now: reset() empties the temporary directory too.
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's imports and export driven as a user would: its buttons, the real file dialogs,
 // the login dialog against a stand-in social network on 127.0.0.1, and the message boxes.
+#include "app/identity.h"
 #include "interop/fileimport.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/socialloader.h"
@@ -13,6 +14,8 @@
 #include "social/socialsession.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/mainwindowfixture.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -21,9 +24,7 @@
 #include <QCommandLinkButton>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTreeView>
 #include <QtTest>
 
 #include <csignal>
@@ -101,45 +102,17 @@ QByteArray json(const char *text)
 
 } // namespace
 
-class TestImports : public QObject
+class TestImports : public QObject, MainWindowFixture
 {
     Q_OBJECT
 
     const TestClock clock{QDateTime(today, QTime(10, 0))};
-    MainWindow *w = nullptr;
     TestHttpServer *server = nullptr;
     QByteArray friendsBody;
     QByteArray eventsBody;
     bool graphAnswers = true;
 
-    template <typename T>
-    T *find(const char *name)
-    {
-        return child<T>(w, name);
-    }
-    int rows() { return find<QTreeView>("eventTreeView")->model()->rowCount(); }
-    QStringList names()
-    {
-        QStringList result;
-        for (int row = 0; row < rows(); ++row)
-            result << w->eventAtRow(row)->name;
-        return result;
-    }
-    Event *named(const QString &name)
-    {
-        for (int row = 0; row < rows(); ++row)
-            if (w->eventAtRow(row)->name == name)
-                return w->eventAtRow(row);
-        return nullptr;
-    }
     void click(const char *button) { QTest::mouseClick(find<QCommandLinkButton>(button), Qt::LeftButton); }
-    void openWindow(const EventStore &events = {})
-    {
-        QVERIFY(writeEvents(events));
-        w = new MainWindow;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
     static QList<FacebookDialog *> liveDialogs()
     {
         QList<FacebookDialog *> dialogs;
@@ -165,8 +138,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         // The Graph addresses are "<base>//me/...": the network layer sends the path with one slash.
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
     }
 
     void init()
@@ -217,8 +189,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        delete w;
-        w = nullptr;
+        closeWindow();
         // Released dialogs go with the deferred deletions.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         delete server;
@@ -672,7 +643,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("play");
         QTest::addColumn<QByteArray>("boxes");
-        QTest::newRow("logout, then the time limit passes") << "logout" << QByteArray("box: Logout\n");
+        QTest::newRow("logout while the request waits") << "logout" << QByteArray("box: Logout\n");
         QTest::newRow("termination request") << "wait" << QByteArray();
     }
 
@@ -687,22 +658,17 @@ private Q_SLOTS:
         env.insert("ORIVENTA_FACEBOOK_OAUTH_URL", server->base() + "/dialog/oauth");
         env.insert("ORIVENTA_FACEBOOK_SUCCESS_URL", server->base() + "/connect/login_success.html");
         env.insert("ORIVENTA_FACEBOOK_GRAPH_URL", server->base());
-        QProcess program;
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(qEnvironmentVariable("ORIVENTA_IMPORT_DRIVER"), {play});
-        QVERIFY(program.waitForStarted());
+        const auto program = startProgram(qEnvironmentVariable("ORIVENTA_IMPORT_DRIVER"), {play}, env);
+        QVERIFY(program->waitForStarted());
         // Only this process's event loop lets the stand-in server answer.
         QTRY_COMPARE_WITH_TIMEOUT(server->requestsTo("/me/friends?"), 1, 20000);
-        if (play == QLatin1String("wait"))
-            ::kill(pid_t(program.processId()), SIGTERM);
-        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 20000);
-
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        // The request is waiting now: the user logs out once told, or the system asks the program to end.
+        if (play == QLatin1String("logout"))
+            program->write("logout\n");
+        QCOMPARE(endProgram(*program, play == QLatin1String("wait") ? SIGTERM : 0), 0);
         QCOMPARE(QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"}), QStringList());
         // Ended quietly: no warning about a failed request.
-        QCOMPARE(program.readAllStandardOutput(), boxes);
+        QCOMPARE(program->readAllStandardOutput(), boxes);
         QStringList savedNames;
         for (const Event &event : readEvents())
             savedNames << event.name;

@@ -8,13 +8,13 @@
 #include "model/preferences.h"
 #include "reminders/reminderwindow.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testenvironment.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QProcess>
 #include <QSettings>
 #include <QTimer>
 #include <QTreeView>
@@ -39,11 +39,7 @@ class TestLauncher : public QObject
     void startPlainCopy()
     {
         QSignalSpy messages(app(), &SingleApplication::messageReceived);
-        QProcess second;
-        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        second.start(qEnvironmentVariable("ORIVENTA_BIN"), QStringList());
-        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
-        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(runProgram(qEnvironmentVariable("ORIVENTA_BIN"), {}).status, 0);
         QTRY_COMPARE(messages.count(), 1);
     }
 

@@ -10,11 +10,11 @@
 #include "sync/syncstate.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
-#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -29,28 +29,9 @@ const QString User = QStringLiteral("cara");
 const QString Password = QStringLiteral("pw-L4x!q9Tm");
 constexpr int Events = 30;
 
-struct Run
+ProgramRun run(const char *program, const QStringList &arguments, const QByteArray &input = QByteArray())
 {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run run(const char *program, const QStringList &arguments, const QByteArray &input = QByteArray())
-{
-    QProcess process;
-    process.start(qEnvironmentVariable(program), arguments);
-    Run result;
-    if (!process.waitForStarted(10000))
-        return result;
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        process.kill();
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return runProgram(qEnvironmentVariable(program), arguments, QProcessEnvironment::systemEnvironment(), input, 60000);
 }
 
 EventStore someEvents(int count)
@@ -81,7 +62,7 @@ class TestListTrouble : public QObject
     QString machineB;
     QStringList all; // the names of every event, sorted
 
-    Run cliSync(const QStringList &extra = {})
+    ProgramRun cliSync(const QStringList &extra = {})
     {
         return run("ORIVENTA_CLI",
                    QStringList{QStringLiteral("sync"), QStringLiteral("--url"), account.url.toString(),
@@ -131,8 +112,8 @@ private Q_SLOTS:
         account = SyncSettings{calendar, User, calendar};
         QVERIFY(writeEvents(someEvents(Events)));
         all = namesIn(eventsFilePath());
-        const Run first = cliSync();
-        QVERIFY2(first.exitCode == 0, first.err.constData());
+        const ProgramRun first = cliSync();
+        QVERIFY2(first.status == 0, first.err.constData());
         QVERIFY(syncB().ok);
         QCOMPARE(namesIn(machineB), all);
     }
@@ -164,15 +145,15 @@ private Q_SLOTS:
         }
         const auto readable = qScopeGuard([&] { QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner); });
 
-        const Run sync = cliSync();
-        QCOMPARE(sync.exitCode, 1);
+        const ProgramRun sync = cliSync();
+        QCOMPARE(sync.status, 1);
         QVERIFY2(sync.err.contains(reason.toUtf8()), sync.err.constData());
-        const Run list = run("ORIVENTA_CLI", {QStringLiteral("list")});
-        QCOMPARE(list.exitCode, 1);
+        const ProgramRun list = run("ORIVENTA_CLI", {QStringLiteral("list")});
+        QCOMPARE(list.status, 1);
         QVERIFY2(list.err.contains(reason.toUtf8()), list.err.constData());
         // The auto start shows nothing, changes nothing and logs why.
-        const Run autoStart = run("ORIVENTA_BIN", {QStringLiteral("auto")});
-        QCOMPARE(autoStart.exitCode, 0);
+        const ProgramRun autoStart = run("ORIVENTA_BIN", {QStringLiteral("auto")});
+        QCOMPARE(autoStart.status, 0);
         QVERIFY2(autoStart.err.contains("oriventa.model") && autoStart.err.contains(reason.toUtf8()),
                  autoStart.err.constData());
 
@@ -218,8 +199,8 @@ private Q_SLOTS:
             for (int i = 0; i < 10; ++i)
                 cut += 60 + int(qFromBigEndian<quint32>(bytes.constData() + cut));
             QVERIFY(writeFile(path, bytes.left(cut + 7)));
-            const Run list = run("ORIVENTA_CLI", {QStringLiteral("list")});
-            QCOMPARE(list.exitCode, 0);
+            const ProgramRun list = run("ORIVENTA_CLI", {QStringLiteral("list")});
+            QCOMPARE(list.status, 0);
             QVERIFY2(list.err.contains("damaged"), list.err.constData());
             BoxAnswerer boxes;
             {
@@ -238,8 +219,8 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(path));
         }
 
-        const Run sync = cliSync();
-        QVERIFY2(sync.exitCode == 0, sync.err.constData());
+        const ProgramRun sync = cliSync();
+        QVERIFY2(sync.status == 0, sync.err.constData());
         QVERIFY2(sync.out.contains("taken back from the server"), sync.out.constData());
         QCOMPARE(namesIn(path), all);
         QCOMPARE(serverHolds(), before);
@@ -256,14 +237,14 @@ private Q_SLOTS:
         const QHash<QString, QByteArray> before = serverHolds();
         QVERIFY(writeEvents(someEvents(Events - 25)));
 
-        const Run held = cliSync();
-        QCOMPARE(held.exitCode, 1);
+        const ProgramRun held = cliSync();
+        QCOMPARE(held.status, 1);
         QVERIFY2(held.err.contains("would delete 25 of the 30 events") && held.err.contains("--allow-deletions"),
                  held.err.constData());
         QCOMPARE(serverHolds(), before);
 
-        const Run allowed = cliSync({QStringLiteral("--allow-deletions")});
-        QVERIFY2(allowed.exitCode == 0, allowed.err.constData());
+        const ProgramRun allowed = cliSync({QStringLiteral("--allow-deletions")});
+        QVERIFY2(allowed.status == 0, allowed.err.constData());
         QCOMPARE(serverHolds().size(), Events - 25);
         QVERIFY(syncB().ok);
         QCOMPARE(readEvents(machineB).size(), Events - 25);
@@ -278,8 +259,8 @@ private Q_SLOTS:
             return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
         };
         QVERIFY(QDir(TestEnvironment::dataDir()).removeRecursively());
-        const Run sync = cliSync();
-        QVERIFY2(sync.exitCode == 0, sync.err.constData());
+        const ProgramRun sync = cliSync();
+        QVERIFY2(sync.status == 0, sync.err.constData());
         QCOMPARE(namesIn(eventsFilePath()), all);
         QCOMPARE(mode(TestEnvironment::dataDir()), 0700);
         QCOMPARE(mode(eventsFilePath()), 0600);
@@ -289,8 +270,8 @@ private Q_SLOTS:
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
         const QString more = TestEnvironment::root() + QStringLiteral("/more.evt");
         QVERIFY(writeEvents(someEvents(Events + 1), more));
-        const Run import = run("ORIVENTA_CLI", {QStringLiteral("import"), more});
-        QVERIFY2(import.exitCode == 0, import.err.constData());
+        const ProgramRun import = run("ORIVENTA_CLI", {QStringLiteral("import"), more});
+        QVERIFY2(import.status == 0, import.err.constData());
         QCOMPARE(readEvents(eventsFilePath()).size(), Events + 1);
         QCOMPARE(mode(eventsFilePath()), 0644);
     }

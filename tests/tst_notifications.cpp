@@ -8,10 +8,10 @@
 #include "notify/notificationsession.h"
 #include "tests/support/events.h"
 #include "tests/support/notificationbus.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 
-#include <QProcess>
 #include <QSettings>
 #include <QtTest>
 
@@ -60,38 +60,40 @@ class TestNotifications : public QObject
     Q_OBJECT
 
     QString missing;
+    std::unique_ptr<QProcess> process;
 
-    void startAuto(QProcess &process, const QString &busAddress)
+    void startAuto(const QString &busAddress)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(qEnvironmentVariable("ORIVENTA_BIN"), {QStringLiteral("auto")});
-        QVERIFY(process.waitForStarted());
+        process = startProgram(qEnvironmentVariable("ORIVENTA_BIN"), {QStringLiteral("auto")}, env);
+        QVERIFY(process->waitForStarted());
     }
 
     // Writes the events, starts the bus with a server of these capabilities and "oriventa auto" on
     // it, and waits for that many notifications. Callers check QTest::currentTestFailed().
-    void startNotified(QProcess &process, NotificationBus &bus, const QList<Event> &events, const QString &capabilities,
-                       int notifications)
+    void startNotified(NotificationBus &bus, const QList<Event> &events, const QString &capabilities, int notifications)
     {
         QVERIFY(writeDue(events));
         QVERIFY(bus.start(capabilities));
-        startAuto(process, bus.address());
+        startAuto(bus.address());
         QTRY_COMPARE_WITH_TIMEOUT(bus.calls("Notify").size(), notifications, 10000);
     }
 
-    static void verifyEndedWith(QProcess &process, const QList<Event> &expected)
+    // Ends the program with `signalNumber`, or waits for it to end by itself (0).
+    void verifyEndedWith(const QList<Event> &expected, int signalNumber = 0)
     {
-        QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 10000);
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(endProgram(*process, signalNumber), 0);
         QCOMPARE(readEvents(), expected);
     }
 
 private Q_SLOTS:
-    void initTestCase() { missing = NotificationBus::missingTools(); }
+    void initTestCase()
+    {
+        // The events and settings the program reads are where this process writes them.
+        Startup::setApplicationIdentity();
+        missing = NotificationBus::missingTools();
+    }
 
     void init()
     {
@@ -100,6 +102,9 @@ private Q_SLOTS:
             QSKIP(qPrintable(missing));
         nativeSettings().setValue(QStringLiteral("reminderStyle"), QStringLiteral("notification"));
     }
+
+    // A program a failed case left running ends here.
+    void cleanup() { process.reset(); }
 
     void notifyCarriesTheReminder_data()
     {
@@ -119,8 +124,7 @@ private Q_SLOTS:
         QFETCH(QVariantMap, hints);
         const Event event = dueEvent(QStringLiteral("Choir & band"));
         NotificationBus bus;
-        QProcess process;
-        startNotified(process, bus, {event}, capabilities, 1);
+        startNotified(bus, {event}, capabilities, 1);
         if (QTest::currentTestFailed())
             return;
         Event shown = event;
@@ -132,7 +136,7 @@ private Q_SLOTS:
             QCOMPARE(sent.at(i), expected.at(i));
         if (!actions.isEmpty())
             QVERIFY(bus.emitClosed(1));
-        verifyEndedWith(process, {answered(event)});
+        verifyEndedWith({answered(event)});
         QSettings settings = nativeSettings();
         QCOMPARE(settings.value("LastDisplay").toDateTime().date(), QDate::currentDate());
     }
@@ -154,16 +158,15 @@ private Q_SLOTS:
         QFETCH(int, choice);
         const QList<Event> events{dueEvent(QStringLiteral("Answered")), dueEvent(QStringLiteral("Dismissed"))};
         NotificationBus bus;
-        QProcess process;
-        startNotified(process, bus, events, QStringLiteral("body actions persistence"), 2);
+        startNotified(bus, events, QStringLiteral("body actions persistence"), 2);
         if (QTest::currentTestFailed())
             return;
         QVERIFY(bus.emitActionInvoked(1, key));
         // A resident notification stays up after its action unless the program closes it.
         QTRY_COMPARE_WITH_TIMEOUT(bus.calls("CloseNotification"), QList<QVariantList>{{1}}, 10000);
-        QCOMPARE(process.state(), QProcess::Running);
+        QCOMPARE(process->state(), QProcess::Running);
         QVERIFY(bus.emitClosed(2));
-        verifyEndedWith(process, {answered(events.at(0), Choice(choice)), answered(events.at(1))});
+        verifyEndedWith({answered(events.at(0), Choice(choice)), answered(events.at(1))});
     }
 
     // Up to five due events get one notification each; beyond that one stands for them all.
@@ -183,8 +186,7 @@ private Q_SLOTS:
         for (int i = 1; i <= due; ++i)
             events << dueEvent(QStringLiteral("E%1").arg(i));
         NotificationBus bus;
-        QProcess process;
-        startNotified(process, bus, events, QStringLiteral("body actions"), summaries.size());
+        startNotified(bus, events, QStringLiteral("body actions"), summaries.size());
         if (QTest::currentTestFailed())
             return;
         QStringList sent;
@@ -196,7 +198,7 @@ private Q_SLOTS:
         QList<Event> expected;
         for (const Event &event : events)
             expected << answered(event);
-        verifyEndedWith(process, expected);
+        verifyEndedWith(expected);
     }
 
     // Clicking a notification opens the reminder window on the session's own events: an answer
@@ -205,8 +207,7 @@ private Q_SLOTS:
     {
         const QList<Event> events{dueEvent(QStringLiteral("Clicked")), dueEvent(QStringLiteral("Never again"))};
         NotificationBus bus;
-        QProcess process;
-        startNotified(process, bus, events, QStringLiteral("body actions persistence"), 2);
+        startNotified(bus, events, QStringLiteral("body actions persistence"), 2);
         if (QTest::currentTestFailed())
             return;
         QVERIFY(bus.emitActionInvoked(1, QStringLiteral("default")));
@@ -214,9 +215,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(bus.calls("CloseNotification"), (QList<QVariantList>{{1}, {2}}), 10000);
         // Every notification is answered; the window keeps the process.
         QTest::qWait(300);
-        QCOMPARE(process.state(), QProcess::Running);
-        ::kill(pid_t(process.processId()), SIGTERM);
-        verifyEndedWith(process, {answered(events.at(0)), answered(events.at(1), Choice::Never)});
+        QCOMPARE(process->state(), QProcess::Running);
+        verifyEndedWith({answered(events.at(0)), answered(events.at(1), Choice::Never)}, SIGTERM);
     }
 
     // A plain start meanwhile asks for the list: it opens in this process once the answers are
@@ -225,33 +225,25 @@ private Q_SLOTS:
     {
         const Event event = dueEvent(QStringLiteral("Listed"));
         NotificationBus bus;
-        QProcess process;
-        startNotified(process, bus, {event}, QStringLiteral("body actions"), 1);
+        startNotified(bus, {event}, QStringLiteral("body actions"), 1);
         if (QTest::currentTestFailed())
             return;
-        QProcess plain;
-        plain.setProcessEnvironment(process.processEnvironment());
-        plain.start(qEnvironmentVariable("ORIVENTA_BIN"), QStringList());
-        QVERIFY(plain.waitForFinished(10000));
-        QCOMPARE(plain.exitCode(), 0);
+        QCOMPARE(runProgram(qEnvironmentVariable("ORIVENTA_BIN"), {}, process->processEnvironment()).status, 0);
         QVERIFY(bus.emitClosed(1));
         QTRY_COMPARE_WITH_TIMEOUT(readEvents(), QList<Event>{answered(event)}, 10000);
         QTest::qWait(300);
-        QCOMPARE(process.state(), QProcess::Running);
-        ::kill(pid_t(process.processId()), SIGTERM);
-        verifyEndedWith(process, {answered(event)});
+        QCOMPARE(process->state(), QProcess::Running);
+        verifyEndedWith({answered(event)}, SIGTERM);
     }
 
     void terminationClosesAndSaves()
     {
         const Event event = dueEvent(QStringLiteral("Open"));
         NotificationBus bus;
-        QProcess process;
-        startNotified(process, bus, {event}, QStringLiteral("body actions persistence"), 1);
+        startNotified(bus, {event}, QStringLiteral("body actions persistence"), 1);
         if (QTest::currentTestFailed())
             return;
-        ::kill(pid_t(process.processId()), SIGTERM);
-        verifyEndedWith(process, {answered(event)});
+        verifyEndedWith({answered(event)}, SIGTERM);
         QCOMPARE(bus.calls("CloseNotification"), QList<QVariantList>{{1}});
     }
 
@@ -293,23 +285,14 @@ private Q_SLOTS:
         QVERIFY(!withBus || bus.start(QString(), false));
         const QString address =
             withBus ? bus.address() : "unix:path=" + TestEnvironment::root() + QStringLiteral("/tmp/no-bus");
-        QProcess process;
-        startAuto(process, address);
+        startAuto(address);
         const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/Brindlex-Oriventa.socket");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
         QTest::qWait(300);
-        QCOMPARE(process.state(), QProcess::Running);
-        ::kill(pid_t(process.processId()), SIGTERM);
-        verifyEndedWith(process, {answered(event)});
+        QCOMPARE(process->state(), QProcess::Running);
+        verifyEndedWith({answered(event)}, SIGTERM);
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    // The events and settings the program reads are where this process writes them.
-    Startup::setApplicationIdentity();
-    TestNotifications test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestNotifications)
 #include "tst_notifications.moc"

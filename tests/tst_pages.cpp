@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's editor, details and settings pages, driven as a user would.
+#include "app/identity.h"
 #include "ferrule/updater.h"
 #include "mainwindow/details.h"
 #include "mainwindow/mainwindow.h"
@@ -7,6 +8,7 @@
 #include "model/preferences.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/mainwindowfixture.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -39,29 +41,15 @@ const QDate today(2027, 1, 13); // a Wednesday
 
 } // namespace
 
-class TestPages : public QObject
+class TestPages : public QObject, MainWindowFixture
 {
     Q_OBJECT
 
     const TestClock clock{QDateTime(today, QTime(10, 0))};
-    MainWindow *w = nullptr;
 
-    template <typename T>
-    T *find(const char *name)
-    {
-        return child<T>(w, name);
-    }
     void click(const char *button) { find<QAbstractButton>(button)->click(); }
     int page() { return find<QTabWidget>("tabWidget")->currentIndex(); }
     QTreeView *list() { return find<QTreeView>("eventTreeView"); }
-    int rows() { return list()->model()->rowCount(); }
-    QStringList names()
-    {
-        QStringList result;
-        for (int row = 0; row < rows(); ++row)
-            result << w->eventAtRow(row)->name;
-        return result;
-    }
     void selectRows(const QList<int> &selected)
     {
         list()->selectionModel()->clearSelection();
@@ -96,29 +84,13 @@ class TestPages : public QObject
         }
         return text;
     }
-    void openWindow(const EventStore &events = {})
-    {
-        QVERIFY(writeEvents(events));
-        w = new MainWindow;
-        w->show();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-    }
+    void initTestCase() { Startup::setApplicationIdentity(); }
 
     void init() { QVERIFY(TestEnvironment::reset()); }
 
-    void cleanup()
-    {
-        delete w;
-        w = nullptr;
-    }
+    void cleanup() { closeWindow(); }
 
     // Each button of the list page shows its title, its description line and its own picture.
     void buttonColumn_data()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/identity.h"
 #include "model/logging.h"
 #include "model/nativesettings.h"
 #include "model/preferences.h"
@@ -42,11 +43,7 @@ class TestPreferences : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
-    }
+    void initTestCase() { Startup::setApplicationIdentity(); }
 
     void init() { QVERIFY(TestEnvironment::reset()); }
 

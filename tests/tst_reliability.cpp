@@ -2,15 +2,16 @@
 // Faults must never cost an event: a save that fails keeps the old file whole and the window says
 // so until the user chooses, a save killed at any instant leaves the old or the new file, and many copies started
 // at once leave exactly one running.
+#include "app/identity.h"
 #include "mainwindow/mainwindow.h"
 #include "model/eventstore.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/smallfilesystem.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -21,11 +22,6 @@
 using namespace TestHelpers;
 
 namespace {
-
-QString binary(const char *variable)
-{
-    return qEnvironmentVariable(variable);
-}
 
 using Answers = QList<QMessageBox::StandardButton>;
 
@@ -70,8 +66,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(TestEnvironment::reset());
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
     }
 
     // A save that fails on a full disk or in a read-only folder keeps the old file whole, says why,
@@ -130,7 +125,7 @@ private Q_SLOTS:
 
     void killedSavesLeaveOneWholeVersion()
     {
-        const QString helper = binary("ORIVENTA_SAVE_HELPER");
+        const QString helper = qEnvironmentVariable("ORIVENTA_SAVE_HELPER");
         QVERIFY(QFile::exists(helper));
         const QString dir = TestEnvironment::root() + QStringLiteral("/killed");
         QDir().mkpath(dir);
@@ -147,14 +142,13 @@ private Q_SLOTS:
         QRandomGenerator random(11);
         int seen[2] = {0, 0};
         for (int round = 0; round < 30; ++round) {
-            QProcess saver;
-            saver.start(helper, {path, count});
-            QVERIFY(saver.waitForStarted());
+            const auto saver = startProgram(helper, {path, count});
+            QVERIFY(saver->waitForStarted());
             // Wait for a few saves, then kill at an arbitrary instant of the next ones.
-            QVERIFY(saver.waitForReadyRead(20000));
+            QVERIFY(saver->waitForReadyRead(20000));
             QTest::qWait(int(random.bounded(1, 120)));
-            ::kill(pid_t(saver.processId()), SIGKILL);
-            QVERIFY(saver.waitForFinished(10000));
+            ::kill(pid_t(saver->processId()), SIGKILL);
+            QVERIFY(saver->waitForFinished(10000));
             const QByteArray now = readFile(path);
             QVERIFY2(now == versions[0] || now == versions[1], qPrintable(QStringLiteral("round %1").arg(round)));
             ++seen[now == versions[0] ? 0 : 1];
@@ -176,24 +170,17 @@ private Q_SLOTS:
 
     void manyCopiesLeaveExactlyOne()
     {
-        const QString program = binary("ORIVENTA_BIN");
+        const QString program = qEnvironmentVariable("ORIVENTA_BIN");
         QVERIFY(QFile::exists(program));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const QString runtime = TestEnvironment::root() + QStringLiteral("/crowd-runtime");
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        const QProcessEnvironment env =
+            environmentWithRuntime(TestEnvironment::root() + QStringLiteral("/crowd-runtime"));
 
         constexpr int copies = 12;
         std::vector<std::unique_ptr<QProcess>> crowd;
-        for (int i = 0; i < copies; ++i) {
-            crowd.push_back(std::make_unique<QProcess>());
-            crowd.back()->setProcessEnvironment(env);
-            crowd.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            // Main windows only: an auto start that wins the lock with nothing due ends at once, which
-            // would leave none running.
-            crowd.back()->start(program, QStringList{});
-        }
+        // Main windows only: an auto start that wins the lock with nothing due ends at once, which
+        // would leave none running.
+        for (int i = 0; i < copies; ++i)
+            crowd.push_back(startProgram(program, {}, env));
         // Every copy but one ends, each with status 0.
         const auto running = [&] {
             return int(std::count_if(crowd.begin(), crowd.end(),
@@ -210,11 +197,8 @@ private Q_SLOTS:
         }
         // The survivor ends normally on a termination request.
         for (const auto &p : crowd) {
-            if (p->state() != QProcess::NotRunning) {
-                ::kill(pid_t(p->processId()), SIGTERM);
-                QVERIFY(p->waitForFinished(10000));
-                QCOMPARE(p->exitCode(), 0);
-            }
+            if (p->state() != QProcess::NotRunning)
+                QCOMPARE(endProgram(*p), 0);
         }
     }
 };

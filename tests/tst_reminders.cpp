@@ -2,6 +2,7 @@
 // Reminders: the due test, the sentence, the snooze choices, the item, the window, and the
 // auto start, up to the whole road of one reminder.
 #include "app/autostart.h"
+#include "app/identity.h"
 #include "mainwindow/mainwindow.h"
 #include "model/nativesettings.h"
 #include "model/preferences.h"
@@ -89,8 +90,7 @@ class TestReminders : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
         ReminderWindow::setProcessEnd([this](int status) { processEnds << status; });
     }
 

@@ -5,12 +5,12 @@
 #include "model/eventstore.h"
 #include "model/nativesettings.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QWidget>
@@ -35,32 +35,20 @@ class TestStartup : public QObject
 
     SingleApplication *app() { return static_cast<SingleApplication *>(qApp); }
 
-    // A runtime directory of its own makes a started copy independent of this test process,
-    // which holds the single-instance lock of the suite's usual directory.
-    QProcessEnvironment separateEnvironment(const QString &tag)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const QString runtime = TestEnvironment::root() + QStringLiteral("/runtime-") + tag;
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        return env;
-    }
-
     QString socketIn(const QProcessEnvironment &env)
     {
         return env.value(QStringLiteral("XDG_RUNTIME_DIR")) + QStringLiteral("/Brindlex-Oriventa.socket");
     }
 
+    std::unique_ptr<QProcess> process;
+
     // Starts the program and waits until it has taken the single-instance role.
-    void startFirstCopy(QProcess &process, const QProcessEnvironment &env, const QStringList &arguments = {})
+    void startFirstCopy(const QProcessEnvironment &env, const QStringList &arguments = {})
     {
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(program(), arguments);
-        QVERIFY(process.waitForStarted());
+        process = startProgram(program(), arguments, env);
+        QVERIFY(process->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socketIn(env)), 10000);
-        QCOMPARE(process.state(), QProcess::Running);
+        QCOMPARE(process->state(), QProcess::Running);
     }
 
     // A list the program will find damaged, so that a save shows as a whole rewrite.
@@ -87,6 +75,9 @@ private Q_SLOTS:
     }
 
     void init() { QDir(TestEnvironment::dataDir()).removeRecursively(); }
+
+    // A copy a failed case left running ends here.
+    void cleanup() { process.reset(); }
 
     void identity()
     {
@@ -138,13 +129,8 @@ private Q_SLOTS:
         QSignalSpy messages(app(), &SingleApplication::messageReceived);
 
         for (const QStringList &copy : {arguments, QStringList()}) {
-            QProcess second;
-            second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            second.start(program(), copy);
-            // The message arrives through this process's event loop, so keep it turning.
-            QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 10000);
-            QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(second.exitCode(), 0);
+            // The message arrives through this process's event loop, which turns while it waits.
+            QCOMPARE(runProgram(program(), copy).status, 0);
             if (copy == arguments && messagesSent == 0)
                 QVERIFY(!window.isVisible());
         }
@@ -161,21 +147,15 @@ private Q_SLOTS:
     // A copy that crashed leaves its lock behind; it must not keep the next start away.
     void crashedCopyDoesNotBlock()
     {
-        const QProcessEnvironment env = separateEnvironment(QStringLiteral("crash"));
-        {
-            QProcess first;
-            startFirstCopy(first, env);
-            first.kill();
-            QVERIFY(first.waitForFinished());
-        }
+        const QProcessEnvironment env = environmentWithRuntime(TestEnvironment::root() + "/runtime-crash");
+        startFirstCopy(env);
+        process->kill();
+        QVERIFY(process->waitForFinished());
         QVERIFY(QFile::exists(env.value(QStringLiteral("XDG_RUNTIME_DIR")) + "/Brindlex-Oriventa.lock"));
-        QProcess next;
-        startFirstCopy(next, env);
+        startFirstCopy(env);
         QTest::qWait(300);
-        QCOMPARE(next.state(), QProcess::Running);
-        ::kill(pid_t(next.processId()), SIGTERM);
-        QVERIFY(next.waitForFinished(10000));
-        QCOMPARE(next.exitCode(), 0);
+        QCOMPARE(process->state(), QProcess::Running);
+        QCOMPARE(endProgram(*process), 0);
     }
 
     // A termination request closes the window normally, which writes the events back. A file
@@ -195,13 +175,9 @@ private Q_SLOTS:
             saveDamagedList({weeklyEvent(QStringLiteral("Bin day"), {1}), weeklyEvent(QStringLiteral("Choir"), {4})});
         QVERIFY(!damaged.isEmpty());
 
-        const QProcessEnvironment env = separateEnvironment(QStringLiteral("term"));
-        QProcess first;
-        startFirstCopy(first, env);
-        ::kill(pid_t(first.processId()), signalNumber);
-        QVERIFY(first.waitForFinished(10000));
-        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(first.exitCode(), 0);
+        const QProcessEnvironment env = environmentWithRuntime(TestEnvironment::root() + "/runtime-term");
+        startFirstCopy(env);
+        QCOMPARE(endProgram(*process, signalNumber), 0);
         verifySavedWhole(2);
         const QStringList kept = QDir(TestEnvironment::dataDir()).entryList({"events.evt.damaged-*"});
         QCOMPARE(kept.size(), 1);
@@ -235,7 +211,7 @@ private Q_SLOTS:
         const QByteArray damaged = saveDamagedList({weeklyEvent(QStringLiteral("Bin day"), {1})});
         QVERIFY(!damaged.isEmpty());
 
-        QProcessEnvironment env = separateEnvironment(QStringLiteral("dialog"));
+        QProcessEnvironment env = environmentWithRuntime(TestEnvironment::root() + "/runtime-dialog");
         env.insert(QStringLiteral("ORIVENTA_DRIVER_BUTTON"), button);
         if (password != QLatin1String("-")) {
             // Sync set up, and no secret store to take the password from: the start asks for it.
@@ -312,15 +288,10 @@ private Q_SLOTS:
         }
         const QByteArray eventsBefore = readFile(eventsFilePath());
 
-        QProcessEnvironment env = separateEnvironment(QStringLiteral("auto"));
+        QProcessEnvironment env = environmentWithRuntime(TestEnvironment::root() + "/runtime-auto");
         // A check that fails at once and silently, without the network.
         env.insert(QStringLiteral("ORIVENTA_UPDATE_FEED"), QStringLiteral("file:///nowhere"));
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(program(), arguments);
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(runProgram(program(), arguments, env).status, 0);
 
         QSettings settings = nativeSettings();
         settings.sync();
@@ -337,15 +308,11 @@ private Q_SLOTS:
     void autoStartShowsAndSavesDueReminders()
     {
         QVERIFY(writeEvents({weekly().named(QStringLiteral("Every day")).everyWeekday().notify(0).make()}));
-        const QProcessEnvironment env = separateEnvironment(QStringLiteral("tray"));
-        QProcess process;
-        startFirstCopy(process, env, {QStringLiteral("auto")});
+        const QProcessEnvironment env = environmentWithRuntime(TestEnvironment::root() + "/runtime-tray");
+        startFirstCopy(env, {QStringLiteral("auto")});
         QTest::qWait(200);
-        QCOMPARE(process.state(), QProcess::Running);
-        ::kill(pid_t(process.processId()), SIGTERM);
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process->state(), QProcess::Running);
+        QCOMPARE(endProgram(*process), 0);
         const QList<Event> saved = readEvents();
         QCOMPARE(saved.size(), 1);
         QCOMPARE(saved.first().lastNotified, QDate::currentDate());
@@ -367,10 +334,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         QFETCH(QString, signalLine);
-        QProcess helper;
-        helper.start(qEnvironmentVariable("ORIVENTA_CRASH_HELPER"), {how});
-        QVERIFY(helper.waitForFinished(10000));
-        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+        QVERIFY(runProgram(qEnvironmentVariable("ORIVENTA_CRASH_HELPER"), {how}).crashed);
 
         const QStringList reports = QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"});
         QCOMPARE(reports.size(), 1);
@@ -387,11 +351,7 @@ private Q_SLOTS:
 
     void crashHandlerStaysQuietWithoutACrash()
     {
-        QProcess helper;
-        helper.start(qEnvironmentVariable("ORIVENTA_CRASH_HELPER"), {"none"});
-        QVERIFY(helper.waitForFinished(10000));
-        QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(helper.exitCode(), 0);
+        QCOMPARE(runProgram(qEnvironmentVariable("ORIVENTA_CRASH_HELPER"), {"none"}).status, 0);
         QVERIFY(QDir(TestEnvironment::dataDir()).entryList({"crash-*.txt"}).isEmpty());
     }
 };

@@ -2,6 +2,7 @@
 // Two machines on one account of a real CalDAV server (Radicale): the sync's rules end to end, a
 // concurrent change on the server, another client's item, servers in trouble, a sync killed
 // mid-way, and a sync with nothing to do. A machine is an events file; its sync state lies beside it.
+#include "app/identity.h"
 #include "interop/icalwriter.h"
 #include "model/clock.h"
 #include "sync/caldavclient.h"
@@ -10,12 +11,12 @@
 #include "sync/syncresource.h"
 #include "sync/syncstate.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
-#include "tests/support/testhttpserver.h"
+#include "tests/support/troubledserver.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -224,8 +225,7 @@ class TestSync : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Brindlex"));
-        QCoreApplication::setApplicationName(QStringLiteral("Oriventa"));
+        Startup::setApplicationIdentity();
         QVERIFY(TestEnvironment::reset());
         if (!Radicale::available())
             QSKIP("Radicale is not installed (/usr/bin/python3 -m radicale): apt-get install radicale");
@@ -371,21 +371,17 @@ private Q_SLOTS:
 
     void serverTrouble_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<TroubledServer::Trouble>("trouble");
         QTest::addColumn<QString>("errorPart");
-        QTest::newRow("server down") << "down"
-                                     << "refused";
-        QTest::newRow("wrong password") << "password"
-                                        << "password";
-        QTest::newRow("self-signed certificate") << "tls"
-                                                 << "SSL error";
-        QTest::newRow("server that never answers") << "silent"
-                                                   << "timed out";
+        QTest::newRow("server down") << TroubledServer::Down << "refused";
+        QTest::newRow("wrong password") << TroubledServer::WrongPassword << "password";
+        QTest::newRow("self-signed certificate") << TroubledServer::SelfSignedTls << "SSL error";
+        QTest::newRow("server that never answers") << TroubledServer::Silent << "timed out";
     }
 
     void serverTrouble()
     {
-        QFETCH(QString, kind);
+        QFETCH(TroubledServer::Trouble, trouble);
         QFETCH(QString, errorPart);
         QVERIFY(startWithBobAndAnn());
         // Something to upload and something to take, so that a sync that went ahead would show.
@@ -396,26 +392,13 @@ private Q_SLOTS:
         const QByteArray state = readFile(syncStatePath(a));
         QVERIFY(!state.isEmpty());
 
-        TestHttpServer silent([](const TestHttpServer::Request &) { return TestHttpServer::Reply::silence(); });
-        std::unique_ptr<Radicale> tls;
-        SyncSettings trouble = account;
-        QString password = Password;
-        int limitMs = SyncTimeLimitMs;
-        if (kind == "down") {
-            trouble.url = QUrl::fromEncoded(TestHttpServer::refusingBase() + "/cal/");
-        } else if (kind == "password") {
-            password = QStringLiteral("wrong");
-        } else if (kind == "tls") {
-            tls = std::make_unique<Radicale>(User, Password, Radicale::SelfSignedTls);
-            QVERIFY2(tls->running(), qPrintable(tls->problem()));
-            trouble.url = tls->base().resolved(QUrl(account.calendar.path()));
-        } else if (kind == "silent") {
-            trouble.url = QUrl::fromEncoded(silent.base() + "/cal/");
-            limitMs = 1000;
-        }
-        trouble.calendar = trouble.url;
+        const TroubledServer far(trouble, account.calendar, User, Password);
+        QVERIFY2(far.problem().isEmpty(), qPrintable(far.problem()));
+        SyncSettings settings = account;
+        settings.url = settings.calendar = far.url;
 
-        const SyncOutcome outcome = sync(a, trouble, password, limitMs);
+        const int limitMs = trouble == TroubledServer::Silent ? 1000 : SyncTimeLimitMs;
+        const SyncOutcome outcome = sync(a, settings, far.password, limitMs);
         QVERIFY(!outcome.ok);
         QVERIFY2(outcome.error.contains(errorPart), qPrintable(outcome.error));
         QVERIFY(!outcome.error.contains(Password));
@@ -434,31 +417,29 @@ private Q_SLOTS:
     {
         QFETCH(int, afterMs);
         const QString home = machines->filePath(QStringLiteral("killed"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *var : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "HOME"}) {
+        QProcessEnvironment env = environmentWithRuntime(home + QStringLiteral("/XDG_RUNTIME_DIR"));
+        for (const char *var : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) {
             const QString dir = home + QLatin1Char('/') + QLatin1String(var);
             QVERIFY(QDir().mkpath(dir));
             env.insert(QLatin1String(var), dir);
         }
-        QFile::setPermissions(env.value("XDG_RUNTIME_DIR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(QDir().mkpath(env.value("XDG_DATA_HOME") + "/Brindlex/Oriventa"));
         a = env.value("XDG_DATA_HOME") + "/Brindlex/Oriventa/events.evt";
         QVERIFY(writeEvents(manyEvents(300), a));
         const QList<Event> written = sortedEvents(a);
 
-        QProcess cli;
-        cli.setProcessEnvironment(env);
-        cli.start(qEnvironmentVariable("ORIVENTA_CLI"),
-                  {QStringLiteral("sync"), QStringLiteral("--url"), account.calendar.toString(),
-                   QStringLiteral("--user"), User, QStringLiteral("--password-stdin")});
-        QVERIFY(cli.waitForStarted(10000));
-        cli.write((Password + QLatin1Char('\n')).toUtf8());
+        const auto cli = startProgram(qEnvironmentVariable("ORIVENTA_CLI"),
+                                      {QStringLiteral("sync"), QStringLiteral("--url"), account.calendar.toString(),
+                                       QStringLiteral("--user"), User, QStringLiteral("--password-stdin")},
+                                      env);
+        QVERIFY(cli->waitForStarted(10000));
+        cli->write((Password + QLatin1Char('\n')).toUtf8());
         // Delivered now: the sleep below runs no event loop that would write it.
-        QVERIFY(cli.waitForBytesWritten(10000));
-        cli.closeWriteChannel();
+        QVERIFY(cli->waitForBytesWritten(10000));
+        cli->closeWriteChannel();
         QThread::msleep(afterMs);
-        cli.kill();
-        QVERIFY(cli.waitForFinished(10000));
+        cli->kill();
+        QVERIFY(cli->waitForFinished(10000));
 
         for (const QString &machine : {a, b}) {
             const SyncOutcome outcome = sync(machine);

@@ -9,6 +9,8 @@
 #include "sync/sync.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/mainwindowfixture.h"
+#include "tests/support/programrun.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -16,7 +18,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QtTest>
 
 using namespace TestHelpers;
@@ -36,17 +37,10 @@ QStringList filesWithPassword()
 
 } // namespace
 
-class TestSyncUi : public QObject
+class TestSyncUi : public QObject, MainWindowFixture
 {
     Q_OBJECT
 
-    MainWindow *w = nullptr;
-
-    template <typename T>
-    T *find(const char *name)
-    {
-        return child<T>(w, name);
-    }
     // Types into a field as a user would and leaves it with Enter.
     void type(const char *field, const QString &text)
     {
@@ -57,17 +51,8 @@ class TestSyncUi : public QObject
     }
     void openSettings(const EventStore &events = {})
     {
-        QVERIFY(writeEvents(events));
-        w = new MainWindow;
-        w->show();
+        openWindow(events);
         find<QAbstractButton>("settingsButton")->click();
-    }
-    QStringList names()
-    {
-        QStringList result;
-        for (int row = 0; w->eventAtRow(row); ++row)
-            result << w->eventAtRow(row)->name;
-        return result;
     }
 
 private Q_SLOTS:
@@ -81,11 +66,7 @@ private Q_SLOTS:
         QVERIFY(writePreferences(preferences, settingsFilePath()));
     }
 
-    void cleanup()
-    {
-        delete w;
-        w = nullptr;
-    }
+    void cleanup() { closeWindow(); }
 
     // Address and user go to the native store as they are edited, never into settings.ini; a new
     // account forgets the calendar of the old one.
@@ -246,13 +227,9 @@ private Q_SLOTS:
         const QByteArray before = readFile(eventsFilePath());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("ORIVENTA_BIN"), {QStringLiteral("auto")});
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(process.readAllStandardError().contains("platforms"), configured);
+        const ProgramRun run = runProgram(qEnvironmentVariable("ORIVENTA_BIN"), {QStringLiteral("auto")}, env);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err.contains("platforms"), configured);
         QCOMPARE(readFile(eventsFilePath()), before);
     }
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/notificationbus.h"
 
+#include "tests/support/programrun.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -30,21 +32,15 @@ NotificationBus::~NotificationBus()
 {
     if (!connectionName.isEmpty())
         QDBusConnection::disconnectFromBus(connectionName);
-    for (QProcess *process : {&server, &bus}) {
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
-    }
+    for (QProcess *process : {&server, &bus})
+        endProgram(*process, SIGKILL, 5000);
 }
 
 QString NotificationBus::missingTools()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
         return QStringLiteral("dbus-daemon is not installed");
-    QProcess probe;
-    probe.start(python, {QStringLiteral("-c"), QStringLiteral("import dbusmock")});
-    if (!probe.waitForFinished(20000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+    if (runProgram(python, {QStringLiteral("-c"), QStringLiteral("import dbusmock")}).status != 0)
         return QStringLiteral("python3-dbusmock is not installed");
     return QString();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/radicale.h"
 
+#include "tests/support/programrun.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QHostAddress>
@@ -24,9 +26,8 @@ quint16 freePort()
 
 bool Radicale::available()
 {
-    QProcess probe;
-    probe.start(Python, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--version")});
-    return probe.waitForFinished(20000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+    const QStringList version{QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--version")};
+    return runProgram(Python, version).status == 0;
 }
 
 Radicale::Radicale(const QString &user, const QString &password, Transport kind) : transport(kind)
@@ -72,8 +73,7 @@ Radicale::Radicale(const QString &user, const QString &password, Transport kind)
             return;
         QThread::msleep(50);
     }
-    process.kill();
-    process.waitForFinished(5000);
+    endProgram(process, SIGKILL, 5000);
     why = QStringLiteral("Radicale did not answer on port %1: %2")
               .arg(port)
               .arg(QString::fromLocal8Bit(process.readAll().right(2000)));
@@ -81,13 +81,7 @@ Radicale::Radicale(const QString &user, const QString &password, Transport kind)
 
 Radicale::~Radicale()
 {
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
+    endProgram(process, SIGTERM, 5000);
 }
 
 QUrl Radicale::base() const
@@ -102,16 +96,14 @@ QUrl Radicale::base() const
 
 bool Radicale::makeCertificate()
 {
-    QProcess openssl;
-    openssl.setProcessChannelMode(QProcess::MergedChannels);
-    openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                   QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("1"),
-                   QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"),
-                   folder.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
-                   folder.filePath(QStringLiteral("cert.pem"))});
-    if (openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit && openssl.exitCode() == 0)
+    const ProgramRun openssl = runProgram(
+        QStringLiteral("openssl"),
+        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+         QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+         QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"), folder.filePath(QStringLiteral("key.pem")),
+         QStringLiteral("-out"), folder.filePath(QStringLiteral("cert.pem"))});
+    if (openssl.status == 0)
         return true;
-    why = QStringLiteral("openssl could not make a certificate: %1").arg(QString::fromLocal8Bit(openssl.readAll()));
+    why = QStringLiteral("openssl could not make a certificate: %1").arg(QString::fromLocal8Bit(openssl.err));
     return false;
 }
