@@ -6,6 +6,7 @@
 #include "mainwindow/mainwindow.h"
 #include "model/eventsfile.h"
 #include "sync/caldavclient.h"
+#include "sync/passwordstore.h"
 #include "sync/sync.h"
 #include "sync/syncstate.h"
 #include "tests/support/boxanswerer.h"
@@ -248,6 +249,34 @@ private Q_SLOTS:
         QCOMPARE(serverHolds().size(), Events - 25);
         QVERIFY(syncB().ok);
         QCOMPARE(readEvents(machineB).size(), Events - 25);
+    }
+
+    // The window's close syncs too: it asks before the deletions, and No keeps them on the server.
+    void massDeletionAsksInTheWindow_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("left");
+        QTest::newRow("No keeps them") << int(QMessageBox::No) << Events;
+        QTest::newRow("Yes deletes them") << int(QMessageBox::Yes) << Events - 25;
+    }
+
+    void massDeletionAsksInTheWindow()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, left);
+        PasswordStore::keep(account.url, User, Password);
+        BoxAnswerer boxes({QMessageBox::StandardButton(answer)});
+        {
+            MainWindow w;
+            for (int i = 0; i < 25; ++i)
+                w.removeEventRow(0);
+            w.close();
+        }
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen.first().title, QStringLiteral("Delete on the Server?"));
+        QVERIFY2(boxes.seen.first().text.contains(QStringLiteral("would delete 25 of the 30 events")),
+                 qPrintable(boxes.seen.first().text));
+        QCOMPARE(serverHolds().size(), left);
     }
 
     // The list, its sync state and the folder made for them are the user's alone; a file the
