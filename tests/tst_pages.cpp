@@ -766,7 +766,8 @@ private Q_SLOTS:
     }
 
     // Desktop notifications live in the native store: the settings file keeps its 8 bytes and the
-    // window style chosen last, for when no notification service is there.
+    // window style chosen last, for when no notification service is there. A window style, the
+    // original program's only kind, leaves no key there (`style` empty).
     void reminderStyleChoice_data()
     {
         QTest::addColumn<bool>("storedPopup");
@@ -774,6 +775,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("style");
         QTest::addColumn<QByteArray>("file");
+        QTest::newRow("tray on a fresh profile") << false << ""
+                                                 << "trayRadioButton"
+                                                 << "" << QByteArray::fromHex("0000000000000001");
+        QTest::newRow("pop-up over a key of an earlier version") << false << "window"
+                                                                 << "popupRadioButton"
+                                                                 << "" << QByteArray::fromHex("0001000000000001");
         QTest::newRow("notifications over pop-up") << true << ""
                                                    << "notificationRadioButton"
                                                    << "notification" << QByteArray::fromHex("0001000000000001");
@@ -782,10 +789,10 @@ private Q_SLOTS:
                                                  << "notification" << QByteArray::fromHex("0000000000000001");
         QTest::newRow("tray over notifications") << true << "notification"
                                                  << "trayRadioButton"
-                                                 << "window" << QByteArray::fromHex("0000000000000001");
+                                                 << "" << QByteArray::fromHex("0000000000000001");
         QTest::newRow("pop-up over notifications") << false << "notification"
                                                    << "popupRadioButton"
-                                                   << "window" << QByteArray::fromHex("0001000000000001");
+                                                   << "" << QByteArray::fromHex("0001000000000001");
     }
 
     void reminderStyleChoice()
@@ -807,6 +814,7 @@ private Q_SLOTS:
         click("settingOKButton");
         QCOMPARE(readFile(settingsFilePath()), file);
         QCOMPARE(nativeSettings().value("reminderStyle").toString(), style);
+        QCOMPARE(readFile(TestEnvironment::configFile()).contains("reminderStyle"), !style.isEmpty());
         delete w;
         w = new MainWindow;
         click("settingsButton");
