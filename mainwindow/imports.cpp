@@ -90,7 +90,7 @@ void MainWindow::on_exportButton_clicked()
     }
     const QString fileName = QFileInfo(path).fileName();
     if (!written)
-        Messages::warn(tr("Export Failed"), tr("%1 could not be written: %2").arg(fileName, error));
+        Messages::warn(tr("Export Failed"), tr("%1 could not be written: %2.").arg(fileName, error));
     else if (exportHasSummary(path))
         Messages::inform(tr("Export Complete"), exportSummaryText(fileName, report));
 }
