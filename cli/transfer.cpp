@@ -132,7 +132,7 @@ Outcome exportEvents(const QString &file, QDate today, QString &out, QString &er
     const bool written = exportFile(list.events(), file, today, &report, &error);
     const int count = list.events().size();
     if (!written) {
-        err += problem(file, error.isEmpty() ? QStringLiteral("cannot be written") : error);
+        err += problem(file, QStringLiteral("could not be written: %1").arg(error));
         return Outcome::FileError;
     }
     // An events file keeps everything; saying how many went there is enough.

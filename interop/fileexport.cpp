@@ -3,7 +3,6 @@
 
 #include "model/savefile.h"
 
-#include <QDir>
 #include <QIODevice>
 
 namespace {
@@ -42,15 +41,14 @@ bool exportFile(const EventStore &events, const QString &path, QDate today, Expo
     bool saved = false;
     if (exportHasSummary(path)) {
         const QByteArray bytes = writeICalendar(events, today, &done);
-        saved = saveFileAtomically(path, [&bytes](QIODevice &device) { return writeAll(device, bytes); });
+        saved = saveFileAtomically(
+            path, [&bytes](QIODevice &device) { return writeAll(device, bytes); }, NewFileAccess::Shared, error);
     } else {
         done.written = events.size();
-        saved = saveEvents(events, path);
+        saved = saveEvents(events, path, error);
     }
     if (report)
         *report = done;
-    if (!saved && error)
-        *error = QStringLiteral("%1 could not be written.").arg(QDir::toNativeSeparators(path));
     return saved;
 }
 

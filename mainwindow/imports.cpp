@@ -47,6 +47,7 @@ void MainWindow::on_importButton_clicked()
         return;
     const QString fileName = QFileInfo(path).fileName();
     ImportSummary summary;
+    FileFormat format = FileFormat::Unknown;
     {
         const Messages::BusyCursor busy;
         FileImport incoming = readImportFile(path, preferences, Clock::today());
@@ -61,8 +62,13 @@ void MainWindow::on_importButton_clicked()
             incoming.report, [this](const QString &name) { return isNameTaken(name); }, accepted);
         addEventRows(accepted);
         resortList();
+        format = incoming.format;
     }
-    Messages::inform(tr("Import Complete"), importSummaryText(fileName, summary));
+    // An events file merges without a word, as in the original program; only its damage is worth one.
+    if (format != FileFormat::Events)
+        Messages::inform(tr("Import Complete"), importSummaryText(fileName, summary));
+    else if (!summary.damage.isEmpty())
+        Messages::warn(tr("Import Incomplete"), tr("%1 was imported only in part. %2").arg(fileName, summary.damage));
 }
 
 void MainWindow::on_exportButton_clicked()
@@ -84,7 +90,7 @@ void MainWindow::on_exportButton_clicked()
     }
     const QString fileName = QFileInfo(path).fileName();
     if (!written)
-        Messages::warn(tr("Export Failed"), tr("%1 could not be written: %2").arg(fileName, error));
+        Messages::warn(tr("Export Failed"), tr("%1 could not be written: %2.").arg(fileName, error));
     else if (exportHasSummary(path))
         Messages::inform(tr("Export Complete"), exportSummaryText(fileName, report));
 }

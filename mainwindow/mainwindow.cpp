@@ -431,21 +431,12 @@ void MainWindow::fillSettings()
         ui->notificationRadioButton->setChecked(true);
     ui->seperateCheckBox->setChecked(preferences.separateNotifications);
     ui->facebookNotifyCheckBox->setChecked(preferences.facebookNotify);
+    // The spin box follows the stored switch only when the page opens, not while it is open.
     ui->facebookNotifyMaxSpinBox->setEnabled(preferences.facebookNotify);
     ui->facebookNotifyMaxSpinBox->setValue(preferences.facebookNotify ? preferences.facebookNotifyDaysBefore : 0);
     ui->facebookShowOnceCheckBox->setChecked(preferences.facebookShowOnce);
     ui->updateCheckBox->setChecked(Ferrule::getUpdater()->autoRun());
     fillSyncSettings();
-}
-
-void MainWindow::on_facebookNotifyCheckBox_toggled(bool checked)
-{
-    ui->facebookNotifyMaxSpinBox->setEnabled(checked);
-    // A box that was off shows 0 days: ticking offers the stored days again, or the usual default.
-    if (checked && ui->facebookNotifyMaxSpinBox->value() == 0) {
-        const int stored = preferences.facebookNotifyDaysBefore;
-        ui->facebookNotifyMaxSpinBox->setValue(stored > 0 ? stored : Preferences().facebookNotifyDaysBefore);
-    }
 }
 
 void MainWindow::storeSettings()

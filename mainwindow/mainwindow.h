@@ -98,7 +98,6 @@ private Q_SLOTS:
     void facebookReady();
     void facebookClose();
     void on_updatePushButton_clicked();
-    void on_facebookNotifyCheckBox_toggled(bool checked);
     void on_syncUrlEdit_editingFinished();
     void on_syncUserEdit_editingFinished();
     void on_syncPasswordEdit_editingFinished();

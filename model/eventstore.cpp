@@ -349,9 +349,10 @@ bool saveEvents(const EventStore &events, QIODevice &device)
     return writeAll(device, buffer);
 }
 
-bool saveEvents(const EventStore &events, const QString &path)
+bool saveEvents(const EventStore &events, const QString &path, QString *error)
 {
-    return saveFileAtomically(path, [&events](QIODevice &device) { return saveEvents(events, device); });
+    return saveFileAtomically(
+        path, [&events](QIODevice &device) { return saveEvents(events, device); }, NewFileAccess::Shared, error);
 }
 
 SaveOutcome saveEventsKeepingDamaged(const EventStore &events, const QString &path, bool damaged, NewFileAccess access)

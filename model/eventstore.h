@@ -53,8 +53,9 @@ bool findEvent(const QString &path, const std::function<bool(const Event &, cons
                bool *damaged = nullptr);
 
 // Writes the events in list order. The file is replaced atomically, so a failed save leaves the
-// previous file whole. Failures are not reported to the user; the result says whether it worked.
-bool saveEvents(const EventStore &events, const QString &path);
+// previous file whole. Failures are not reported to the user; the result says whether it worked,
+// and `error` (may be null) why not.
+bool saveEvents(const EventStore &events, const QString &path, QString *error = nullptr);
 bool saveEvents(const EventStore &events, QIODevice &device);
 
 // Saves the events; when the file at `path` is `damaged`, it is first kept beside the new one as

@@ -66,6 +66,9 @@ ReminderStyle readReminderStyle()
 
 void writeReminderStyle(ReminderStyle style)
 {
-    nativeSettings().setValue(reminderStyleKey,
-                              style == ReminderStyle::Notification ? notificationStyle : QStringLiteral("window"));
+    // The window styles are the original program's, which had no such key: they leave none behind.
+    if (style == ReminderStyle::Notification)
+        nativeSettings().setValue(reminderStyleKey, notificationStyle);
+    else
+        nativeSettings().remove(reminderStyleKey);
 }

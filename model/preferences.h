@@ -27,9 +27,9 @@ void readPreferences(Preferences &record, QIODevice &device);
 bool writePreferences(const Preferences &record, const QString &path);
 bool writePreferences(const Preferences &record, QIODevice &device);
 
-// How an auto start puts reminders before the user. Kept in the native settings store under
-// "reminderStyle" ("window" or "notification"), because the settings file's bytes are fixed; the
-// window style is then the one `popupNotifications` picks.
+// How an auto start puts reminders before the user. Kept in the native settings store as
+// "reminderStyle=notification", because the settings file's bytes are fixed; without the key the
+// window style is the one `popupNotifications` picks.
 enum class ReminderStyle
 {
     Window,

@@ -135,8 +135,8 @@ private Q_SLOTS:
             << QStringList{"import", root + "/missing.evt"} << 1 << "/missing.evt";
         QTest::newRow("import of an unknown format") << QStringList{"import", root + "/notes.txt"} << 1 << "notes.txt";
         // Below a plain file no directory can be made, whoever runs the test.
-        QTest::newRow("export to an unwritable place")
-            << QStringList{"export", root + "/notes.txt/out.evt"} << 1 << "out.evt";
+        QTest::newRow("export to an unwritable place") << QStringList{"export", root + "/notes.txt/out.evt"} << 1
+                                                       << "notes.txt/out.evt: could not be written: Not a directory\n";
         QTest::newRow("sync address missing") << QStringList{"sync", "--url"} << 2 << "--url needs a value";
         QTest::newRow("sync user empty") << QStringList{"sync", "--user="} << 2 << "--user needs a value";
         QTest::newRow("sync takes no file") << QStringList{"sync", "x.evt"} << 2 << "x.evt";

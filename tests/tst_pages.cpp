@@ -680,9 +680,7 @@ private Q_SLOTS:
 
         find<QRadioButton>("popupRadioButton")->click();
         find<QCheckBox>("facebookNotifyCheckBox")->click();
-        // Ticked, the days box opens with the stored days.
-        QVERIFY(find<QSpinBox>("facebookNotifyMaxSpinBox")->isEnabled());
-        QCOMPARE(find<QSpinBox>("facebookNotifyMaxSpinBox")->value(), 7);
+        find<QSpinBox>("facebookNotifyMaxSpinBox")->setValue(7);
         click("settingOKButton");
         QCOMPARE(page(), 0);
         // Separate off, pop-up on, import reminders on, 7 days, once a day on.
@@ -724,22 +722,25 @@ private Q_SLOTS:
         QCOMPARE(readFile(settingsFilePath()), QByteArray::fromHex("0000000000000001"));
     }
 
-    // The days box follows its check box while the page is open; what OK stores is what it shows.
-    void importDaysFollowTheirCheckBox_data()
+    // The days box takes its state from the stored switch when the page opens, and keeps it while
+    // the page is open however often its check box is clicked; OK stores what it shows.
+    void importDaysKeepTheirStateWhileOpen_data()
     {
         QTest::addColumn<bool>("storedNotify");
         QTest::addColumn<int>("storedDays");
+        QTest::addColumn<int>("clicks");
         QTest::addColumn<int>("shown");
-        QTest::newRow("off, days kept from before") << false << 30 << 30;
-        QTest::newRow("off, 0 stored while off") << false << 0 << 7;
-        QTest::newRow("on, ticked off and on again") << true << 12 << 12;
-        QTest::newRow("on at 0 days, ticked off and on again") << true << 0 << 7;
+        QTest::newRow("off, ticked") << false << 30 << 1 << 0;
+        QTest::newRow("on, unticked") << true << 12 << 1 << 12;
+        QTest::newRow("on, unticked and ticked again") << true << 12 << 2 << 12;
+        QTest::newRow("off, ticked and unticked again") << false << 0 << 2 << 0;
     }
 
-    void importDaysFollowTheirCheckBox()
+    void importDaysKeepTheirStateWhileOpen()
     {
         QFETCH(bool, storedNotify);
         QFETCH(int, storedDays);
+        QFETCH(int, clicks);
         QFETCH(int, shown);
         Preferences stored;
         stored.facebookNotify = storedNotify;
@@ -749,21 +750,24 @@ private Q_SLOTS:
         click("settingsButton");
         auto *notify = find<QCheckBox>("facebookNotifyCheckBox");
         auto *days = find<QSpinBox>("facebookNotifyMaxSpinBox");
-        if (storedNotify) {
+        for (int i = 0; i < clicks; ++i) {
             QTest::keyClick(notify, Qt::Key_Space);
-            QVERIFY(!days->isEnabled());
+            QCOMPARE(days->isEnabled(), storedNotify);
+            QCOMPARE(days->value(), shown);
         }
-        QTest::keyClick(notify, Qt::Key_Space);
-        QVERIFY(notify->isChecked());
-        QVERIFY(days->isEnabled());
-        QCOMPARE(days->value(), shown);
+        const bool notifyNow = storedNotify != (clicks % 2 == 1);
+        QCOMPARE(notify->isChecked(), notifyNow);
         click("settingOKButton");
-        QVERIFY(w->currentPreferences().facebookNotify);
+        QCOMPARE(w->currentPreferences().facebookNotify, notifyNow);
         QCOMPARE(w->currentPreferences().facebookNotifyDaysBefore, shown);
+        // Opened again, the box follows what was stored.
+        click("settingsButton");
+        QCOMPARE(days->isEnabled(), notifyNow);
     }
 
     // Desktop notifications live in the native store: the settings file keeps its 8 bytes and the
-    // window style chosen last, for when no notification service is there.
+    // window style chosen last, for when no notification service is there. A window style, the
+    // original program's only kind, leaves no key there (`style` empty).
     void reminderStyleChoice_data()
     {
         QTest::addColumn<bool>("storedPopup");
@@ -771,6 +775,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("style");
         QTest::addColumn<QByteArray>("file");
+        QTest::newRow("tray on a fresh profile") << false << ""
+                                                 << "trayRadioButton"
+                                                 << "" << QByteArray::fromHex("0000000000000001");
+        QTest::newRow("pop-up over a key of an earlier version") << false << "window"
+                                                                 << "popupRadioButton"
+                                                                 << "" << QByteArray::fromHex("0001000000000001");
         QTest::newRow("notifications over pop-up") << true << ""
                                                    << "notificationRadioButton"
                                                    << "notification" << QByteArray::fromHex("0001000000000001");
@@ -779,10 +789,10 @@ private Q_SLOTS:
                                                  << "notification" << QByteArray::fromHex("0000000000000001");
         QTest::newRow("tray over notifications") << true << "notification"
                                                  << "trayRadioButton"
-                                                 << "window" << QByteArray::fromHex("0000000000000001");
+                                                 << "" << QByteArray::fromHex("0000000000000001");
         QTest::newRow("pop-up over notifications") << false << "notification"
                                                    << "popupRadioButton"
-                                                   << "window" << QByteArray::fromHex("0001000000000001");
+                                                   << "" << QByteArray::fromHex("0001000000000001");
     }
 
     void reminderStyleChoice()
@@ -804,6 +814,7 @@ private Q_SLOTS:
         click("settingOKButton");
         QCOMPARE(readFile(settingsFilePath()), file);
         QCOMPARE(nativeSettings().value("reminderStyle").toString(), style);
+        QCOMPARE(readFile(TestEnvironment::configFile()).contains("reminderStyle"), !style.isEmpty());
         delete w;
         w = new MainWindow;
         click("settingsButton");
