@@ -92,12 +92,13 @@ bool NotificationClient::readCapabilities()
 
 uint NotificationClient::notify(const QString &summary, const QString &body, const QStringList &actions)
 {
-    QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("oriventa")}};
-    // A resident notification stays in the server's list after an action, until it is closed.
-    if (hasCapability(QStringLiteral("persistence")))
-        hints.insert(QStringLiteral("resident"), true);
+    // Kept until answered where the server honours it: resident stays after an action until the
+    // program closes it, and a timeout of 0 never expires. Normal urgency: a reminder is no alarm.
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("oriventa")},
+                            {QStringLiteral("resident"), true},
+                            {QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}};
     const QDBusReply<uint> reply = proxy->call(QStringLiteral("Notify"), QStringLiteral("Oriventa"), uint(0),
-                                               QStringLiteral("oriventa"), summary, body, actions, hints, int(-1));
+                                               QStringLiteral("oriventa"), summary, body, actions, hints, int(0));
     if (!reply.isValid()) {
         // The reminder stays due for the next start; the server's error is the one trace of why.
         qCWarning(lcNotify).noquote() << "the notification service refused a notification:" << reply.error().name()

@@ -111,10 +111,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("capabilities");
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QVariantMap>("hints");
-        QTest::newRow("actions, persistence") << "body actions persistence" << allActions
-                                              << QVariantMap{{"desktop-entry", "oriventa"}, {"resident", true}};
+        const QVariantMap hints{
+            {"desktop-entry", "oriventa"}, {"resident", true}, {"urgency", QVariant::fromValue<uchar>(1)}};
+        QTest::newRow("actions, persistence") << "body actions persistence" << allActions << hints;
         // Nothing can answer: the process ends after its display writes.
-        QTest::newRow("no actions") << "body" << QStringList() << QVariantMap{{"desktop-entry", "oriventa"}};
+        QTest::newRow("no actions") << "body" << QStringList() << hints;
     }
 
     void notifyCarriesTheReminder()
@@ -129,7 +130,7 @@ private Q_SLOTS:
             return;
         Event shown = event;
         const QString sentence = ReminderRules::sentence(shown, QDate::currentDate());
-        const QVariantList expected{"Oriventa", 0u, "oriventa", event.name, sentence, actions, hints, -1};
+        const QVariantList expected{"Oriventa", 0u, "oriventa", event.name, sentence, actions, hints, 0};
         const QVariantList sent = bus.calls("Notify").constFirst();
         QCOMPARE(sent.size(), expected.size());
         for (int i = 0; i < sent.size(); ++i)
