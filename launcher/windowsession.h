@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QVariant>
 
 #include <memory>
 
@@ -59,6 +60,8 @@ private:
     std::unique_ptr<NotificationSession> notifications;
     std::unique_ptr<QWidget> current;
     QPointer<ReminderWindow> reminders;
+    // The display time before this start's notifications, for when some went unseen.
+    QVariant displayBefore;
     bool listRequested = false;
     bool buildingWindow = false;
     bool ending = false;

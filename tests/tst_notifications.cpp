@@ -143,20 +143,25 @@ private Q_SLOTS:
     }
 
     // Each action changes its event as the same choice in the reminder item does; the other
-    // event, closed unanswered, keeps the display writes only.
+    // event, dismissed unanswered, keeps the display writes only. Closed by anyone but the user, it
+    // stays as it was on file and the display goes unrecorded: the hourly timer shows it again.
     void actionWritesTheItemsChoice_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("choice");
-        QTest::newRow("tomorrow") << "tomorrow" << int(Choice::Again);
-        QTest::newRow("next") << "next" << int(Choice::UntilNext);
-        QTest::newRow("never") << "never" << int(Choice::Never);
+        QTest::addColumn<uint>("reason");
+        QTest::newRow("tomorrow") << "tomorrow" << int(Choice::Again) << 2u;
+        QTest::newRow("next") << "next" << int(Choice::UntilNext) << 2u;
+        QTest::newRow("never") << "never" << int(Choice::Never) << 2u;
+        QTest::newRow("never, other expired") << "never" << int(Choice::Never) << 1u;
+        QTest::newRow("never, other closed elsewhere") << "never" << int(Choice::Never) << 3u;
     }
 
     void actionWritesTheItemsChoice()
     {
         QFETCH(QString, key);
         QFETCH(int, choice);
+        QFETCH(uint, reason);
         const QList<Event> events{dueEvent(QStringLiteral("Answered")), dueEvent(QStringLiteral("Dismissed"))};
         NotificationBus bus;
         startNotified(bus, events, QStringLiteral("body actions persistence"), 2);
@@ -166,8 +171,9 @@ private Q_SLOTS:
         // A resident notification stays up after its action unless the program closes it.
         QTRY_COMPARE_WITH_TIMEOUT(bus.calls("CloseNotification"), QList<QVariantList>{{1}}, 10000);
         QCOMPARE(process->state(), QProcess::Running);
-        QVERIFY(bus.emitClosed(2));
-        verifyEndedWith({answered(events.at(0), Choice(choice)), answered(events.at(1))});
+        QVERIFY(bus.emitClosed(2, reason));
+        verifyEndedWith({answered(events.at(0), Choice(choice)), reason == 2 ? answered(events.at(1)) : events.at(1)});
+        QCOMPARE(nativeSettings().contains(QStringLiteral("LastDisplay")), reason == 2);
     }
 
     // Up to five due events get one notification each; beyond that one stands for them all.
