@@ -32,7 +32,8 @@ bool isReply(const QDBusMessage &message)
 } // namespace
 
 // The service's signals as Qt signals, so that they connect like any other. Their names are the
-// bus's own: the base class matches them by name.
+// bus's own: the base class matches them by name. Unlike QDBusInterface it does not introspect the
+// service when built, a call that would wait Qt's 25 s on a server that does not answer.
 class NotificationsProxy final : public QDBusAbstractInterface
 {
     Q_OBJECT
@@ -92,6 +93,8 @@ bool NotificationClient::readCapabilities()
 
 uint NotificationClient::notify(const QString &summary, const QString &body, const QStringList &actions)
 {
+    if (silent)
+        return 0;
     // Kept until answered where the server honours it: resident stays after an action until the
     // program closes it, and a timeout of 0 never expires. Normal urgency: a reminder is no alarm.
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("oriventa")},
@@ -103,6 +106,7 @@ uint NotificationClient::notify(const QString &summary, const QString &body, con
         // The reminder stays due for the next start; the server's error is the one trace of why.
         qCWarning(lcNotify).noquote() << "the notification service refused a notification:" << reply.error().name()
                                       << reply.error().message();
+        silent = reply.error().type() == QDBusError::NoReply || reply.error().type() == QDBusError::Timeout;
         return 0;
     }
     return reply.value();

@@ -275,6 +275,18 @@ private Q_SLOTS:
         QCOMPARE(readEvents(), QList<Event>{answered(event)});
     }
 
+    // A server that hangs on Notify holds the start for one call's limit, not for each of five
+    // reminders: the window shows them (and records the display) before 5 × 5 s have passed.
+    void hungServerFallsBackToTheWindow()
+    {
+        NotificationBus bus;
+        QVERIFY(writeDue(QVector<Event>(5, dueEvent(QStringLiteral("Due"))).toList()));
+        QVERIFY(bus.start(QStringLiteral("body actions")) && bus.hangOnNotify());
+        startAuto(bus.address());
+        QTRY_VERIFY_WITH_TIMEOUT(nativeSettings().contains(QStringLiteral("LastDisplay")), 20000);
+        QCOMPARE(endProgram(*process), 0);
+    }
+
     // No notification service, or no bus at all: the reminder window, as in the window style.
     void withoutServiceTheWindowShows_data()
     {
