@@ -148,9 +148,22 @@ void WindowSession::openNotifiedEvents(const QList<Event *> &events)
         notifications->setWindowOpen(false);
         return;
     }
-    connect(window.get(), &ReminderWindow::closed, notifications.get(),
-            [this] { notifications->setWindowOpen(false); });
+    connect(window.get(), &ReminderWindow::closed, notifications.get(), [this] {
+        // Its answers are the session's now: a plain start must not raise it again over them.
+        letRemindersGo();
+        notifications->setWindowOpen(false);
+    });
     showReminders(std::move(window));
+}
+
+void WindowSession::letRemindersGo()
+{
+    if (reminders && current.get() == reminders) {
+        app.setActivationWindow(nullptr);
+        // Its close is still under way: it goes afterwards.
+        current.release()->deleteLater();
+    }
+    reminders = nullptr;
 }
 
 void WindowSession::notificationsFinished()

@@ -52,6 +52,8 @@ private:
     void remindersClosed();
     void closeWhenDialogsAreGone();
     void openNotifiedEvents(const QList<Event *> &events);
+    // Drops the closed window over notified events, so that nothing raises it again.
+    void letRemindersGo();
     void notificationsFinished();
 
     SingleApplication &app;
