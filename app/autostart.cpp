@@ -41,4 +41,18 @@ bool isHeldBack(const QStringList &arguments, const QDateTime &now)
     return heldBack(nativeSettings(), arguments, now);
 }
 
+QVariant lastDisplay()
+{
+    return nativeSettings().value(QStringLiteral("LastDisplay"));
+}
+
+void restoreLastDisplay(const QVariant &earlier)
+{
+    QSettings store = nativeSettings();
+    if (earlier.isValid())
+        store.setValue(QStringLiteral("LastDisplay"), earlier);
+    else
+        store.remove(QStringLiteral("LastDisplay"));
+}
+
 } // namespace AutoStart

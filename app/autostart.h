@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QStringList>
+#include <QVariant>
 
 #include <functional>
 
@@ -24,5 +25,10 @@ Outcome run(const QStringList &arguments, const QDateTime &now, const std::funct
 // Whether run() would end at once without asking `buildAndPopulate`, judged from the keys alone:
 // nothing is written.
 bool isHeldBack(const QStringList &arguments, const QDateTime &now);
+
+// The display time the interval rule judges by, read before run() records a new one, and put
+// back when that start's reminders turned out not to be seen.
+QVariant lastDisplay();
+void restoreLastDisplay(const QVariant &earlier);
 
 } // namespace AutoStart

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "launcher/windowsession.h"
 
+#include "app/autostart.h"
 #include "app/singleapplication.h"
 #include "launcher/logging.h"
 #include "mainwindow/mainwindow.h"
@@ -109,6 +110,8 @@ bool WindowSession::startNotifications()
     if (!client->readCapabilities())
         return false;
     auto session = std::make_unique<NotificationSession>(*client);
+    // Read before the auto start records this display.
+    displayBefore = AutoStart::lastDisplay();
     if (!session->start())
         return false;
     connect(session.get(), &NotificationSession::windowRequested, this, &WindowSession::openNotifiedEvents);
@@ -145,14 +148,30 @@ void WindowSession::openNotifiedEvents(const QList<Event *> &events)
         notifications->setWindowOpen(false);
         return;
     }
-    connect(window.get(), &ReminderWindow::closed, notifications.get(),
-            [this] { notifications->setWindowOpen(false); });
+    connect(window.get(), &ReminderWindow::closed, notifications.get(), [this] {
+        // Its answers are the session's now: a plain start must not raise it again over them.
+        letRemindersGo();
+        notifications->setWindowOpen(false);
+    });
     showReminders(std::move(window));
+}
+
+void WindowSession::letRemindersGo()
+{
+    if (reminders && current.get() == reminders) {
+        app.setActivationWindow(nullptr);
+        // Its close is still under way: it goes afterwards.
+        current.release()->deleteLater();
+    }
+    reminders = nullptr;
 }
 
 void WindowSession::notificationsFinished()
 {
     QApplication::setQuitOnLastWindowClosed(true);
+    // Otherwise the hourly timer's next start would be held back, and the reminders left due with it.
+    if (notifications->missedSome())
+        AutoStart::restoreLastDisplay(displayBefore);
     if (listRequested && !ending) {
         // Built after the answers were saved, the list reads them.
         reminders = nullptr;

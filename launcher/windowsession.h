@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QVariant>
 
 #include <memory>
 
@@ -51,6 +52,8 @@ private:
     void remindersClosed();
     void closeWhenDialogsAreGone();
     void openNotifiedEvents(const QList<Event *> &events);
+    // Drops the closed window over notified events, so that nothing raises it again.
+    void letRemindersGo();
     void notificationsFinished();
 
     SingleApplication &app;
@@ -59,6 +62,8 @@ private:
     std::unique_ptr<NotificationSession> notifications;
     std::unique_ptr<QWidget> current;
     QPointer<ReminderWindow> reminders;
+    // The display time before this start's notifications, for when some went unseen.
+    QVariant displayBefore;
     bool listRequested = false;
     bool buildingWindow = false;
     bool ending = false;

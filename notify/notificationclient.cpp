@@ -32,7 +32,8 @@ bool isReply(const QDBusMessage &message)
 } // namespace
 
 // The service's signals as Qt signals, so that they connect like any other. Their names are the
-// bus's own: the base class matches them by name.
+// bus's own: the base class matches them by name. Unlike QDBusInterface it does not introspect the
+// service when built, a call that would wait Qt's 25 s on a server that does not answer.
 class NotificationsProxy final : public QDBusAbstractInterface
 {
     Q_OBJECT
@@ -92,16 +93,20 @@ bool NotificationClient::readCapabilities()
 
 uint NotificationClient::notify(const QString &summary, const QString &body, const QStringList &actions)
 {
-    QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("oriventa")}};
-    // A resident notification stays in the server's list after an action, until it is closed.
-    if (hasCapability(QStringLiteral("persistence")))
-        hints.insert(QStringLiteral("resident"), true);
+    if (silent)
+        return 0;
+    // Kept until answered where the server honours it: resident stays after an action until the
+    // program closes it, and a timeout of 0 never expires. Normal urgency: a reminder is no alarm.
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("oriventa")},
+                            {QStringLiteral("resident"), true},
+                            {QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}};
     const QDBusReply<uint> reply = proxy->call(QStringLiteral("Notify"), QStringLiteral("Oriventa"), uint(0),
-                                               QStringLiteral("oriventa"), summary, body, actions, hints, int(-1));
+                                               QStringLiteral("oriventa"), summary, body, actions, hints, int(0));
     if (!reply.isValid()) {
         // The reminder stays due for the next start; the server's error is the one trace of why.
         qCWarning(lcNotify).noquote() << "the notification service refused a notification:" << reply.error().name()
                                       << reply.error().message();
+        silent = reply.error().type() == QDBusError::NoReply || reply.error().type() == QDBusError::Timeout;
         return 0;
     }
     return reply.value();

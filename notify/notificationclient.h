@@ -24,7 +24,8 @@ public:
     bool readCapabilities();
     bool hasCapability(const QString &name) const { return capabilities.contains(name); }
 
-    // Shows a notification; `actions` alternate key and label. 0 when the server did not take it.
+    // Shows a notification; `actions` alternate key and label. 0 when the server did not take it,
+    // and without asking once a call ran out of time: each further call would wait as long.
     uint notify(const QString &summary, const QString &body, const QStringList &actions);
     void close(uint id);
 
@@ -35,4 +36,5 @@ Q_SIGNALS:
 private:
     NotificationsProxy *proxy;
     QStringList capabilities;
+    bool silent = false;
 };

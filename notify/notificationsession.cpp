@@ -3,11 +3,19 @@
 
 #include "model/clock.h"
 #include "model/reminderrules.h"
+#include "notify/logging.h"
 #include "notify/notificationclient.h"
 
 #include <QTimer>
 
 #include <algorithm>
+
+namespace {
+
+// The NotificationClosed reason that says the user dismissed the notification.
+constexpr uint dismissedByUser = 2;
+
+} // namespace
 
 const QString NotificationSession::defaultAction = QStringLiteral("default");
 const QString NotificationSession::tomorrowAction = QStringLiteral("tomorrow");
@@ -23,7 +31,7 @@ NotificationSession::NotificationSession(NotificationClient &notifications, QObj
     midnight->setSingleShot(true);
     connect(midnight, &QTimer::timeout, this, &NotificationSession::closeAll);
     connect(&client, &NotificationClient::actionInvoked, this, &NotificationSession::actionInvoked);
-    connect(&client, &NotificationClient::notificationClosed, this, [this](uint id) { notificationClosed(id); });
+    connect(&client, &NotificationClient::notificationClosed, this, &NotificationSession::notificationClosed);
 }
 
 NotificationSession::~NotificationSession()
@@ -49,8 +57,10 @@ bool NotificationSession::start()
     const QDate today = Clock::today();
     QList<Event *> due;
     for (Event *event : qAsConst(events)) {
-        if (ReminderRules::isDue(*event, today))
+        if (ReminderRules::isDue(*event, today)) {
             due << event;
+            beforeSend.insert(event, *event);
+        }
     }
     if (due.isEmpty())
         return false;
@@ -82,6 +92,8 @@ bool NotificationSession::start()
             if (const uint id = send(event->name, ReminderRules::sentence(*event, today), actions)) {
                 ReminderRules::markShown(*event, today);
                 open.insert(id, {event});
+            } else {
+                undoSend({event});
             }
         }
         if (open.isEmpty())
@@ -130,10 +142,28 @@ void NotificationSession::actionInvoked(uint id, const QString &key)
     finishWhenDone();
 }
 
-void NotificationSession::notificationClosed(uint id)
+void NotificationSession::notificationClosed(uint id, uint reason)
 {
-    if (open.remove(id) > 0)
-        finishWhenDone();
+    // Closes of the program's own, and of notifications already answered, have left `open`.
+    const auto found = open.constFind(id);
+    if (found == open.constEnd())
+        return;
+    // Only a dismissal is the user's: a server that closes a notification by itself may have shown
+    // it to nobody, so its reminder is not counted as shown.
+    if (reason != dismissedByUser) {
+        qCInfo(lcNotify) << "notification" << id << "closed unanswered, reason" << reason
+                         << "- its reminders stay due for the next start";
+        undoSend(found.value());
+        missed = true;
+    }
+    open.erase(found);
+    finishWhenDone();
+}
+
+void NotificationSession::undoSend(const QList<Event *> &shown)
+{
+    for (Event *event : shown)
+        *event = beforeSend.value(event);
 }
 
 void NotificationSession::setWindowOpen(bool isOpen)

@@ -41,6 +41,10 @@ public:
 
     static QString summaryFor(int count);
 
+    // True once a notification closed without the user (expired, or closed by someone else): its
+    // reminders are left as they were on file, due again at the next start.
+    bool missedSome() const { return missed; }
+
 Q_SIGNALS:
     // The user clicked a notification: the reminder window with these events and their options.
     void windowRequested(const QList<Event *> &events);
@@ -49,7 +53,9 @@ Q_SIGNALS:
 
 private:
     void actionInvoked(uint id, const QString &key);
-    void notificationClosed(uint id);
+    void notificationClosed(uint id, uint reason);
+    // Puts back what sending changed in these events (the display writes, a counted event's count).
+    void undoSend(const QList<Event *> &shown);
     uint send(const QString &summary, const QString &body, const QStringList &actions);
     void finishWhenDone();
 
@@ -58,7 +64,10 @@ private:
     EventStore events;
     // The notifications still open and the events each stands for.
     QHash<uint, QList<Event *>> open;
+    // The due events as they were before their notification was sent.
+    QHash<const Event *, Event> beforeSend;
     QTimer *midnight;
     bool windowOpen = false;
     bool done = false;
+    bool missed = false;
 };

@@ -8,6 +8,7 @@
 #include "model/preferences.h"
 #include "reminders/reminderwindow.h"
 #include "tests/support/events.h"
+#include "tests/support/notificationbus.h"
 #include "tests/support/programrun.h"
 #include "tests/support/testenvironment.h"
 
@@ -138,6 +139,30 @@ private Q_SLOTS:
             QTRY_VERIFY(!shown);
             list->close();
         }
+    }
+
+    // With notifications, a plain start does not raise again the window a click opened once it has
+    // closed over its answers; the list opens after the session. The suite's only session bus.
+    void plainStartAfterANotifiedAnswer()
+    {
+        if (!NotificationBus::missingTools().isEmpty())
+            QSKIP("needs dbus-daemon and python3-dbusmock");
+        QVERIFY(writeEvents({weekly().named(QStringLiteral("Answered")).everyWeekday().notify(0).make(),
+                             weekly().named(QStringLiteral("Open")).everyWeekday().notify(0).make()}));
+        writeReminderStyle(ReminderStyle::Notification);
+        NotificationBus bus;
+        QVERIFY(bus.start(QStringLiteral("body actions")));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+        WindowSession session(*app());
+        QVERIFY(session.startNotifications() && bus.emitActionInvoked(1, QStringLiteral("default")));
+        QTRY_VERIFY(qobject_cast<ReminderWindow *>(session.window()));
+        QPointer<QWidget> answered = session.window();
+        answered->close();
+        startPlainCopy();
+        QVERIFY(!answered || !answered->isVisible());
+        QVERIFY(bus.emitClosed(2));
+        QTRY_VERIFY(shownMainWindow());
+        shownMainWindow()->close();
     }
 
     // An end request while a dialog waits cancels the dialog first, then closes the window, which

@@ -127,6 +127,16 @@ bool NotificationBus::emitSignal(const QString &name, const QString &signature, 
     return QDBusConnection(connectionName).call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
 }
 
+bool NotificationBus::hangOnNotify() const
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(notifications, QStringLiteral("/org/freedesktop/Notifications"),
+                                       QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
+    // The mock runs a method's code on its one thread: the sleep holds every call after it too.
+    call.setArguments({notifications, "Notify", "susssasa{sv}i", "u", QStringLiteral("time.sleep(3600)")});
+    return QDBusConnection(connectionName).call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+}
+
 bool NotificationBus::emitActionInvoked(uint id, const QString &key) const
 {
     return emitSignal(QStringLiteral("ActionInvoked"), QStringLiteral("us"), {id, key});

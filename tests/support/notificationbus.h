@@ -28,6 +28,8 @@ public:
     // Signals as the server would send them.
     bool emitActionInvoked(uint id, const QString &key) const;
     bool emitClosed(uint id, uint reason = 2) const;
+    // From now on the server takes Notify calls and never answers, as a hung server does.
+    bool hangOnNotify() const;
 
 private:
     bool emitSignal(const QString &name, const QString &signature, const QVariantList &arguments) const;
