@@ -18,6 +18,14 @@ QRect availableArea(const QWidget *window)
     return on ? on->availableGeometry() : QRect();
 }
 
+QMargins frameMargins(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                    frame.bottom() - inside.bottom());
+}
+
 QRect keptInside(QRect available, QRect frame)
 {
     frame.setSize(frame.size().boundedTo(available.size()));

@@ -12,9 +12,12 @@
 #include "reminders/reminderwindow.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/notificationbus.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
+#include "tests/support/virtualdisplay.h"
 
 #include <QCommandLinkButton>
 #include <QDateEdit>
@@ -456,6 +459,63 @@ private Q_SLOTS:
         QVERIFY(child<QWidget>(item, "optionsPanel")->height() > 0);
         QVERIFY(window.height() > closedHeight);
         wholeOnScreen();
+    }
+
+    // Sixteen reminders at once on a real display under a window manager: the window lies within
+    // the screen's free area, the items scroll, and OK is on the screen, where a click closes the
+    // window. The program runs on the real clock.
+    void manyFitOnARealDisplay_data()
+    {
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<bool>("notified");
+        QTest::newRow("tray") << false << false;
+        QTest::newRow("pop-up") << true << false;
+        // Opened by a click on "16 reminders are due", with every item's options open.
+        QTest::newRow("from a notification") << true << true;
+    }
+
+    void manyFitOnARealDisplay()
+    {
+        QFETCH(bool, popup);
+        QFETCH(bool, notified);
+        const QString missing =
+            VirtualDisplay::missingTools() + (notified ? NotificationBus::missingTools() : QString());
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        usePreferences(popup, false);
+        const QDate realToday = QDate::currentDate();
+        EventStore events;
+        for (int i = 1; i <= 16; ++i)
+            events << singular(realToday.addDays(3)).named(QStringLiteral("Reminder %1").arg(i)).notify(5).make();
+        QVERIFY(writeEvents(events));
+        VirtualDisplay display;
+        QVERIFY(display.start());
+        QProcessEnvironment env = display.environment();
+        env.insert(QStringLiteral("ORIVENTA_DRIVER_REPORT"), QStringLiteral("okButton"));
+        NotificationBus bus;
+        if (notified) {
+            nativeSettings().setValue(QStringLiteral("reminderStyle"), QStringLiteral("notification"));
+            QVERIFY(bus.start(QStringLiteral("body actions")));
+            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        }
+        const auto program = startProgram(qEnvironmentVariable("ORIVENTA_DRIVER"), {QStringLiteral("auto")}, env);
+        if (notified) {
+            QTRY_COMPARE_WITH_TIMEOUT(bus.calls(QStringLiteral("Notify")).size(), 1, 10000);
+            QVERIFY(bus.emitActionInvoked(1, QStringLiteral("default")));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(program->canReadLine(), 30000);
+        const QRect ok = reportedPlace(*program);
+        const QRect area = display.workArea();
+        const QRect frame = display.frameOf(program->processId());
+        QCOMPARE(area.intersected(frame), frame);
+        QCOMPARE(frame.intersected(ok), ok);
+        // The tray style rests in the corner, a gap away from the edges.
+        if (!popup)
+            QCOMPARE(frame.bottomRight(), area.bottomRight() - QPoint(6, 6));
+        QVERIFY(display.click(ok.center()));
+        QCOMPARE(endProgram(*program, 0, 10000), 0);
+        for (const Event &event : readEvents())
+            QCOMPARE(event.lastNotified, realToday);
     }
 
     // Escape, Return and keypad Enter act as OK wherever the focus is; the tray style has no
