@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 #include <QRect>
 
@@ -17,3 +18,7 @@ QMargins frameMargins(const QWidget *window);
 // `frame` moved, and shrunk where it is larger, to lie inside `available`; a frame that cannot fit
 // keeps its top left corner in the area, where the title bar and the first buttons are.
 QRect keptInside(QRect available, QRect frame);
+
+// The window's inside as QWidget::saveGeometry() stored it, of every version of its format, for a
+// window in its normal state; null for other bytes and for a window stored maximised or full-screen.
+QRect storedInside(const QByteArray &geometry);
