@@ -84,7 +84,13 @@ MainWindow::MainWindow(QWidget *parent)
                                                         "QWidget#settingsTab {background-color: rgb(214,221,239);}"));
 
     const QSettings settings = nativeSettings();
-    restoreGeometry(settings.value(QStringLiteral("geometryMainWindow")).toByteArray());
+    const QByteArray geometry = settings.value(QStringLiteral("geometryMainWindow")).toByteArray();
+    restoreGeometry(geometry);
+    // Qt moves a window near the top of the screen down by the height it guesses for a title bar,
+    // which moves a window without one, or with a lower one, at the next start: the stored place is
+    // taken as it was.
+    if (const QRect inside = storedInside(geometry); inside.isValid())
+        setGeometry(inside);
     // A geometry stored on a larger screen, or by a window that once grew too wide, must still fit.
     fitIntoScreen();
     const int sortOrder = settings.value(QStringLiteral("sortOrder")).toInt();
@@ -219,10 +225,14 @@ void MainWindow::fitIntoScreen()
     const QRect available = availableArea(this);
     if (available.isEmpty())
         return;
-    const QSize frame = frameGeometry().size() - size();
-    resize(size().boundedTo(available.size() - frame).expandedTo(minimumSize()));
-    // When the window cannot fit, its top left corner stays on the screen.
-    move(keptInside(available, frameGeometry()).topLeft());
+    // In the window's inside coordinates, as restoreGeometry() left them: move() would take them
+    // for the frame's place, which puts the window a frame's width lower under a window manager at
+    // every start. When the window cannot fit, its top left corner stays on the screen.
+    const QRect room = available - frameMargins(this);
+    const QRect wanted(geometry().topLeft(), size().boundedTo(room.size()).expandedTo(minimumSize()));
+    const QRect kept(keptInside(room, wanted).topLeft(), wanted.size());
+    if (kept != geometry())
+        setGeometry(kept);
 }
 
 void MainWindow::keepDaysHeaderWhole()

@@ -40,21 +40,27 @@ bool anyDue(const QString &eventsPath, QDate today)
 
 QString sentence(Event &event, QDate today)
 {
+    return sentenceParts(event, today).text();
+}
+
+SentenceParts sentenceParts(Event &event, QDate today)
+{
     const QDate next = event.nextOccurrence(today);
     const int days = daysToGo(event, today);
-    QString text;
+    SentenceParts parts;
     if (event.counted) {
         event.advanceCount(today);
         // Today's occurrence is already counted; one still ahead is the next number.
         const int number = event.count + (days > 0 ? 1 : 0);
-        text = QStringLiteral("The ") + Event::ordinalSuffix(number) + QStringLiteral(" event of ");
+        parts.before = QStringLiteral("The ") + Event::ordinalSuffix(number) + QStringLiteral(" event of ");
     }
-    text += event.name + QStringLiteral(" is on ") + QLocale::system().toString(next, QLocale::LongFormat);
+    parts.name = event.name;
+    parts.after = QStringLiteral(" is on ") + QLocale::system().toString(next, QLocale::LongFormat);
     if (days == 1)
-        text += QStringLiteral(" there is 1 day to go.");
+        parts.after += QStringLiteral(" there is 1 day to go.");
     else
-        text += QStringLiteral(" there are ") + QString::number(days) + QStringLiteral(" days to go.");
-    return text;
+        parts.after += QStringLiteral(" there are ") + QString::number(days) + QStringLiteral(" days to go.");
+    return parts;
 }
 
 void markShown(Event &event, QDate today)

@@ -24,6 +24,18 @@ bool anyDue(const QString &eventsPath, QDate today);
 // For a counted event this first brings the count up to date.
 QString sentence(Event &event, QDate today);
 
+// The same sentence around the event's name, so that a window short of room can shorten the name
+// and keep the date and the days to go whole.
+struct SentenceParts
+{
+    QString before;
+    QString name;
+    QString after;
+
+    QString text() const { return before + name + after; }
+};
+SentenceParts sentenceParts(Event &event, QDate today);
+
 // What showing a reminder writes into the event.
 void markShown(Event &event, QDate today);
 

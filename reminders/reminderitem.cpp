@@ -30,36 +30,60 @@ void setButton(QCommandLinkButton *button, const QString &text, const char *icon
     button->setIcon(QIcon(QLatin1String(iconPath)));
 }
 
-// The widest a reminder's name or sentence may make the item: a comfortable line of text, and
-// never more than two thirds of the screen, so that the window always fits on it.
-int readableWidth(const QWidget *widget)
+// The widest a reminder's name may make the frame's title: a comfortable line of text, and never
+// more than two thirds of the screen.
+int titleWidth(const QWidget *widget)
 {
     const QScreen *screen = widget->screen();
     const int line = widget->fontMetrics().averageCharWidth() * 80;
     return screen ? std::min(line, screen->availableGeometry().width() * 2 / 3) : line;
 }
 
-// The sentence stays on one line while it fits in a readable width and wraps beyond it. The
-// size is worked out with the font the label has when asked, which is the window's only once
-// the item is in it.
+// The sentence on one line, wrapped never: where the label is narrower than the whole sentence
+// (the window has no more room on the screen), the name alone is shortened, so that the date and
+// the days to go stay in sight. The tooltip and screen readers get the whole sentence.
 class SentenceLabel final : public QLabel
 {
 public:
-    using QLabel::QLabel;
-
-    QSize sizeHint() const override
+    SentenceLabel(const ReminderRules::SentenceParts &sentence, QWidget *parent)
+        : QLabel(sentence.text(), parent), parts(sentence)
     {
-        const QMargins margins = contentsMargins();
-        const int extra = margins.left() + margins.right() + 2 * margin();
-        const int oneLine =
-            fontMetrics()
-                .boundingRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, Qt::AlignLeft | Qt::TextWordWrap, text())
-                .width();
-        const int width = std::min(oneLine + extra, readableWidth(this));
-        return QSize(width, heightForWidth(width));
+        setAccessibleName(parts.text());
     }
-    // Narrower would need more lines than the window's layout leaves room for.
-    QSize minimumSizeHint() const override { return sizeHint(); }
+
+    QSize sizeHint() const override { return sizeFor(parts.text()); }
+    QSize minimumSizeHint() const override
+    {
+        return sizeFor(parts.before + QChar(0x2026) + parts.after).boundedTo(sizeHint());
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        const QFontMetrics metrics = fontMetrics();
+        const QString whole = parts.text();
+        const int width = contentsRect().width() - 2 * margin();
+        QString shown = whole;
+        if (metrics.horizontalAdvance(whole) > width) {
+            const int room = width - metrics.horizontalAdvance(parts.before + parts.after);
+            shown = parts.before + metrics.elidedText(parts.name, Qt::ElideRight, room) + parts.after;
+        }
+        setText(shown);
+        setToolTip(shown == whole ? QString() : whole);
+    }
+
+private:
+    // The font is the window's style sheet's only once the label is polished in it.
+    QSize sizeFor(const QString &line) const
+    {
+        ensurePolished();
+        const QMargins margins = contentsMargins();
+        return QSize(fontMetrics().horizontalAdvance(line) + margins.left() + margins.right() + 2 * margin(),
+                     fontMetrics().height() + margins.top() + margins.bottom() + 2 * margin());
+    }
+
+    const ReminderRules::SentenceParts parts;
 };
 
 } // namespace
@@ -72,7 +96,7 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     auto *outerLayout = new QVBoxLayout(this);
     groupBox = new QGroupBox(this);
     // A frame is never narrower than its title: a long name is cut short, and given whole on hover.
-    const QString title = groupBox->fontMetrics().elidedText(event->name, Qt::ElideRight, readableWidth(groupBox));
+    const QString title = groupBox->fontMetrics().elidedText(event->name, Qt::ElideRight, titleWidth(groupBox));
     groupBox->setTitle(title);
     if (title != event->name)
         groupBox->setToolTip(event->name);
@@ -80,9 +104,8 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     auto *frameLayout = new QVBoxLayout(groupBox);
     frameLayout->setContentsMargins(6, 6, 6, 6);
 
-    textLabel = new SentenceLabel(ReminderRules::sentence(*event, today), groupBox);
+    textLabel = new SentenceLabel(ReminderRules::sentenceParts(*event, today), groupBox);
     textLabel->setObjectName(QStringLiteral("textLabel"));
-    textLabel->setWordWrap(true);
     frameLayout->addWidget(textLabel);
 
     optionsPanel = new QWidget(groupBox);

@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -176,11 +179,41 @@ QPoint ReminderWindow::slidePlace(QRect available, QSize frame, int step)
 
 QRect ReminderWindow::insideArea(QRect inner) const
 {
-    const QRect frame = frameGeometry();
-    const QRect now = geometry();
-    const QMargins margins(now.left() - frame.left(), now.top() - frame.top(), frame.right() - now.right(),
-                           frame.bottom() - now.bottom());
+    const QMargins margins = frameMargins(this);
     return keptInside(availableArea(this), inner + margins) - margins;
+}
+
+void ReminderWindow::fitToContents()
+{
+    // A hidden window settles its layouts only when shown: settle them now, so that the size
+    // used for placing the window is the size it will be shown with.
+    ui->layout->activate();
+    QScrollArea *scroll = ui->scrollArea;
+    const int border = 2 * scroll->frameWidth();
+    const QSize items = ui->scrollAreaWidgetContents->sizeHint() + QSize(border, border);
+    const auto settle = [this] {
+        ui->centralwidget->layout()->activate();
+        layout()->activate();
+    };
+    // The window with every item in sight, and the part of it the area has room for.
+    scroll->setMinimumSize(items);
+    settle();
+    const QSize whole = sizeHint();
+    fittedFrame = frameMargins(this);
+    QRect area = availableArea(this) - fittedFrame;
+    // The tray style rests a gap away from the area's edges.
+    if (!settings.popupNotifications)
+        area -= QMargins(cornerGap, cornerGap, cornerGap, cornerGap);
+    const QSize room = area.size();
+    QSize shown = items;
+    if (whole.height() > room.height()) {
+        shown.rheight() -= whole.height() - room.height();
+        shown.rwidth() += scroll->verticalScrollBar()->sizeHint().width();
+    }
+    shown.rwidth() -= std::max(0, whole.width() - items.width() + shown.width() - room.width());
+    scroll->setMinimumSize(shown.expandedTo(QSize(0, 0)));
+    settle();
+    resize(sizeHint().boundedTo(room));
 }
 
 void ReminderWindow::setProcessEnd(std::function<void(int)> end)
@@ -221,11 +254,7 @@ void ReminderWindow::updateAnimation()
 void ReminderWindow::on_itemResize()
 {
     QApplication::processEvents();
-    // A hidden window settles its layouts only when shown: settle them now, so that the size
-    // used for placing the window is the size it will be shown with.
-    ui->centralwidget->layout()->activate();
-    layout()->activate();
-    adjustSize();
+    fitToContents();
     QApplication::processEvents();
     if (!settings.popupNotifications)
         placeWindow();
@@ -259,6 +288,25 @@ void ReminderWindow::closeEvent(QCloseEvent *event)
         processEnd()(0);
     QMainWindow::closeEvent(event);
     Q_EMIT closed();
+}
+
+void ReminderWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (QWindow *handle = windowHandle())
+        handle->installEventFilter(this);
+}
+
+bool ReminderWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window manager frames the window only once it is on the screen: the size and the place
+    // worked out before, without the frame, are worked out again with it.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && frameMargins(this) != fittedFrame) {
+        fitToContents();
+        if (!animationTimer->isActive())
+            placeWindow();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void ReminderWindow::keyPressEvent(QKeyEvent *event)

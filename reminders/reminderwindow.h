@@ -5,6 +5,7 @@
 #include "model/preferences.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -72,6 +73,8 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private Q_SLOTS:
@@ -81,6 +84,9 @@ private:
     ReminderWindow(bool ownsStore, QWidget *parent);
     // The window's geometry for the given inner rectangle, with its frame kept in the area.
     QRect insideArea(QRect inner) const;
+    // As large as the items need and never larger than the available area: the items that do not
+    // fit scroll, and OK stays in sight below them.
+    void fitToContents();
     void clearItems();
 
     // The window's own copy of the list, read from and saved through the events file.
@@ -91,6 +97,8 @@ private:
     Ui::ReminderWindow *ui;
     QTimer *animationTimer;
     int slideStep = 0;
+    // The frame the window's size was last worked out with.
+    QMargins fittedFrame;
     bool endsProcessOnClose = true;
     // False for a window over someone else's events: it neither loads nor saves the file.
     bool ownsEvents = true;

@@ -3,6 +3,9 @@
 // by ORIVENTA_DRIVER_BUTTON is pressed, and "dialog" is printed when a modal dialog has opened, so
 // that a test can act from outside at that moment.
 // ORIVENTA_DRIVER_PASSWORD, when set, answers the start-up sync's password prompt instead.
+// ORIVENTA_DRIVER_REPORT names a widget: once its window is on the screen, its animations have
+// ended and it has stopped moving and growing, "<name> x y width height" gives the widget's place on
+// the screen, once.
 #include "launcher/launcher.h"
 
 #include <QAbstractButton>
@@ -10,8 +13,11 @@
 #include <QInputDialog>
 #include <QMainWindow>
 #include <QTimer>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -36,7 +42,9 @@ void playStep()
             return;
         }
         for (QWidget *window : QApplication::topLevelWidgets()) {
-            auto *pressed = window->isVisible() ? window->findChild<QAbstractButton *>(button) : nullptr;
+            // An empty name would match any button.
+            auto *pressed =
+                window->isVisible() && !button.isEmpty() ? window->findChild<QAbstractButton *>(button) : nullptr;
             if (pressed && !pressed->property("pressedByDriver").toBool()) {
                 pressed->setProperty("pressedByDriver", true);
                 // Queued, so that the dialog's own event loop does not run inside this poll.
@@ -47,9 +55,52 @@ void playStep()
     poll->start(20);
 }
 
+// A timer of a few milliseconds steps an animation: the slide-in, an options panel.
+bool animates(const QWidget *window)
+{
+    const QList<QTimer *> timers = window->findChildren<QTimer *>();
+    return std::any_of(timers.cbegin(), timers.cend(),
+                       [](const QTimer *timer) { return timer->isActive() && timer->interval() < 20; });
+}
+
+void reportWhenStill()
+{
+    const QString name = qEnvironmentVariable("ORIVENTA_DRIVER_REPORT");
+    if (name.isEmpty())
+        return;
+    auto *poll = new QTimer(qApp);
+    auto last = std::make_shared<QPair<QRect, QRect>>();
+    auto stillFor = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, name, last, stillFor] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            const QWidget *widget = window->findChild<QWidget *>(name);
+            if (!widget || !window->windowHandle() || !window->windowHandle()->isExposed())
+                continue;
+            // A window manager may hold a window that is still sliding in for a while.
+            if (animates(window)) {
+                *stillFor = 0;
+                return;
+            }
+            const QPair<QRect, QRect> now(window->frameGeometry(),
+                                          QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()));
+            *stillFor = now == *last ? *stillFor + 1 : 0;
+            *last = now;
+            if (*stillFor < 15)
+                return;
+            poll->stop();
+            std::printf("%s %d %d %d %d\n", qPrintable(name), now.second.x(), now.second.y(), now.second.width(),
+                        now.second.height());
+            std::fflush(stdout);
+            return;
+        }
+    });
+    poll->start(20);
+}
+
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(playStep)
+Q_COREAPP_STARTUP_FUNCTION(reportWhenStill)
 
 int main(int argc, char *argv[])
 {

@@ -3,9 +3,11 @@
 #include "model/nativesettings.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
+#include "tests/support/virtualdisplay.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -489,10 +491,40 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 %2").arg(shown.left()).arg(shown.right())));
         QVERIFY(shown.top() >= available.top());
         QCOMPARE(w.height(), std::max(w.minimumHeight(), std::min(stored.height(), available.height())));
+        // The stored place is the inside's, without the frame.
         if (keeps) {
             QCOMPARE(w.size(), stored.size());
-            QCOMPARE(w.pos(), stored.topLeft());
+            QCOMPARE(w.geometry().left(), stored.left());
         }
+    }
+
+    // Closed and started again, the program's window opens where it was, frame and all, with a
+    // window manager that frames it and without one: the program on a virtual display.
+    void placeIsKeptOnARealDisplay_data()
+    {
+        QTest::addColumn<bool>("managed");
+        QTest::newRow("openbox") << true;
+        QTest::newRow("no window manager") << false;
+    }
+
+    void placeIsKeptOnARealDisplay()
+    {
+        QFETCH(bool, managed);
+        if (const QString missing = VirtualDisplay::missingTools(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        VirtualDisplay display;
+        QVERIFY(display.start(managed));
+        QProcessEnvironment env = display.environment();
+        env.insert(QStringLiteral("ORIVENTA_DRIVER_REPORT"), QStringLiteral("eventTreeView"));
+        QList<QRect> frames;
+        for (int start = 0; start < 3; ++start) {
+            const auto program = startProgram(qEnvironmentVariable("ORIVENTA_DRIVER"), {}, env);
+            QTRY_VERIFY_WITH_TIMEOUT(program->canReadLine(), 30000);
+            frames << display.frameOf(program->processId());
+            QVERIFY(!frames.last().isNull());
+            QCOMPARE(endProgram(*program), 0);
+        }
+        QCOMPARE(frames, (QList<QRect>{frames.first(), frames.first(), frames.first()}));
     }
 
     // The "Days Remaining" header is drawn whole, whatever the sort and the user's resizing.

@@ -12,9 +12,12 @@
 #include "reminders/reminderwindow.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/notificationbus.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
+#include "tests/support/virtualdisplay.h"
 
 #include <QCommandLinkButton>
 #include <QDateEdit>
@@ -401,18 +404,23 @@ private Q_SLOTS:
         QCOMPARE(tops.size(), window.frameGeometry().height() + 7);
     }
 
-    // However long the name, the sentence wraps, the window stays wholly on the screen with OK
-    // in it, and the options panel still opens.
+    // A sentence stays on one line. One that fits on the screen is shown whole; in a longer one
+    // only the name is shortened, so that the date and the days to go stay in sight, and the whole
+    // sentence is given on hover and to screen readers. The window stays wholly on the screen with
+    // OK in it, and the options panel still opens.
     void longNames_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("popup");
-        QTest::addColumn<bool>("wraps");
-        const QString words = QStringLiteral("Grandmother's ninetieth birthday party ").repeated(8).left(300);
+        QTest::addColumn<bool>("shortened");
+        const QString words = QStringLiteral("Grandmother's ninetieth birthday party ").repeated(8);
+        // The sentence is the name and 54 characters; the test screen is 800 pixels wide.
         QTest::newRow("short, pop-up") << QStringLiteral("Choir") << true << false;
-        QTest::newRow("300 characters, pop-up") << words << true << true;
-        QTest::newRow("300 characters, tray") << words << false << true;
-        // The word itself cannot wrap; the rest of the sentence goes below it.
+        QTest::newRow("90 characters") << words.left(36) << true << false;
+        QTest::newRow("110 characters, tray") << words.left(56) << false << false;
+        QTest::newRow("160 characters") << words.left(106) << true << true;
+        QTest::newRow("300 characters, pop-up") << words.left(300) << true << true;
+        QTest::newRow("300 characters, tray") << words.left(300) << false << true;
         QTest::newRow("one 300-character word") << QString(300, QLatin1Char('x')) << true << true;
     }
 
@@ -420,7 +428,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(bool, popup);
-        QFETCH(bool, wraps);
+        QFETCH(bool, shortened);
         usePreferences(popup, false);
         QVERIFY(writeEvents({dueIn(name, 5)}));
         ReminderWindow window;
@@ -437,13 +445,18 @@ private Q_SLOTS:
             QVERIFY(available.contains(window.frameGeometry()));
             auto *ok = window.findChild<QCommandLinkButton *>(QStringLiteral("okButton"));
             QVERIFY(window.rect().contains(QRect(ok->mapTo(&window, QPoint()), ok->size())));
-            // No line of the sentence is cut off.
-            QVERIFY(label->height() >= label->heightForWidth(label->width()));
+            // All of the sentence's line is in the window.
+            QVERIFY(window.rect().contains(QRect(label->mapTo(&window, QPoint()), label->size())));
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+            QVERIFY(label->height() < 2 * label->fontMetrics().lineSpacing());
         };
         wholeOnScreen();
         const QScopedPointer<Event> same(dueIn(name, 5));
-        QCOMPARE(label->text(), ReminderRules::sentence(*same, today));
-        QCOMPARE(label->height() >= 2 * label->fontMetrics().lineSpacing(), wraps);
+        const ReminderRules::SentenceParts parts = ReminderRules::sentenceParts(*same, today);
+        QCOMPARE(label->text() != parts.text(), shortened);
+        QVERIFY(label->text().endsWith(parts.after));
+        QCOMPARE(label->toolTip(), shortened ? parts.text() : QString());
+        QCOMPARE(label->accessibleName(), parts.text());
         // A name too long for the frame's title is given whole on hover.
         const auto *frame = item->findChild<QGroupBox *>();
         QCOMPARE(frame->title() == name, frame->toolTip().isEmpty());
@@ -456,6 +469,63 @@ private Q_SLOTS:
         QVERIFY(child<QWidget>(item, "optionsPanel")->height() > 0);
         QVERIFY(window.height() > closedHeight);
         wholeOnScreen();
+    }
+
+    // Sixteen reminders at once on a real display under a window manager: the window lies within
+    // the screen's free area, the items scroll, and OK is on the screen, where a click closes the
+    // window. The program runs on the real clock.
+    void manyFitOnARealDisplay_data()
+    {
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<bool>("notified");
+        QTest::newRow("tray") << false << false;
+        QTest::newRow("pop-up") << true << false;
+        // Opened by a click on "16 reminders are due", with every item's options open.
+        QTest::newRow("from a notification") << true << true;
+    }
+
+    void manyFitOnARealDisplay()
+    {
+        QFETCH(bool, popup);
+        QFETCH(bool, notified);
+        const QString missing =
+            VirtualDisplay::missingTools() + (notified ? NotificationBus::missingTools() : QString());
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        usePreferences(popup, false);
+        const QDate realToday = QDate::currentDate();
+        EventStore events;
+        for (int i = 1; i <= 16; ++i)
+            events << singular(realToday.addDays(3)).named(QStringLiteral("Reminder %1").arg(i)).notify(5).make();
+        QVERIFY(writeEvents(events));
+        VirtualDisplay display;
+        QVERIFY(display.start());
+        QProcessEnvironment env = display.environment();
+        env.insert(QStringLiteral("ORIVENTA_DRIVER_REPORT"), QStringLiteral("okButton"));
+        NotificationBus bus;
+        if (notified) {
+            nativeSettings().setValue(QStringLiteral("reminderStyle"), QStringLiteral("notification"));
+            QVERIFY(bus.start(QStringLiteral("body actions")));
+            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        }
+        const auto program = startProgram(qEnvironmentVariable("ORIVENTA_DRIVER"), {QStringLiteral("auto")}, env);
+        if (notified) {
+            QTRY_COMPARE_WITH_TIMEOUT(bus.calls(QStringLiteral("Notify")).size(), 1, 10000);
+            QVERIFY(bus.emitActionInvoked(1, QStringLiteral("default")));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(program->canReadLine(), 30000);
+        const QRect ok = reportedPlace(*program);
+        const QRect area = display.workArea();
+        const QRect frame = display.frameOf(program->processId());
+        QCOMPARE(area.intersected(frame), frame);
+        QCOMPARE(frame.intersected(ok), ok);
+        // The tray style rests in the corner, a gap away from the edges.
+        if (!popup)
+            QCOMPARE(frame.bottomRight(), area.bottomRight() - QPoint(6, 6));
+        QVERIFY(display.click(ok.center()));
+        QCOMPARE(endProgram(*program, 0, 10000), 0);
+        for (const Event &event : readEvents())
+            QCOMPARE(event.lastNotified, realToday);
     }
 
     // Escape, Return and keypad Enter act as OK wherever the focus is; the tray style has no
