@@ -53,14 +53,16 @@ EventsFile::~EventsFile()
     qDeleteAll(m_events);
 }
 
-EventsFile::State EventsFile::probe(const QString &path, QString *reason)
+EventsFile::State EventsFile::probe(const QString &path, QString *reason, QFile *opened)
 {
+    QFile own(path);
+    QFile &file = opened ? *opened : own;
+    file.setFileName(path);
     const QFileInfo info(path);
     if (info.isDir()) {
         *reason = tr("it is a folder");
         return State::Unreadable;
     }
-    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         return State::Fine;
     *reason = brokenLinkOnTheWay(path);
@@ -72,13 +74,22 @@ EventsFile::State EventsFile::probe(const QString &path, QString *reason)
     return State::Unreadable;
 }
 
+namespace {
+
+void logUnreadable(const QString &path, const QString &reason)
+{
+    qCWarning(lcModel).noquote()
+        << QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
 bool EventsFile::logIfUnreadable(const QString &path)
 {
     QString reason;
     if (probe(path, &reason) != State::Unreadable)
         return true;
-    qCWarning(lcModel).noquote()
-        << QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), reason);
+    logUnreadable(path, reason);
     return false;
 }
 
@@ -90,17 +101,13 @@ EventsFile::State EventsFile::open()
     m_eventsRead = 0;
     m_keptCopy.clear();
     m_kept = KeptOriginal::NotNeeded;
-    m_state = probe(m_path, &m_reason);
+    // The probe's own open is the one read from: the file is opened once.
+    QFile file;
+    m_state = probe(m_path, &m_reason, &file);
     if (m_state == State::Unreadable)
-        qCWarning(lcModel).noquote()
-            << QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(m_path), m_reason);
+        logUnreadable(m_path, m_reason);
     if (m_state != State::Fine)
         return m_state;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_reason = file.errorString();
-        return m_state = State::Unreadable;
-    }
     LoadStatus status = LoadStatus::Missing;
     m_events = loadEvents(file, &status);
     // A read that fails half-way (a mount gone, a disk error) is not damage in the file.

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QFile;
+
 // What is known of a list saved after its file was found damaged, kept beside the events file
 // until both halves are done: the user has been told, and a sync has taken back what the server
 // holds of the events that could not be read.
@@ -41,7 +43,8 @@ public:
     // Reads the file, replacing the events held.
     State open();
     // What the file's state would be, without reading its records: Fine, Missing or Unreadable.
-    static State probe(const QString &path, QString *reason);
+    // With `opened`, a Fine file is left open there for reading.
+    static State probe(const QString &path, QString *reason, QFile *opened = nullptr);
     // For starts that look through the file without opening it here: logs why it cannot be read.
     // True when it can be (or is missing).
     static bool logIfUnreadable(const QString &path);
