@@ -290,9 +290,6 @@ bool MainWindow::saveBeforeClosing()
 void MainWindow::tellAboutTheFile()
 {
     const QString file = QDir::toNativeSeparators(eventsFile.path());
-    const bool synced = readSyncSettings().isConfigured();
-    const QString restore =
-        synced ? QLatin1Char(' ') + tr("The next sync will take back what the server holds.") : QString();
     if (eventsFile.state() == EventsFile::State::Unreadable) {
         Messages::warn(tr("Events File Unreadable"),
                        tr("Your events file %1 could not be read: %2.\n\nOriventa leaves it as it is and will not "
@@ -307,6 +304,10 @@ void MainWindow::tellAboutTheFile()
     } else if (note.reported) {
         return;
     }
+    // Said only where a sync is set up to do it.
+    const QString restore = readSyncSettings().isConfigured()
+                                ? QLatin1Char(' ') + tr("The next sync will take back what the server holds.")
+                                : QString();
     const QString kept = note.keptCopy.isEmpty()
                              ? tr("The unread part could not be kept.")
                              : tr("The unread part is kept as %1.").arg(QDir::toNativeSeparators(note.keptCopy));
