@@ -68,11 +68,19 @@ bool VirtualDisplay::start(bool withWindowManager)
     manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     manager.setStandardOutputFile(QProcess::nullDevice());
     manager.start(QStringLiteral("openbox"), {});
-    // The manager announces itself on the root window once it manages the screen.
-    while (!output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QStringLiteral("window id"))) {
-        if (deadline.hasExpired() || manager.state() == QProcess::NotRunning)
+    // The manager announces itself on the root window once it manages the screen. On a loaded
+    // machine it has been seen to end at once now and then: it is started again.
+    for (int starts = 1;
+         !output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+              .contains(QStringLiteral("window id"));) {
+        if (deadline.hasExpired())
             return false;
+        if (manager.state() == QProcess::NotRunning) {
+            qWarning("openbox ended with status %d", manager.exitCode());
+            if (++starts > 3)
+                return false;
+            manager.start(QStringLiteral("openbox"), {});
+        }
         QThread::msleep(50);
     }
     return true;
