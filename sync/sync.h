@@ -25,6 +25,9 @@ struct SyncOutcome
 {
     bool ok = false;
     QString error; // why it failed: nothing here was changed
+    // Failed after part of the work was done on the server: the list and the server still agree
+    // (every write was guarded), and the next sync goes on from there.
+    bool partial = false;
     int uploaded = 0;
     int downloaded = 0;
     int deletedHere = 0;
