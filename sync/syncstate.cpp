@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 namespace {
 
@@ -48,26 +49,38 @@ QString bytesText(const QByteArray &bytes)
 SyncState readSyncState(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? parseSyncState(file.readAll()) : SyncState();
+}
+
+SyncState parseSyncState(const QByteArray &bytes)
+{
+    // Any item in doubt spoils the whole state: an empty one only costs a comparison of contents,
+    // while a wrong one makes events look deleted on one side.
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
     const QJsonObject root = document.object();
+    const auto text = [](const QJsonObject &object, const char *key, QString *value) {
+        const QJsonValue field = object.value(QLatin1String(key));
+        *value = field.toString();
+        return field.isString();
+    };
     SyncState state;
-    state.calendar = root.value(QLatin1String("calendar")).toString();
-    state.collectionTag = root.value(QLatin1String("collectionTag")).toString().toLatin1();
+    QString tag;
     const QJsonValue items = root.value(QLatin1String("items"));
-    if (!document.isObject() || !items.isArray())
+    if (!document.isObject() || !items.isArray() || !text(root, "calendar", &state.calendar) ||
+        !text(root, "collectionTag", &tag))
         return {};
+    state.collectionTag = tag.toLatin1();
+    QSet<QString> hrefs;
     for (const QJsonValue &value : items.toArray()) {
         const QJsonObject object = value.toObject();
-        const QString uid = object.value(QLatin1String("uid")).toString();
+        QString uid, etag;
         SyncedItem item;
-        item.href = object.value(QLatin1String("href")).toString();
-        item.etag = object.value(QLatin1String("etag")).toString().toLatin1();
-        // Any item in doubt spoils the whole file: an empty state only costs a comparison of contents.
-        if (uid.isEmpty() || item.href.isEmpty() || state.items.contains(uid) ||
-            !readEventText(object.value(QLatin1String("event")), &item.event))
+        if (!value.isObject() || !text(object, "uid", &uid) || !text(object, "href", &item.href) ||
+            !text(object, "etag", &etag) || uid.isEmpty() || item.href.isEmpty() || state.items.contains(uid) ||
+            hrefs.contains(item.href) || !readEventText(object.value(QLatin1String("event")), &item.event))
             return {};
+        item.etag = etag.toLatin1();
+        hrefs.insert(item.href);
         state.items.insert(uid, item);
     }
     return state;

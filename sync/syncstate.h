@@ -22,8 +22,10 @@ struct SyncState
     QHash<QString, SyncedItem> items; // by UID
 };
 
-// Reads the state file; a missing or damaged file gives an empty state (the next sync then
-// compares contents and loses nothing).
+// Reads the state file; a missing, damaged or inconsistent file (an href or UID twice, a field of
+// the wrong type) gives an empty state (the next sync then compares contents and loses nothing).
 SyncState readSyncState(const QString &path);
+// The same from the file's bytes.
+SyncState parseSyncState(const QByteArray &bytes);
 // Writes it atomically; true when written.
 bool writeSyncState(const SyncState &state, const QString &path);

@@ -8,6 +8,9 @@
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 #include <algorithm>
@@ -71,6 +74,8 @@ struct World
 };
 
 using Step = std::function<void(World &)>;
+// A change to a state file's JSON: its root and its "items".
+using StateEdit = std::function<void(QJsonObject &, QJsonArray &)>;
 
 const QByteArray phoneBirthday = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\n"
                                  "UID:phone-1\r\nDTSTAMP:20270101T000000Z\r\nDTSTART;VALUE=DATE:19900312\r\n"
@@ -88,6 +93,7 @@ void snooze(Machine &m, int days)
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(StateEdit)
 
 class TestSyncEngine : public QObject
 {
@@ -104,6 +110,8 @@ private slots:
     void cutOffAnywhereThenFinishes();
     void unchangedCollectionTakesOneRequest();
     void stateRoundTripAndDamage();
+    void inconsistentStateIsNoState_data();
+    void inconsistentStateIsNoState();
 };
 
 void TestSyncEngine::resourceCarriesEveryField()
@@ -354,6 +362,60 @@ void TestSyncEngine::stateRoundTripAndDamage()
         QVERIFY(readSyncState(path).items.isEmpty());
     }
     QVERIFY(readSyncState(path + ".missing").items.isEmpty());
+}
+
+void TestSyncEngine::inconsistentStateIsNoState_data()
+{
+    QTest::addColumn<StateEdit>("edit");
+    const auto setItem = [](int i, const char *key, QJsonValue value) {
+        return StateEdit([=](QJsonObject &, QJsonArray &items) {
+            QJsonObject item = items[i].toObject();
+            item[key] = value;
+            items[i] = item;
+        });
+    };
+    QTest::newRow("two UIDs on one href") << StateEdit([](QJsonObject &, QJsonArray &items) {
+        QJsonObject second = items[1].toObject();
+        second["href"] = items[0].toObject()["href"];
+        second["etag"] = items[0].toObject()["etag"];
+        items[1] = second;
+    });
+    QTest::newRow("one UID twice") << StateEdit([](QJsonObject &, QJsonArray &items) {
+        QJsonObject second = items[1].toObject();
+        second["uid"] = items[0].toObject()["uid"];
+        items[1] = second;
+    });
+    QTest::newRow("item not an object") << StateEdit([](QJsonObject &, QJsonArray &items) { items.append(7); });
+    QTest::newRow("href a number") << setItem(1, "href", 3);
+    QTest::newRow("uid a list") << setItem(0, "uid", QJsonArray{"a"});
+    QTest::newRow("etag missing") << setItem(0, "etag", QJsonValue::Undefined);
+    QTest::newRow("calendar a number") << StateEdit([](QJsonObject &root, QJsonArray &) { root["calendar"] = 1; });
+}
+
+// Whatever the state file says, a sync with it loses nothing on either side.
+void TestSyncEngine::inconsistentStateIsNoState()
+{
+    QFETCH(StateEdit, edit);
+    const QString path = TestEnvironment::dataDir() + "/events.evt.sync";
+    World w;
+    // The calendar changed meanwhile, so that A has to look at it.
+    w.b.events << singular(today).named("Cleo").make();
+    QVERIFY(w.b.sync(w.server).ok);
+    QVERIFY(writeSyncState(w.a.state, path));
+    QJsonObject root = QJsonDocument::fromJson(readFile(path)).object();
+    QJsonArray items = root["items"].toArray();
+    edit(root, items);
+    root["items"] = items;
+    QVERIFY(writeFile(path, QJsonDocument(root).toJson()));
+    w.a.state = readSyncState(path);
+    QVERIFY(w.a.state.items.isEmpty());
+    for (Machine *m : {&w.a, &w.b, &w.a}) {
+        const SyncOutcome outcome = m->sync(w.server);
+        QVERIFY(outcome.ok && outcome.deletedHere == 0 && outcome.deletedThere == 0);
+    }
+    QCOMPARE(w.a.names(), (QStringList{"Ann", "Bob", "Cleo"}));
+    QCOMPARE(w.b.sorted(), w.a.sorted());
+    QCOMPARE(w.server.resources.size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestSyncEngine)
