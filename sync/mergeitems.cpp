@@ -7,6 +7,9 @@
 #include <QSet>
 #include <QVector>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // What a calendar states of an event: its name and its days.
@@ -45,6 +48,41 @@ Event adopted(const RemoteItemState &remote, const Event *local)
         event.wholeYear = remote.event.wholeYear;
     }
     return event;
+}
+
+bool mergeAnswers(const Event &a, const Event &b, Event *merged)
+{
+    // Reminders off outlasts any snooze; a later day shown or a longer snooze keeps it quiet longer;
+    // the count of the later day has counted more.
+    Event quiet = a;
+    quiet.notify = a.notify && b.notify;
+    quiet.lastNotified = std::max(a.lastNotified, b.lastNotified);
+    quiet.snoozeDays = std::max(a.snoozeDays, b.snoozeDays);
+    if (std::make_pair(b.countDate, b.count) > std::make_pair(a.countDate, a.count)) {
+        quiet.countDate = b.countDate;
+        quiet.count = b.count;
+    }
+    Event other = b;
+    other.notify = quiet.notify;
+    other.lastNotified = quiet.lastNotified;
+    other.snoozeDays = quiet.snoozeDays;
+    other.countDate = quiet.countDate;
+    other.count = quiet.count;
+    if (other != quiet)
+        return false;
+    *merged = quiet;
+    return true;
+}
+
+QString freeName(const QString &name, const QString &note, const std::function<bool(const QString &)> &taken)
+{
+    for (int n = 1;; ++n) {
+        const QString number = QString::number(n);
+        const QString suffix = n == 1 ? note : note.isEmpty() ? number : note + QLatin1Char(' ') + number;
+        const QString candidate = suffix.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, suffix);
+        if (!taken(candidate))
+            return candidate;
+    }
 }
 
 QHash<QString, LocalItem> claimLocalEvents(const EventStore &events, const QHash<QString, SyncedItem> &synced)

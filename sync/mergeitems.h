@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
+
 // The two sides of one item as a sync sees them.
 
 struct LocalItem
@@ -39,5 +41,14 @@ Event adopted(const RemoteItemState &remote, const Event *local);
 // the one its name gives, as the export gives it. Events without a resource get a UID only from
 // the state, so that a synced event the list can no longer state is left alone.
 QHash<QString, LocalItem> claimLocalEvents(const EventStore &events, const QHash<QString, SyncedItem> &synced);
+// Two versions of one event that differ only in how its reminders were answered (last shown,
+// snoozed days, reminders off, the count): `merged` is the quieter of the answers, with `a`'s other
+// fields. False when anything else differs.
+bool mergeAnswers(const Event &a, const Event &b, Event *merged);
+
+// `name` when `taken` says it is free, else "<name> (2)", "<name> (3)", …; with a `note`,
+// "<name> (<note>)", "<name> (<note> 2)", …: the list's names stay unique.
+QString freeName(const QString &name, const QString &note, const std::function<bool(const QString &)> &taken);
+
 // The UID of a new event of that name, taken by neither side.
 QString freeUid(const QString &name, const QHash<QString, LocalItem> &locals, const QHash<QString, SyncedItem> &synced);

@@ -117,6 +117,7 @@ bool findCalendar(CalDavClient &client, const SyncSettings &settings, QUrl *cale
 SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, const QString &eventsPath,
                            const SyncOptions &options)
 {
+    const QDeadlineTimer deadline(options.timeLimitMs);
     if (!settings.isConfigured())
         return failure(QStringLiteral("No server address is set up."));
     // Read first: a list that could not be read would look as if its events had been deleted here,
@@ -133,7 +134,7 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
         break;
     }
 
-    CalDavClient client(settings.user, password, QDeadlineTimer(options.timeLimitMs));
+    CalDavClient client(settings.user, password, deadline);
     QUrl calendar;
     if (!findCalendar(client, settings, &calendar)) {
         SyncOutcome outcome = failure(client.error());
@@ -153,6 +154,7 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     // A list rebuilt from a damaged file, or a file gone while its state stayed, lacks events it
     // never deleted.
     SyncOptions effective = options;
+    effective.deadline = deadline;
     effective.restoreMissing = options.restoreMissing || file.damageNote().restorePending ||
                                (file.state() == EventsFile::State::Missing && !state.items.isEmpty());
     Preferences defaults;
@@ -163,8 +165,11 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
         return outcome;
     // The list first, then the state: cut off in between, the next sync finds the list and the
     // server alike and only records that.
-    if (outcome.listChanged && !file.save())
-        return failure(QStringLiteral("The events file could not be written: %1.").arg(file.saveError()));
+    if (outcome.listChanged && !file.save()) {
+        SyncOutcome failed = failure(QStringLiteral("The events file could not be written: %1.").arg(file.saveError()));
+        failed.partial = outcome.uploaded + outcome.deletedThere > 0;
+        return failed;
+    }
     if (writeSyncState(state, statePath) && effective.restoreMissing)
         file.setRestoreDone();
     return outcome;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -57,6 +58,9 @@ struct SyncOptions
     bool restoreMissing = false;
     // Lifts the guard against mass deletion on the server.
     bool allowDeletions = false;
+    // When the sync gives up, reading what the server sent included; syncEventsFile sets it from
+    // timeLimitMs when it starts.
+    QDeadlineTimer deadline{QDeadlineTimer::Forever};
 };
 
 // Syncs the events file at `eventsPath` with the server: reads it, merges both sides, and saves the

@@ -22,6 +22,10 @@
 //   uploaded, taken or counted as conflicts, and only a real difference on both sides keeps both.
 //   Without a state a deletion cannot be told from an addition on the other side: the event comes
 //   back, which loses nothing.
+// - A resource listed without a usable ETag cannot be written over or deleted safely: it waits,
+//   untouched, until the server names its version.
+// - Names stay unique in the list: what comes in under a name taken here gets a free one, and that
+//   goes back up as well, so that every machine knows the event by one name.
 
 namespace {
 
@@ -48,6 +52,8 @@ public:
     SyncOutcome run()
     {
         m_locals = claimLocalEvents(m_events, m_work.items);
+        for (const Event *event : qAsConst(m_events))
+            useName(syncedForm(*event).name, 1);
         QByteArray tag;
         if (!m_remote.collectionTag(&tag))
             return failed();
@@ -86,9 +92,32 @@ private:
     SyncOutcome failed()
     {
         m_outcome = SyncOutcome();
-        m_outcome.error =
-            m_remote.error().isEmpty() ? QStringLiteral("The server did not answer as expected.") : m_remote.error();
+        m_outcome.partial = m_wrote;
+        m_outcome.error = m_timedOut                   ? QStringLiteral("timed out")
+                          : m_remote.error().isEmpty() ? QStringLiteral("The server did not answer as expected.")
+                                                       : m_remote.error();
         return m_outcome;
+    }
+
+    // The sync's time limit covers reading what the server sent, not only waiting for it.
+    bool inTime()
+    {
+        m_timedOut = m_options.deadline.hasExpired();
+        return !m_timedOut;
+    }
+
+    void useName(const QString &name, int change)
+    {
+        if ((m_names[name] += change) <= 0)
+            m_names.remove(name);
+    }
+
+    // A name no event here bears, but the one that now bears `own`.
+    QString freeName(const QString &name, const QString &note, const QString &own = QString()) const
+    {
+        return ::freeName(name, note, [&](const QString &candidate) {
+            return m_names.value(candidate) > (candidate == own ? 1 : 0);
+        });
     }
 
     // Only events the list once held and the server still holds unchanged are deleted there.
@@ -111,12 +140,12 @@ private:
         m_outcome = SyncOutcome();
         m_outcome.deletionsHeld = deletions;
         m_outcome.heldThere = there;
-        m_outcome.error =
-            QCoreApplication::translate("Sync", "This sync would delete %1 of the %2 events on the server, because "
-                                                "they are no longer in your list. Nothing was changed: if you did "
-                                                "delete them, allow the deletion.")
-                .arg(deletions)
-                .arg(there);
+        m_outcome.error = QCoreApplication::translate("Sync",
+                                                      "This sync would delete %1 of the %n events on the server, "
+                                                      "because they are no longer in your list. Nothing was "
+                                                      "changed: if you did delete them, allow the deletion.",
+                                                      "", there)
+                              .arg(deletions);
         return true;
     }
 
@@ -133,6 +162,7 @@ private:
         return false;
     }
 
+    // A resource without an ETag (none, or none safe to send back) is left for a run that has one.
     RemoteItemState parse(const RemoteItem &item, QString *uid)
     {
         RemoteItemState read{item.href, item.etag, Event(), true, false, false};
@@ -140,6 +170,7 @@ private:
         if (event)
             read.event = *event;
         read.foreign = !event;
+        read.unknown = item.etag.isEmpty() || m_listed.value(item.href).isEmpty();
         return read;
     }
 
@@ -169,6 +200,8 @@ private:
             arrived.insert(item.href);
             QString uid;
             const RemoteItemState read = parse(item, &uid);
+            if (!inTime())
+                return false;
             if (uidAt.contains(item.href)) {
                 uid = uidAt[item.href];
             } else if (m_work.items.contains(uid) && !m_listed.contains(m_work.items[uid].href)) {
@@ -249,6 +282,10 @@ private:
             record(uid, remote->href, remote->etag, local->event);
             return Step::Settled;
         }
+        Event answers;
+        if (local && remote && changedHere && changedThere && remote->carriesAll &&
+            mergeAnswers(syncedForm(local->event), remote->event, &answers))
+            return mergeBoth(uid, *local, *remote, answers);
         if (local && remote && changedHere && changedThere)
             return keepBoth(uid, local->event, *remote);
         if (local && changedHere)
@@ -257,20 +294,17 @@ private:
                           : base ? base->href
                                  : m_remote.hrefFor(uid),
                           remote ? remote->etag : QByteArray());
-        if (remote && changedThere) {
-            take(uid, *remote, m_outcome.downloaded);
-            return Step::Settled;
-        }
+        if (remote && changedThere)
+            return take(uid, *remote, m_outcome.downloaded);
         if (local) { // unchanged here, gone there
             local->removed = true;
+            useName(syncedForm(local->event).name, -1);
             m_work.items.remove(uid);
             ++m_outcome.deletedHere;
             return Step::Settled;
         }
-        if (remote && m_options.restoreMissing) { // never read here: the server's copy comes back
-            take(uid, *remote, m_outcome.restored);
-            return Step::Settled;
-        }
+        if (remote && m_options.restoreMissing) // never read here: the server's copy comes back
+            return take(uid, *remote, m_outcome.restored);
         if (remote) // unchanged there, gone here
             return removeThere(uid, *remote);
         m_work.items.remove(uid); // gone on both sides
@@ -283,14 +317,16 @@ private:
     Step keepBoth(const QString &uid, const Event ours, const RemoteItemState theirs)
     {
         Event copy = adopted(theirs, &ours);
-        copy.name = theirs.event.name + QStringLiteral(" (changed elsewhere)");
+        copy.name = freeName(theirs.event.name, QStringLiteral("changed elsewhere"));
         const QString copyUid = freeUid(copy.name, m_locals, m_work.items);
         m_locals.insert(copyUid, LocalItem{-1, copy, true, false});
         m_added << copyUid;
+        useName(copy.name, 1);
         const Step step = settle(copyUid);
         if (step != Step::Settled || !m_work.items.contains(copyUid)) {
             m_locals.remove(copyUid);
             m_added.removeAll(copyUid);
+            useName(copy.name, -1);
             return step == Step::Failed ? Step::Failed : Step::Unsettled;
         }
         m_outcome.conflicts << ours.name;
@@ -309,8 +345,27 @@ private:
         return written(result);
     }
 
+    // Changed on both sides, but only in how the reminders were answered: both sides get the
+    // quieter answer, with no copy (answering a reminder is no edit).
+    Step mergeBoth(const QString &uid, LocalItem &local, const RemoteItemState &remote, const Event &merged)
+    {
+        if (!sameContent(remote, merged)) {
+            const Step step = upload(uid, merged, remote.href, remote.etag);
+            if (step != Step::Settled)
+                return step;
+        } else {
+            record(uid, remote.href, remote.etag, merged);
+        }
+        if (syncedForm(local.event) != merged)
+            ++m_outcome.downloaded;
+        local.event = merged;
+        return Step::Settled;
+    }
+
     Step removeThere(const QString &uid, const RemoteItemState &remote)
     {
+        if (remote.etag.isEmpty()) // never an unconditional delete
+            return Step::Unsettled;
         const WriteResult result = m_remote.remove(remote.href, remote.etag);
         if (result == WriteResult::Done) {
             ++m_outcome.deletedThere;
@@ -328,20 +383,34 @@ private:
                                                            : Step::Failed;
     }
 
-    // `counted` is the outcome's count the event goes to.
-    void take(const QString &uid, const RemoteItemState &remote, int &counted)
+    // `counted` is the outcome's count the event goes to. Under a name another event here bears,
+    // the event comes in under a free one, written back first so that the server agrees.
+    Step take(const QString &uid, const RemoteItemState &remote, int &counted)
     {
         LocalItem *local = m_locals.contains(uid) ? &m_locals[uid] : nullptr;
-        if (!local || local->removed) {
-            m_locals.insert(uid, LocalItem{-1, adopted(remote, nullptr), true, false});
+        const bool isNew = !local || local->removed;
+        Event event = adopted(remote, isNew ? nullptr : &local->event);
+        const QString own = isNew ? QString() : syncedForm(local->event).name;
+        const QString name = syncedForm(event).name;
+        if (name != own && m_names.contains(name)) {
+            event.name = freeName(name, QString(), own);
+            const Step step = upload(uid, event, remote.href, remote.etag);
+            if (step != Step::Settled)
+                return step;
+        } else {
+            record(uid, remote.href, remote.etag, event);
+        }
+        if (isNew) {
+            m_locals.insert(uid, LocalItem{-1, event, true, false});
             m_added.removeAll(uid);
             m_added << uid;
-            local = &m_locals[uid];
         } else {
-            local->event = adopted(remote, &local->event);
+            useName(own, -1);
+            local->event = event;
         }
+        useName(event.name, 1);
         ++counted;
-        record(uid, remote.href, remote.etag, local->event);
+        return Step::Settled;
     }
 
     void record(const QString &uid, const QString &href, const QByteArray &etag, const Event &event)
@@ -364,8 +433,10 @@ private:
             if (item.href != href)
                 continue;
             QString ignored;
-            m_remoteItems.insert(uid, parse(item, &ignored));
             m_listed.insert(href, item.etag);
+            m_remoteItems.insert(uid, parse(item, &ignored));
+            if (!inTime())
+                return false;
             if (m_remoteItems[uid].foreign)
                 m_foreign.insert(href, item.etag);
         }
@@ -434,9 +505,11 @@ private:
     QHash<QString, RemoteItemState> m_remoteItems;
     QHash<QString, QByteArray> m_listed;  // the collection as this run last knew it: href → etag
     QHash<QString, QByteArray> m_foreign; // other clients' resources, left alone
+    QHash<QString, int> m_names;          // the list's names as this run leaves it, with how many bear each
     QSet<QString> m_done;
     bool m_unsettled = false;
     bool m_wrote = false;
+    bool m_timedOut = false;
 };
 
 } // namespace

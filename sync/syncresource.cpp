@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/syncresource.h"
 
+#include "interop/icalcheck.h"
 #include "interop/veventmapping.h"
 
 #include <KCalendarCore/ICalFormat>
@@ -126,10 +127,17 @@ Event *eventFromResource(const QByteArray &data, QDate today, const Preferences 
 {
     if (carriesAll)
         *carriesAll = false;
+    // No event of a list comes near this; reading a server's megabytes would only cost time.
+    if (data.size() > ResourceSizeLimit) {
+        if (reason)
+            *reason = QStringLiteral("is larger than 1 MiB");
+        return nullptr;
+    }
     const KCalendarCore::MemoryCalendar::Ptr calendar(new KCalendarCore::MemoryCalendar(QTimeZone::utc()));
     KCalendarCore::ICalFormat format;
-    const KCalendarCore::Incidence::List items =
-        format.fromRawString(calendar, data) ? calendar->rawIncidences() : KCalendarCore::Incidence::List();
+    const KCalendarCore::Incidence::List items = format.fromRawString(calendar, foldLongLines(data))
+                                                     ? calendar->rawIncidences()
+                                                     : KCalendarCore::Incidence::List();
     if (items.size() != 1) {
         if (reason)
             *reason = items.isEmpty() ? QStringLiteral("holds no event") : QStringLiteral("holds more than one item");

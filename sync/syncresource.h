@@ -16,9 +16,12 @@ QByteArray syncResource(const Event &event, const QString &uid);
 // Whether syncResource gives the event a resource, without making it.
 bool hasSyncResource(const Event &event);
 
+// A resource larger than this is another client's item, never read.
+constexpr int ResourceSizeLimit = 1024 * 1024;
+
 // The event a sync resource states, or null with `reason` (another client's item Oriventa cannot
-// state). `uid` receives its UID; `carriesAll` whether it carries every field (written by a sync)
-// rather than only what any calendar says (a phone's event, with `defaults` for the rest).
+// state, or one larger than ResourceSizeLimit). `uid` receives its UID; `carriesAll` whether it carries every field
+// (written by a sync) rather than only what any calendar says (a phone's event, with `defaults` for the rest).
 Event *eventFromResource(const QByteArray &data, QDate today, const Preferences &defaults, QString *uid,
                          QString *reason, bool *carriesAll = nullptr);
 

@@ -39,6 +39,14 @@ struct Machine
         return nullptr;
     }
     void drop(const QString &name) { delete events.takeAt(events.indexOf(find(name))); }
+    // Where the last sync put the event of that name.
+    QString hrefOf(const QString &name) const
+    {
+        for (const SyncedItem &item : state.items)
+            if (item.event.name == name)
+                return item.href;
+        return QString();
+    }
     // The list as values in name order, for comparing machines.
     QList<Event> sorted() const
     {
@@ -90,6 +98,18 @@ void snooze(Machine &m, int days)
     m.find("Bob")->snoozeDays = days;
 }
 
+// An edit in the editor, unlike an answer to a reminder.
+void edit(Machine &m, int lead)
+{
+    m.find("Bob")->notifyDaysBefore = lead;
+}
+
+// A phone's event of that name.
+QByteArray phoneEvent(const QByteArray &name)
+{
+    return QByteArray(phoneBirthday).replace("SUMMARY:Dee", "SUMMARY:" + name);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
@@ -105,7 +125,11 @@ private slots:
     void twoMachines_data();
     void twoMachines();
     void raceRefusedWriteIsSeen();
+    void foreignResourceLeftAlone_data();
     void foreignResourceLeftAlone();
+    void noEtagNoWrite_data();
+    void noEtagNoWrite();
+    void readingStopsAtTheTimeLimit();
     void cutOffAnywhereThenFinishes_data();
     void cutOffAnywhereThenFinishes();
     void unchangedCollectionTakesOneRequest();
@@ -142,6 +166,12 @@ void TestSyncEngine::resourceCarriesEveryField()
     QScopedPointer<Event> dee(eventFromResource(phoneBirthday, today, Preferences(), nullptr, nullptr, &all));
     QVERIFY(dee && !all);
     QCOMPARE(dee->nextOccurrence(today), QDate(2027, 3, 12));
+    // A line of thousands of bytes, which a server need not fold, reads whole.
+    const QString longName = QString(3000, QChar(0xe9));
+    QScopedPointer<Event> long_(
+        eventFromResource(phoneEvent(longName.toUtf8()), today, Preferences(), nullptr, nullptr));
+    QVERIFY(long_);
+    QCOMPARE(long_->name, longName);
     QString reason;
     QVERIFY(!eventFromResource(phoneTask, today, Preferences(), nullptr, &reason));
     QVERIFY(!reason.isEmpty());
@@ -165,13 +195,52 @@ void TestSyncEngine::twoMachines_data()
     QTest::newRow("added here") << Step([](World &w) { w.a.events << singular(today).named("Cleo").make(); }) << "AB"
                                 << QStringList{"Ann", "Bob", "Cleo"} << 0 << nothing;
     QTest::newRow("changed on both") << Step([](World &w) {
-        snooze(w.a, 3);
-        snooze(w.b, 5);
+        edit(w.a, 3);
+        edit(w.b, 5);
     }) << "ABA" << QStringList{"Ann", "Bob", "Bob (changed elsewhere)"}
                                      << 1 << Step([](World &w) {
-                                            QCOMPARE(w.b.find("Bob")->snoozeDays, 5);
-                                            QCOMPARE(w.b.find("Bob (changed elsewhere)")->snoozeDays, 3);
+                                            QCOMPARE(w.b.find("Bob")->notifyDaysBefore, 5);
+                                            QCOMPARE(w.b.find("Bob (changed elsewhere)")->notifyDaysBefore, 3);
                                         });
+    // Answered differently on two machines: the quieter answer, on both, with no copy.
+    QTest::newRow("reminders off here, snoozed there") << Step([](World &w) {
+        snooze(w.a, 0);
+        w.a.find("Bob")->notify = false;
+        snooze(w.b, 3);
+    }) << "ABA" << both << 0 << Step([](World &w) { QVERIFY(!w.a.find("Bob")->notify); });
+    QTest::newRow("snoozed 1 day here, 3 there") << Step([](World &w) {
+        snooze(w.a, 1);
+        snooze(w.b, 3);
+    }) << "ABA" << both << 0 << Step([](World &w) { QCOMPARE(w.a.find("Bob")->snoozeDays, 3); });
+    QTest::newRow("shown today here, snoozed yesterday there") << Step([](World &w) {
+        snooze(w.a, 0);
+        w.b.find("Bob")->snoozeDays = 2;
+    }) << "BAB" << both << 0 << Step([](World &w) {
+        QCOMPARE(w.a.find("Bob")->lastNotified, today);
+        QCOMPARE(w.a.find("Bob")->snoozeDays, 2);
+    });
+    QTest::newRow("counted on different days") << Step([](World &w) {
+        w.a.find("Ann")->count = 31;
+        w.a.find("Ann")->countDate = today.addDays(-2);
+        w.b.find("Ann")->count = 32;
+        w.b.find("Ann")->countDate = today;
+    }) << "BAB" << both << 0 << Step([](World &w) { QCOMPARE(w.a.find("Ann")->count, 32); });
+    // The list's names stay unique, and both machines know each event by one name.
+    QTest::newRow("a phone adds a name taken here")
+        << Step([](World &w) { w.server.store("/calendars/user/oriventa/phone-1.ics", phoneEvent("Bob")); }) << "AB"
+        << QStringList{"Ann", "Bob", "Bob (2)"} << 0 << Step([](World &w) {
+               QCOMPARE(w.a.find("Bob (2)")->schedule, Yearly);
+               QVERIFY(w.server.resources["/calendars/user/oriventa/phone-1.ics"].data.contains("SUMMARY:Bob (2)"));
+           });
+    QTest::newRow("second conflict on one event") << Step([](World &w) {
+        edit(w.a, 3);
+        edit(w.b, 5);
+        for (Machine *m : {&w.a, &w.b, &w.a})
+            QVERIFY(m->sync(w.server).ok);
+        edit(w.a, 7);
+        edit(w.b, 9);
+    }) << "ABA" << QStringList{"Ann", "Bob", "Bob (changed elsewhere 2)", "Bob (changed elsewhere)"}
+                                                  << 1 << nothing;
     QTest::newRow("same change on both") << Step([](World &w) {
         snooze(w.a, 3);
         snooze(w.b, 3);
@@ -196,10 +265,8 @@ void TestSyncEngine::twoMachines_data()
         << Step([](World &w) { w.server.store("/calendars/user/oriventa/phone-1.ics", phoneBirthday); }) << "AB"
         << QStringList{"Ann", "Bob", "Dee"} << 0 << nothing;
     QTest::newRow("renamed on a phone") << Step([](World &w) {
-        for (const SyncedItem &item : qAsConst(w.a.state.items))
-            if (item.event.name == "Bob")
-                w.server.store(item.href,
-                               QByteArray(w.server.resources[item.href].data).replace("SUMMARY:Bob", "SUMMARY:Eve"));
+        const QString href = w.a.hrefOf("Bob");
+        w.server.store(href, QByteArray(w.server.resources[href].data).replace("SUMMARY:Bob", "SUMMARY:Eve"));
     }) << "AB" << QStringList{"Ann", "Eve"}
                                         << 0 << nothing;
 }
@@ -235,24 +302,32 @@ void TestSyncEngine::twoMachines()
 void TestSyncEngine::raceRefusedWriteIsSeen()
 {
     World w;
-    snooze(w.a, 3);
-    snooze(w.b, 5);
+    edit(w.a, 3);
+    edit(w.b, 5);
     // B's upload lands between A's look at the collection and A's write.
     w.server.beforeNextWrite = [&w] { QVERIFY(w.b.sync(w.server).ok); };
     const SyncOutcome outcome = w.a.sync(w.server);
     QVERIFY(outcome.ok);
     QCOMPARE(outcome.conflicts, QStringList{"Bob"});
-    QCOMPARE(w.a.find("Bob")->snoozeDays, 3);
-    QCOMPARE(w.a.find("Bob (changed elsewhere)")->snoozeDays, 5);
+    QCOMPARE(w.a.find("Bob")->notifyDaysBefore, 3);
+    QCOMPARE(w.a.find("Bob (changed elsewhere)")->notifyDaysBefore, 5);
     QVERIFY(w.b.sync(w.server).ok);
     QCOMPARE(w.b.sorted(), w.a.sorted());
 }
 
+void TestSyncEngine::foreignResourceLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("resource");
+    QTest::newRow("a task") << phoneTask;
+    QTest::newRow("an event over 1 MiB") << phoneEvent("Dee\r\nDESCRIPTION:" + QByteArray(1 << 20, 'x'));
+}
+
 void TestSyncEngine::foreignResourceLeftAlone()
 {
+    QFETCH(QByteArray, resource);
     World w;
     const QString href = "/calendars/user/oriventa/phone-2.ics";
-    w.server.store(href, phoneTask);
+    w.server.store(href, resource);
     const FakeCalendar::Resource before = w.server.resources[href];
     w.a.drop("Bob");
     w.a.drop("Ann");
@@ -266,18 +341,26 @@ void TestSyncEngine::foreignResourceLeftAlone()
 
 void TestSyncEngine::cutOffAnywhereThenFinishes_data()
 {
-    QTest::addColumn<int>("lostState"); // 0: the run failed; 1: it finished but its state was not saved; 2: state lost
-    QTest::newRow("server gone mid-way") << 0;
-    QTest::newRow("killed before saving the state") << 1;
-    QTest::newRow("state file lost") << 2;
+    QTest::addColumn<int>("lostState");  // 0: the run failed; 1: it finished but its state was not saved; 2: state lost
+    QTest::addColumn<Step>("elsewhere"); // B's change, synced before A's run
+    const Step conflict = [](World &w) { edit(w.b, 5); };
+    QTest::newRow("server gone mid-way") << 0 << conflict;
+    QTest::newRow("killed before saving the state") << 1 << conflict;
+    QTest::newRow("state file lost") << 2 << conflict;
+    // A's run merges answers and renames a phone's event before it is cut off.
+    QTest::newRow("server gone mid-way, answers and names") << 0 << Step([](World &w) {
+        snooze(w.b, 5);
+        w.server.store("/calendars/user/oriventa/phone-1.ics", phoneEvent("Cleo"));
+    });
 }
 
 void TestSyncEngine::cutOffAnywhereThenFinishes()
 {
     QFETCH(int, lostState);
-    const auto prepare = [](World &w) {
+    QFETCH(Step, elsewhere);
+    const auto prepare = [&elsewhere](World &w) {
         snooze(w.a, 3);
-        snooze(w.b, 5);
+        elsewhere(w);
         QVERIFY(w.b.sync(w.server).ok);
         w.a.drop("Ann");
         w.a.events << singular(today.addDays(9)).named("Cleo").make();
@@ -295,10 +378,15 @@ void TestSyncEngine::cutOffAnywhereThenFinishes()
         prepare(w);
         const QList<Event> listBefore = w.a.sorted();
         const SyncState stateBefore = w.a.state;
+        QHash<QString, QByteArray> serverBefore, serverAfter;
+        w.server.listEtags(&serverBefore);
         w.server.failAfter = w.server.requests + n;
         const SyncOutcome cut = w.a.sync(w.server);
         if (!cut.ok)
             QCOMPARE(w.a.sorted(), listBefore);
+        w.server.failAfter = -1;
+        w.server.listEtags(&serverAfter);
+        QCOMPARE(cut.partial, !cut.ok && serverAfter != serverBefore);
         if (lostState == 1)
             w.a.state = stateBefore;
         if (lostState == 2)
@@ -338,6 +426,46 @@ void TestSyncEngine::unchangedCollectionTakesOneRequest()
     server.givesTag = false;
     QVERIFY(a.sync(server).ok);
     QCOMPARE(server.requests - before, 3);
+}
+
+void TestSyncEngine::noEtagNoWrite_data()
+{
+    QTest::addColumn<Step>("change");
+    QTest::newRow("changed here") << Step([](World &w) { edit(w.a, 4); });
+    QTest::newRow("deleted here") << Step([](World &w) { w.a.drop("Bob"); });
+}
+
+// An item listed without an ETag is neither written over nor deleted until its ETag is known.
+void TestSyncEngine::noEtagNoWrite()
+{
+    QFETCH(Step, change);
+    World w;
+    const QString href = w.a.hrefOf("Bob");
+    const QByteArray data = w.server.resources[href].data;
+    w.server.withoutEtag << href;
+    w.server.written.clear();
+    change(w);
+    const QList<Event> changed = w.a.sorted();
+    QVERIFY(w.a.sync(w.server).ok);
+    QVERIFY(!w.server.written.contains(href));
+    QCOMPARE(w.server.resources[href].data, data);
+    QCOMPARE(w.a.sorted(), changed);
+    w.server.withoutEtag.clear();
+    for (Machine *m : {&w.a, &w.b})
+        QVERIFY(m->sync(w.server).ok);
+    QCOMPARE(w.b.sorted(), changed);
+}
+
+void TestSyncEngine::readingStopsAtTheTimeLimit()
+{
+    World w;
+    w.server.store("/calendars/user/oriventa/phone-1.ics", phoneBirthday);
+    SyncOptions options;
+    options.deadline = QDeadlineTimer(0);
+    const SyncOutcome outcome = syncEvents(w.a.events, w.a.state, w.server, today, Preferences(), options);
+    QVERIFY(!outcome.ok && !outcome.partial);
+    QCOMPARE(outcome.error, "timed out");
+    QCOMPARE(w.a.names(), (QStringList{"Ann", "Bob"}));
 }
 
 void TestSyncEngine::stateRoundTripAndDamage()

@@ -37,7 +37,7 @@ bool FakeCalendar::listEtags(QHash<QString, QByteArray> *etags)
         return false;
     etags->clear();
     for (auto it = resources.cbegin(); it != resources.cend(); ++it)
-        etags->insert(it.key(), it->etag);
+        etags->insert(it.key(), withoutEtag.contains(it.key()) ? QByteArray() : it->etag);
     return true;
 }
 
@@ -48,7 +48,8 @@ bool FakeCalendar::fetch(const QStringList &hrefs, QList<RemoteItem> *items)
     items->clear();
     for (const QString &href : hrefs)
         if (resources.contains(href))
-            items->append({href, resources[href].etag, resources[href].data});
+            items->append(
+                {href, withoutEtag.contains(href) ? QByteArray() : resources[href].etag, resources[href].data});
     return true;
 }
 
@@ -57,6 +58,7 @@ WriteResult FakeCalendar::put(const QString &href, const QByteArray &data, const
 {
     if (!answer())
         return WriteResult::Failed;
+    written << href;
     if (beforeNextWrite)
         std::exchange(beforeNextWrite, nullptr)();
     const bool exists = resources.contains(href);
@@ -71,6 +73,7 @@ WriteResult FakeCalendar::remove(const QString &href, const QByteArray &ifMatch)
 {
     if (!answer())
         return WriteResult::Failed;
+    written << href;
     if (beforeNextWrite)
         std::exchange(beforeNextWrite, nullptr)();
     if (!resources.contains(href) || resources[href].etag != ifMatch)

@@ -4,6 +4,7 @@
 #include "sync/remotecalendar.h"
 
 #include <QMap>
+#include <QSet>
 
 #include <functional>
 
@@ -38,6 +39,10 @@ public:
     // Runs once just before the next put or remove reaches the collection: a concurrent change.
     std::function<void()> beforeNextWrite;
     bool givesTag = true;
+    // Listed and fetched without an ETag, as from a server that gives none or a weak one.
+    QSet<QString> withoutEtag;
+    // The hrefs of the puts and deletes that reached the collection, refused ones too.
+    QStringList written;
 
 private:
     bool answer();
