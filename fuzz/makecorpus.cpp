@@ -2,11 +2,15 @@
 // Writes the seed corpus of the fuzz targets with the program's own writers.
 #include "model/eventstore.h"
 #include "model/preferences.h"
+#include "sync/syncresource.h"
+#include "sync/syncstate.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#include <utility>
 
 namespace {
 
@@ -91,6 +95,19 @@ int main(int argc, char **argv)
     put(root + "/loginpage", "denied",
         "http://www.facebook.com/connect/login_success.html?error_reason=user_denied&error=access_denied");
     put(root + "/loginpage", "failure", "https://www.facebook.com/connect/login_failure.html");
+
+    // A sync's own resources, and its state file for two of them.
+    SyncState state;
+    state.calendar = QStringLiteral("http://127.0.0.1:5232/ann/oriventa/");
+    state.collectionTag = "\"ctag-7\"";
+    for (const auto &[uid, event] : {std::pair{"choir", &counted}, std::pair{"zoe", &yearly}}) {
+        const QString href = state.calendar + QLatin1String(uid) + QStringLiteral(".ics");
+        state.items.insert(QLatin1String(uid), SyncedItem{href, "\"1\"", *event});
+        put(root + "/syncresource", QLatin1String(uid) + QStringLiteral(".ics"),
+            syncResource(*event, QLatin1String(uid)));
+    }
+    QDir().mkpath(root + "/syncstate");
+    writeSyncState(state, root + "/syncstate/two.json");
 
     put(root + "/importtexts", "birthday", "03/14/1990");
     put(root + "/importtexts", "noyear", "12/31");
