@@ -26,6 +26,11 @@ bool isCalendar(const CalDavXml::Response &response)
     return response.property(DavNs, QStringLiteral("resourcetype")).children.contains(CalDavNs + " calendar");
 }
 
+QByteArray etagOf(const CalDavXml::Response &response)
+{
+    return CalDavXml::usableEtag(response.property(DavNs, QStringLiteral("getetag")).value().toUtf8());
+}
+
 bool holdsEvents(const CalDavXml::Response &response)
 {
     const QStringList components =
@@ -43,10 +48,29 @@ struct CalDavClient::Private
 
     CalDavSession session;
     QUrl collection;
+    QString collectionPath; // canonical
 
     bool describe(const QUrl &url, CalDavXml::Response *self, QUrl *answered);
     bool findHome(const QUrl &server, const CalDavXml::Response &self, QUrl *home);
+    // The address of `href`; empty when it is not in the collection.
+    QUrl memberUrl(const QString &href) const;
+    WriteResult refuse(const QString &href, const QString &why);
 };
+
+QUrl CalDavClient::Private::memberUrl(const QString &href) const
+{
+    // What is checked is the address the request goes to, as the server will read it.
+    const QUrl url = CalDavXml::urlFor(collection, href);
+    const bool member =
+        CalDavXml::isMember(CalDavXml::canonicalPath(url.path(QUrl::FullyEncoded), collection), collectionPath);
+    return member ? url : QUrl();
+}
+
+WriteResult CalDavClient::Private::refuse(const QString &href, const QString &why)
+{
+    session.error = QStringLiteral("%1 is left alone: %2").arg(href, why);
+    return WriteResult::Failed;
+}
 
 bool CalDavClient::Private::describe(const QUrl &url, CalDavXml::Response *self, QUrl *answered)
 {
@@ -58,8 +82,8 @@ bool CalDavClient::Private::describe(const QUrl &url, CalDavXml::Response *self,
                                          {CalDavNs, QStringLiteral("calendar-home-set")},
                                          {CalDavNs, QStringLiteral("supported-calendar-component-set")}},
                                         &responses, answered);
-    *self = responses.value(0);
-    return found && !responses.isEmpty();
+    *self = found ? responses.value(0) : CalDavXml::Response();
+    return found;
 }
 
 bool CalDavClient::Private::findHome(const QUrl &server, const CalDavXml::Response &self, QUrl *home)
@@ -82,8 +106,11 @@ bool CalDavClient::Private::findHome(const QUrl &server, const CalDavXml::Respon
         homes = principal.property(CalDavNs, homeSet).hrefs;
     }
     if (homes.isEmpty()) {
+        // An answer that could not be read says more than that nothing was found.
         session.error =
-            QStringLiteral("no CalDAV calendars found at %1").arg(server.toDisplayString(QUrl::RemoveUserInfo));
+            !session.unreadable.isEmpty()
+                ? session.unreadable
+                : QStringLiteral("no CalDAV calendars found at %1").arg(server.toDisplayString(QUrl::RemoveUserInfo));
         return false;
     }
     *home = withSlash(CalDavXml::urlFor(base, homes.first()));
@@ -100,6 +127,7 @@ CalDavClient::~CalDavClient() = default;
 bool CalDavClient::discover(const QUrl &server, QList<CalendarInfo> *calendars)
 {
     calendars->clear();
+    d->session.unreadable.clear();
     CalDavXml::Response self;
     QUrl answered;
     if (d->describe(server, &self, &answered)) {
@@ -130,6 +158,7 @@ bool CalDavClient::discover(const QUrl &server, QList<CalendarInfo> *calendars)
 
 bool CalDavClient::makeCalendar(const QUrl &server, const QString &displayName, QUrl *made)
 {
+    d->session.unreadable.clear();
     CalDavXml::Response self;
     QUrl answered;
     QUrl home;
@@ -152,6 +181,7 @@ bool CalDavClient::makeCalendar(const QUrl &server, const QString &displayName, 
 void CalDavClient::setCalendar(const QUrl &collection)
 {
     d->collection = withSlash(collection.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment));
+    d->collectionPath = CalDavXml::canonicalPath(d->collection.path(QUrl::FullyEncoded), d->collection);
 }
 
 int CalDavClient::requestCount() const
@@ -190,15 +220,15 @@ bool CalDavClient::listEtags(QHash<QString, QByteArray> *etags)
                               {DavNs, QStringLiteral("resourcetype")}},
                              &found))
         return false;
-    const QString self = CalDavXml::canonicalPath(d->collection.path(QUrl::FullyEncoded), d->collection);
     for (const CalDavXml::Response &response : found) {
         const QString type = response.property(DavNs, QStringLiteral("getcontenttype")).value();
         const bool calendarItem =
             type.isEmpty() || type.startsWith(QLatin1String("text/calendar"), Qt::CaseInsensitive);
         const bool collection =
             response.property(DavNs, QStringLiteral("resourcetype")).children.contains(DavNs + " collection");
-        if (response.href != self && !collection && calendarItem && !response.properties.isEmpty())
-            etags->insert(response.href, response.property(DavNs, QStringLiteral("getetag")).value().toUtf8());
+        if (CalDavXml::isMember(response.href, d->collectionPath) && !collection && calendarItem &&
+            !response.properties.isEmpty())
+            etags->insert(response.href, etagOf(response));
     }
     return true;
 }
@@ -208,14 +238,20 @@ bool CalDavClient::fetch(const QStringList &hrefs, QList<RemoteItem> *items)
     items->clear();
     for (int first = 0; first < hrefs.size(); first += MultigetBatch) {
         QList<QUrl> batch;
-        for (const QString &href : hrefs.mid(first, MultigetBatch))
-            batch << CalDavXml::urlFor(d->collection, href);
+        for (const QString &href : hrefs.mid(first, MultigetBatch)) {
+            const QUrl url = d->memberUrl(href);
+            if (!url.isEmpty())
+                batch << url;
+        }
+        if (batch.isEmpty())
+            continue;
         QList<CalDavXml::Response> found;
         if (!d->session.multistatus("REPORT", d->collection, 1, CalDavXml::multiget(batch), &found))
             return false;
         for (const CalDavXml::Response &response : found) {
-            if (response.has(CalDavNs, QStringLiteral("calendar-data")))
-                items->append({response.href, response.property(DavNs, QStringLiteral("getetag")).value().toUtf8(),
+            if (response.has(CalDavNs, QStringLiteral("calendar-data")) &&
+                CalDavXml::isMember(response.href, d->collectionPath))
+                items->append({response.href, etagOf(response),
                                response.property(CalDavNs, QStringLiteral("calendar-data")).text.toUtf8()});
         }
     }
@@ -225,11 +261,16 @@ bool CalDavClient::fetch(const QStringList &hrefs, QList<RemoteItem> *items)
 WriteResult CalDavClient::put(const QString &href, const QByteArray &data, const QByteArray &ifMatch,
                               QByteArray *newEtag)
 {
+    // An unusable version writes only where nothing is yet, like no version at all.
+    const QByteArray condition = CalDavXml::usableEtag(ifMatch);
     const CalDavHeaders headers{{"Content-Type", "text/calendar; charset=utf-8"},
-                                ifMatch.isEmpty() ? qMakePair(QByteArray("If-None-Match"), QByteArray("*"))
-                                                  : qMakePair(QByteArray("If-Match"), ifMatch)};
+                                condition.isEmpty() ? qMakePair(QByteArray("If-None-Match"), QByteArray("*"))
+                                                    : qMakePair(QByteArray("If-Match"), condition)};
+    const QUrl url = d->memberUrl(href);
+    if (url.isEmpty())
+        return d->refuse(href, QStringLiteral("it is not in the calendar"));
     CalDavAnswer answer;
-    if (!d->session.send("PUT", CalDavXml::urlFor(d->collection, href), headers, data, &answer))
+    if (!d->session.send("PUT", url, headers, data, &answer))
         return WriteResult::Failed;
     if (answer.status == 412)
         return WriteResult::PreconditionFailed;
@@ -243,11 +284,15 @@ WriteResult CalDavClient::put(const QString &href, const QByteArray &data, const
 
 WriteResult CalDavClient::remove(const QString &href, const QByteArray &ifMatch)
 {
-    CalDavHeaders headers;
-    if (!ifMatch.isEmpty())
-        headers << qMakePair(QByteArray("If-Match"), ifMatch);
+    const QByteArray condition = CalDavXml::usableEtag(ifMatch);
+    const QUrl url = d->memberUrl(href);
+    if (url.isEmpty())
+        return d->refuse(href, QStringLiteral("it is not in the calendar"));
+    // Without a condition the delete would take whatever another client wrote there meanwhile.
+    if (condition.isEmpty())
+        return d->refuse(href, QStringLiteral("the server gave no usable ETag to delete it by"));
     CalDavAnswer answer;
-    if (!d->session.send("DELETE", CalDavXml::urlFor(d->collection, href), headers, {}, &answer))
+    if (!d->session.send("DELETE", url, {{"If-Match", condition}}, {}, &answer))
         return WriteResult::Failed;
     if (answer.status == 412)
         return WriteResult::PreconditionFailed;

@@ -11,6 +11,10 @@
 #include <QString>
 #include <QUrl>
 
+// The most of one answer that is read: calendars of thousands of events stay far below, and an
+// answer beyond it (an endless one, say) is cut off before it fills the memory.
+constexpr qint64 MostReplyBytes = 64 * 1024 * 1024;
+
 using CalDavHeaders = QList<QPair<QByteArray, QByteArray>>;
 
 struct CalDavAnswer
@@ -18,8 +22,8 @@ struct CalDavAnswer
     int status = 0;
     QByteArray reason;
     QByteArray body;
-    QByteArray etag;
-    QUrl url; // where the answer came from, after redirects
+    QByteArray etag; // CalDavXml::usableEtag of the header
+    QUrl url;        // where the answer came from, after redirects
 };
 
 // The requests of one account, one at a time: each waits in a local event loop at most until the
@@ -33,18 +37,22 @@ public:
     // HTTP answer came.
     bool send(const QByteArray &verb, QUrl url, const CalDavHeaders &headers, const QByteArray &body,
               CalDavAnswer *answer);
-    // A request answered by a 207 multistatus (PROPFIND, REPORT), read.
+    // A request answered by a 207 multistatus (PROPFIND, REPORT), read within the deadline.
     bool multistatus(const QByteArray &verb, const QUrl &url, int depth, const QByteArray &body,
                      QList<CalDavXml::Response> *responses, QUrl *answered = nullptr);
     bool propfind(const QUrl &url, int depth, const QList<QPair<QString, QString>> &properties,
                   QList<CalDavXml::Response> *responses, QUrl *answered = nullptr);
     // Sets `error` for an answer that was not the one hoped for.
     void fail(const CalDavAnswer &answer);
-    // After a failure, whether looking elsewhere on the server may still help: not when nothing
-    // answered or the account was refused.
-    bool mayLookFurther() const { return lastStatus != 0 && lastStatus != 401; }
+    // After a failure, whether looking elsewhere on the server may still help: only when the server
+    // answered, readably or not, that it has nothing here; not when nothing answered, the account
+    // was refused, the request was sent elsewhere or the answer was too large.
+    bool mayLookFurther() const { return lookFurther; }
 
     QString error;
+    // The first "not WebDAV" error since it was last cleared: the cause to name when looking
+    // further found nothing either.
+    QString unreadable;
     int requests = 0;
 
 private:
@@ -54,5 +62,5 @@ private:
     QNetworkAccessManager manager;
     QByteArray authorization; // the only place the password is kept
     QDeadlineTimer deadline;
-    int lastStatus = 0; // of the last answer; 0 when none came
+    bool lookFurther = false;
 };

@@ -4,6 +4,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace CalDavXml {
 
 const QString DavNs = QStringLiteral("DAV:");
@@ -104,9 +106,36 @@ bool parseMultistatus(const QByteArray &body, const QUrl &base, QList<Response> 
     return !xml.hasError();
 }
 
+namespace {
+
+// RFC 3986's remove_dot_segments, on a path whose escapes are decoded, so that "%2e%2e" counts too.
+QString withoutDotSegments(const QString &path)
+{
+    const QStringList segments = path.split('/');
+    QStringList kept;
+    for (int i = 0; i < segments.size(); ++i) {
+        const QString &segment = segments[i];
+        if (segment != QLatin1String(".") && segment != QLatin1String("..")) {
+            kept << segment;
+            continue;
+        }
+        // The first kept segment is the empty one before the root "/", which ".." never climbs over.
+        if (segment == QLatin1String("..") && kept.size() > 1)
+            kept.removeLast();
+        if (i == segments.size() - 1)
+            kept << QString();
+    }
+    return kept.join('/');
+}
+
+} // namespace
+
 QString canonicalPath(const QString &href, const QUrl &base)
 {
-    const QByteArray encoded = base.resolved(QUrl(href.trimmed())).path(QUrl::FullyEncoded).toLatin1();
+    const QUrl url = base.resolved(QUrl(href.trimmed()));
+    if (!sameServer(url, base))
+        return {};
+    const QByteArray encoded = url.path(QUrl::FullyEncoded).toLatin1();
     QByteArray path;
     path.reserve(encoded.size());
     for (int i = 0; i < encoded.size(); ++i) {
@@ -123,7 +152,31 @@ QString canonicalPath(const QString &href, const QUrl &base)
             i += 2;
         }
     }
-    return QString::fromUtf8(path);
+    return withoutDotSegments(QString::fromUtf8(path));
+}
+
+bool isMember(const QString &path, const QString &collection)
+{
+    if (!collection.endsWith('/') || !path.startsWith(collection))
+        return false;
+    const QString name = path.mid(collection.size());
+    return !name.isEmpty() && !name.contains('/') && name != QLatin1String(".") && name != QLatin1String("..");
+}
+
+bool sameServer(const QUrl &a, const QUrl &b)
+{
+    const auto port = [](const QUrl &url) { return url.port(url.scheme() == QLatin1String("https") ? 443 : 80); };
+    return a.scheme() == b.scheme() && a.host() == b.host() && port(a) == port(b);
+}
+
+QByteArray usableEtag(const QByteArray &tag)
+{
+    const QByteArray trimmed = tag.trimmed();
+    const bool control =
+        std::any_of(trimmed.cbegin(), trimmed.cend(), [](char c) { return uchar(c) < 0x20 || c == 0x7f; });
+    if (control || trimmed.size() > MostEtagBytes || trimmed.startsWith("W/"))
+        return {};
+    return trimmed;
 }
 
 QUrl urlFor(const QUrl &base, const QString &path)

@@ -43,10 +43,24 @@ bool parseMultistatus(const QByteArray &xml, const QUrl &base, QList<Response> *
 
 // A server path in one form for comparing: percent escapes decoded except those of "/" and "%",
 // which name other characters than the path would, so "/a%40b" and "/a@b" are the same resource
-// and "/a%2Fb" stays apart from "/a/b".
+// and "/a%2Fb" stays apart from "/a/b"; dot segments, also escaped ones, resolved. Empty for an
+// address on another server than `base`: nothing there is the account's.
 QString canonicalPath(const QString &href, const QUrl &base);
+// Whether the canonical `path` names a resource directly inside the collection at the canonical
+// `collection` (ending in "/"). Servers keep a calendar's items there; anything else the server
+// names is not this calendar's to read, write or delete.
+bool isMember(const QString &path, const QString &collection);
+// Scheme, host and port the same: where the account's credentials may go.
+bool sameServer(const QUrl &a, const QUrl &b);
 // The address of a canonical path on the server of `base`.
 QUrl urlFor(const QUrl &base, const QString &path);
+
+// The longest ETag taken; servers send a few dozen bytes.
+constexpr int MostEtagBytes = 1024;
+// An ETag as it may go back to the server in If-Match; empty for one that must not: a weak one
+// (never a match for a write), one with control characters (they would end the header line) or
+// one over MostEtagBytes.
+QByteArray usableEtag(const QByteArray &tag);
 
 // Request bodies.
 QByteArray propfind(const QList<QPair<QString, QString>> &properties);

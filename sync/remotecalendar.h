@@ -34,16 +34,18 @@ public:
     // The collection's ctag or sync-token: unchanged means no resource changed. Empty when the
     // server gives neither.
     virtual bool collectionTag(QByteArray *tag) = 0;
-    // Every resource of the collection: href → etag.
+    // Every resource of the collection: href → etag. Only resources directly inside the collection
+    // count; an etag that may not go back in If-Match (weak, malformed) is empty.
     virtual bool listEtags(QHash<QString, QByteArray> *etags) = 0;
-    // The resources named, with their etags and texts.
+    // The resources named, with their etags and texts; those not in the collection are left out.
     virtual bool fetch(const QStringList &hrefs, QList<RemoteItem> *items) = 0;
-    // Writes a resource: over the version `ifMatch` names, or, with an empty `ifMatch`, only where
-    // none exists yet. `newEtag` receives the etag of what was written (empty when the server does
-    // not say).
+    // Writes a resource: over the version `ifMatch` names, or, with an empty (or unusable)
+    // `ifMatch`, only where none exists yet. `newEtag` receives the etag of what was written (empty
+    // when the server does not say).
     virtual WriteResult put(const QString &href, const QByteArray &data, const QByteArray &ifMatch,
                             QByteArray *newEtag) = 0;
-    // Deletes a resource, only while it is still the version `ifMatch` names.
+    // Deletes a resource, only while it is still the version `ifMatch` names; Failed, with nothing
+    // sent, when `ifMatch` is empty or unusable or `href` is not in the collection.
     virtual WriteResult remove(const QString &href, const QByteArray &ifMatch) = 0;
     // Where a new resource of this UID goes: the collection's path + "<uid>.ics".
     virtual QString hrefFor(const QString &uid) const = 0;

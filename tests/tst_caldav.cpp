@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/caldavclient.h"
+#include "tests/support/hostileserver.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/troubledserver.h"
@@ -24,6 +25,40 @@ QByteArray item(const QString &uid, const QString &summary)
                           "END:VEVENT\r\nEND:VCALENDAR\r\n")
         .arg(uid, summary)
         .toUtf8();
+}
+
+// Calls the client as a sync would; what came back, by file name: "<name>=<etag>" for listings,
+// "<name>=<result>" for writes, "outside=Failed" when every write outside the collection failed.
+QString callAs(CalDavClient &c, const QString &call, const QUrl &calendar)
+{
+    QList<CalendarInfo> found;
+    QHash<QString, QByteArray> etags;
+    if (call == "discover" || !c.listEtags(&etags))
+        return call == "discover" && c.discover(calendar, &found) ? "found" : "failed";
+    const QStringList outside{"/etc/passwd", "/other-user/cal/z.ics", calendar.path() + "../other/x.ics"};
+    QList<RemoteItem> items;
+    if (call == "fetch" && !c.fetch(etags.keys() + outside, &items))
+        return "failed";
+    for (const RemoteItem &fetched : items)
+        etags.insert(fetched.href, "fetched " + fetched.etag);
+    const auto write = [&](const QString &href, const QByteArray &etag) {
+        QByteArray written;
+        const WriteResult result = call == "put" ? c.put(href, item("x", "x"), etag, &written) : c.remove(href, etag);
+        return result == WriteResult::Failed ? QByteArray("Failed") : call == "put" ? written : "Done";
+    };
+    QStringList outcome;
+    if (call == "remove" || call == "put") {
+        bool refused = true;
+        for (const QString &href : outside)
+            refused = write(href, "\"1\"") == "Failed" && refused;
+        outcome << (refused ? "outside=Failed" : "outside=written");
+    }
+    for (auto listed = etags.cbegin(); listed != etags.cend(); ++listed) {
+        const QByteArray result = call == "put" || call == "remove" ? write(listed.key(), listed.value()) : *listed;
+        outcome << listed.key().section('/', -1) + '=' + result;
+    }
+    outcome.sort();
+    return outcome.join(' ');
 }
 
 } // namespace
@@ -225,11 +260,63 @@ private Q_SLOTS:
         QCOMPARE(c->requestCount(), 1);
         QList<CalendarInfo> found;
         QVERIFY(!c->discover(far.url, &found));
+        QVERIFY2(c->error().contains(errorPart), qPrintable(c->error()));
 
         QVERIFY(!QFile::exists(storedFile(calendar, QStringLiteral("lost"))));
         QHash<QString, QByteArray> etags;
         QVERIFY(owner->listEtags(&etags));
         QVERIFY(etags.isEmpty());
+    }
+
+    void hostileServer_data()
+    {
+        QTest::addColumn<QString>("mode"); // how the server misbehaves: see tests/support/hostileserver.py
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("outcome"); // see callAs()
+        QTest::addColumn<QString>("errorPart");
+        const auto row = [](const char *name, const char *mode, const char *call, const QString &outcome,
+                            const char *errorPart) {
+            QTest::newRow(name) << QString(mode) << QString(call) << outcome << QString(errorPart);
+        };
+        const QString cut = "ctl.ics= good.ics=\"g1\" long.ics= none.ics= weak.ics=";
+        row("endless answer", "endless", "list", "failed", "too large");
+        row("answer said to be huge", "huge", "list", "failed", "too large");
+        row("web page as a multistatus", "garbage", "list", "failed", "not WebDAV");
+        row("web page in discovery", "html", "discover", "failed", "not WebDAV");
+        row("redirect elsewhere in discovery", "redirect", "discover", "failed", "elsewhere");
+        row("bad ETags and foreign hrefs listed", "listing", "list", cut, "");
+        row("bad ETags and foreign hrefs fetched", "listing", "fetch", QString(cut).replace("=", "=fetched "), "");
+        row("bad ETags in PUT answers", "listing", "put",
+            "ctl.ics= good.ics=\"g1\" long.ics= none.ics=\"g1\" outside=Failed weak.ics=", "");
+        row("deleting without a usable ETag", "listing", "remove",
+            "ctl.ics=Failed good.ics=Done long.ics=Failed none.ics=Failed outside=Failed weak.ics=Failed",
+            "no usable ETag");
+    }
+
+    void hostileServer()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, call);
+        QFETCH(QString, outcome);
+        QFETCH(QString, errorPart);
+        const HostileServer hostile;
+        QVERIFY(hostile.running());
+        // The endless answer would run into this limit unless it is cut off first.
+        CalDavClient c(User, Password, QDeadlineTimer(30000));
+        c.setCalendar(hostile.calendar(mode));
+        QCOMPARE(callAs(c, call, hostile.calendar(mode)), outcome);
+        QVERIFY2(c.error().contains(errorPart), qPrintable(c.error()));
+
+        for (const QJsonObject &request : hostile.requests()) {
+            const QString sent = QJsonDocument(request).toJson();
+            for (const char *outside : {"passwd", "other-user", "evil", "/other/", "deep", "x-injected"})
+                QVERIFY2(!sent.contains(outside, Qt::CaseInsensitive), qPrintable(sent));
+            const QJsonObject headers = request["headers"].toObject();
+            QVERIFY(headers["user-agent"].toString().startsWith("Oriventa/"));
+            // Only the one usable ETag may be a condition, and every DELETE has one.
+            if (request["method"] == "DELETE" || headers.contains("if-match"))
+                QCOMPARE(headers["if-match"].toString(), "\"g1\"");
+        }
     }
 };
 
