@@ -43,6 +43,7 @@ public:
     // After a failure, whether looking elsewhere on the server may still help: not when nothing
     // answered or the account was refused.
     bool mayLookFurther() const { return lastStatus != 0 && lastStatus != 401; }
+    bool accountRefused() const { return lastStatus == 401; }
 
     QString error;
     int requests = 0;

@@ -148,6 +148,7 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     if (!findCalendar(client, settings, &calendar)) {
         SyncOutcome outcome = failure(client.error());
         outcome.requests = client.requestCount();
+        outcome.passwordRefused = client.accountRefused();
         return outcome;
     }
     settings.calendar = calendar;
@@ -169,6 +170,7 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     readPreferences(defaults, settingsFilePath());
     SyncOutcome outcome = syncEvents(file.events(), state, client, Clock::today(), defaults, effective);
     outcome.requests = client.requestCount();
+    outcome.passwordRefused = !outcome.ok && client.accountRefused();
     if (!outcome.ok)
         return outcome;
     // The list first, then the state: cut off in between, the next sync finds the list and the

@@ -28,6 +28,8 @@ struct SyncOutcome
     // Failed after part of the work was done on the server: the list and the server still agree
     // (every write was guarded), and the next sync goes on from there.
     bool partial = false;
+    // The server refused the user name or password (401): typing them again may help.
+    bool passwordRefused = false;
     int uploaded = 0;
     int downloaded = 0;
     int deletedHere = 0;
