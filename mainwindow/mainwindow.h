@@ -98,10 +98,6 @@ private Q_SLOTS:
     void facebookReady();
     void facebookClose();
     void on_updatePushButton_clicked();
-    void on_syncUrlEdit_editingFinished();
-    void on_syncUserEdit_editingFinished();
-    void on_syncPasswordEdit_editingFinished();
-    void on_syncCalendarBox_activated(int index);
     void on_syncNowButton_clicked();
 
 private:
@@ -143,11 +139,13 @@ private:
     void fillSettings();
     void storeSettings();
 
-    // Sync, on the settings page and when the window closes
-    // The calendars found at the last "Sync now" are offered beside the one in use.
-    void fillSyncSettings(const QList<CalendarChoice> &found = {});
-    void storeSyncAccount();
-    void storeSyncPassword();
+    // Sync, on the settings page and when the window closes. The group follows the page: its fields
+    // are stored by OK only, and "Sync now" syncs with what they hold.
+    void fillSyncSettings();
+    void storeSyncSettings();
+    SyncSettings syncSettingsFromFields();
+    // The calendars `found` for `account`, with the account's own chosen.
+    void offerCalendars(const SyncSettings &account, const QList<CalendarChoice> &found);
     // Saves the rows, syncs the file and takes the rows back from it when the sync changed them.
     SyncOutcome syncRows(SyncSettings &settings, const QString &password, const SyncOptions &options = {});
     void reloadRows();
@@ -173,4 +171,6 @@ private:
     // 1 friends' birthdays, 2 the user's events.
     SocialSession *facebookDialog = nullptr;
     int importMode = 0;
+    // The account (user and address) whose calendars the calendar box offers.
+    QString calendarsOf;
 };

@@ -42,6 +42,19 @@ SyncSettings readSyncSettings()
     return settings;
 }
 
+QUrl addressFromText(const QString &text, QString *user, QString *password)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QUrl();
+    const QUrl url = QUrl::fromUserInput(trimmed);
+    if (user)
+        *user = url.userName();
+    if (password)
+        *password = url.password();
+    return url.adjusted(QUrl::RemoveUserInfo);
+}
+
 void writeSyncSettings(const SyncSettings &settings)
 {
     QSettings store = nativeSettings();

@@ -20,6 +20,11 @@ struct SyncSettings
 SyncSettings readSyncSettings();
 void writeSyncSettings(const SyncSettings &settings);
 
+// An address as typed: without a scheme it is taken as a web address, and an empty text is no
+// address. User info is taken out into `user` and `password` (either may be null), so that it never
+// reaches the settings store.
+QUrl addressFromText(const QString &text, QString *user = nullptr, QString *password = nullptr);
+
 // What one sync did, for the user where the user asked for it.
 struct SyncOutcome
 {
