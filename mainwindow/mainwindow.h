@@ -46,7 +46,12 @@ public:
 
     // A sync nobody asked for, from a window's opening or closing: a mass deletion it holds back
     // is put to the user.
-    static void syncFromWindow(const QString &password = QString());
+    static SyncOutcome syncFromWindow(const QString &password = QString());
+    // The sync before the list is read at start-up: where no password is at hand the user is asked
+    // for one, and asked again, told so, while the server refuses it. Asking and syncing wait in
+    // event loops: once `ending` is set, neither starts. False when no sync ran for want of a
+    // password (the prompt was cancelled, or `ending` came first).
+    static bool syncBeforeOpening(const bool &ending);
 
     // Writes every row's event, top row first, to `path`; true when the file was written.
     bool saveRows(const QString &path);

@@ -161,13 +161,42 @@ void MainWindow::reloadRows()
     }
 }
 
-void MainWindow::syncFromWindow(const QString &password)
+SyncOutcome MainWindow::syncFromWindow(const QString &password)
 {
     SyncOutcome outcome;
     if (syncUnasked(eventsFilePath(), password, &outcome) || outcome.deletionsHeld == 0 ||
         !Messages::allowDeletions(outcome.error))
-        return;
+        return outcome;
     SyncOptions options;
     options.allowDeletions = true;
-    syncUnasked(eventsFilePath(), password, nullptr, options);
+    syncUnasked(eventsFilePath(), password, &outcome, options);
+    return outcome;
+}
+
+bool MainWindow::syncBeforeOpening(const bool &ending)
+{
+    const SyncSettings settings = readSyncSettings();
+    if (!settings.isConfigured())
+        return true;
+    QString password;
+    bool asking = !PasswordStore::availablePassword(settings, &password);
+    QString refused;
+    while (!ending) {
+        if (asking &&
+            !Messages::askPassword(
+                tr("Sync"), refused + tr("Password for %1 on %2:").arg(settings.user, settings.url.host()), &password))
+            return false;
+        if (ending)
+            break;
+        if (!syncFromWindow(password).passwordRefused) {
+            if (asking)
+                PasswordStore::keep(settings.url, settings.user, password);
+            return true;
+        }
+        // Wrong for good: kept nowhere, and the user may type another.
+        PasswordStore::deletePassword(settings.url, settings.user);
+        refused = tr("The server refused the user name or password.") + QLatin1Char('\n');
+        asking = true;
+    }
+    return false;
 }
