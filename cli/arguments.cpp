@@ -144,11 +144,13 @@ QString usageText()
                           "                            otherwise an events file)\n"
                           "  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]\n"
                           "                            two-way sync with the CalDAV calendar; --url and\n"
-                          "                            --user are saved for later syncs, the password is\n"
-                          "                            read from one line of standard input or the\n"
-                          "                            desktop's secret store; a sync that would delete\n"
-                          "                            most of the calendar (20 events or more) stops\n"
-                          "                            unless --allow-deletions is given\n"
+                          "                            --user are saved once a sync with them succeeded\n"
+                          "                            (the address without a user and password in it);\n"
+                          "                            the password is taken from the address, one line\n"
+                          "                            of standard input or the desktop's secret store;\n"
+                          "                            a sync that would delete most of the calendar (20\n"
+                          "                            events or more) stops unless --allow-deletions is\n"
+                          "                            given\n"
                           "\n"
                           "Options:\n"
                           "  --json     print a JSON array of events instead of lines of text\n"
@@ -156,5 +158,7 @@ QString usageText()
                           "  --version  show the version\n"
                           "\n"
                           "Exit status: 0 done, 1 a file could not be read or written or the sync\n"
-                          "failed, 2 usage, 3 Oriventa is running (import and sync only).\n");
+                          "failed with nothing changed, 2 usage, 3 Oriventa is running (import and sync\n"
+                          "only), 4 the sync failed after part of its work (list and server agree; the\n"
+                          "next sync goes on).\n");
 }

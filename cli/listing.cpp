@@ -184,7 +184,33 @@ QString oneLine(const QString &text)
     return line;
 }
 
+// Bidirectional marks (U+200E, U+200F, U+061C) stay: they only place neutral characters, and real
+// right-to-left names hold them.
+bool steersTerminal(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u < 0x20 && u != '\n') || (u >= 0x7f && u < 0xa0) || (u >= 0x202a && u <= 0x202e) ||
+           (u >= 0x2066 && u <= 0x2069);
+}
+
 } // namespace
+
+QString terminalText(const QString &text)
+{
+    if (std::none_of(text.begin(), text.end(), steersTerminal))
+        return text;
+    QString shown;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (!steersTerminal(c))
+            shown += c;
+        else if (u < 0x100)
+            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
 
 EventsFile::State listEvents(const QString &path, QDate today, int days, Listing &listing, QString *reason)
 {
@@ -230,7 +256,7 @@ QByteArray listText(const Listing &listing)
             appendNumber(text, entry.daysRemaining, 5);
         }
         text.append("  ");
-        text.append(oneLine(entry.name).toUtf8());
+        text.append(terminalText(oneLine(entry.name)).toUtf8());
         text.append('\n');
     }
     return text;
@@ -240,7 +266,7 @@ QByteArray dueText(const Listing &listing)
 {
     QString text;
     for (const ListedEvent &entry : listing)
-        text += oneLine(entry.sentence) + QLatin1Char('\n');
+        text += terminalText(oneLine(entry.sentence)) + QLatin1Char('\n');
     return text.toUtf8();
 }
 

@@ -37,6 +37,11 @@ EventsFile::State listEvents(const QString &path, QDate today, int days, Listing
 // with its sentence. Nothing is written: the count advanced for the sentence is not saved.
 EventsFile::State dueEvents(const QString &path, QDate today, Listing &listing, QString *reason);
 
+// A text as a terminal is to show it: control characters (C0 but the line break, DEL, C1) and the
+// bidirectional embeddings, overrides and isolates become escapes ("\x1b", "\u202e"), so that a
+// name can neither steer the terminal nor turn a line around. Every plain output passes through it.
+QString terminalText(const QString &text);
+
 // One line per event: "YYYY-MM-DD  DAYS  NAME" with the date in 10 columns, the days right-aligned
 // in 5 and the name from column 19 ("-" for date and days without a coming occurrence).
 QByteArray listText(const Listing &listing);

@@ -21,6 +21,12 @@ void write(std::FILE *stream, const QByteArray &bytes)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
+// Messages and summaries echo names and servers' words: they reach the terminal as plain text.
+void write(std::FILE *stream, const QString &text)
+{
+    write(stream, terminalText(text).toLocal8Bit());
+}
+
 Outcome show(const Request &request, QDate today)
 {
     Listing listing;
@@ -30,12 +36,12 @@ Outcome show(const Request &request, QDate today)
                                         ? dueEvents(path, today, listing, &reason)
                                         : listEvents(path, today, request.days, listing, &reason);
     if (state == EventsFile::State::Unreadable) {
-        write(stderr, fileProblem(path, reason).toLocal8Bit());
+        write(stderr, fileProblem(path, reason));
         return Outcome::FileError;
     }
     // The events before the damage are shown; the rest is still in the file, for the window to keep.
     if (state == EventsFile::State::Damaged)
-        write(stderr, fileDamaged(path).toLocal8Bit());
+        write(stderr, fileDamaged(path));
     if (request.json)
         write(stdout, listJson(listing));
     else
@@ -53,12 +59,12 @@ int main(int argc, char *argv[])
     Request request;
     QString error;
     if (!parseArguments(arguments, request, error)) {
-        write(stderr, (QStringLiteral("oriventa-cli: ") + error + QLatin1String("\n\n") + usageText()).toLocal8Bit());
+        write(stderr, QStringLiteral("oriventa-cli: ") + error + QLatin1String("\n\n") + usageText());
         return int(Outcome::Usage);
     }
     switch (request.command) {
     case Request::Command::Help:
-        write(stdout, usageText().toLocal8Bit());
+        write(stdout, usageText());
         return int(Outcome::Done);
     case Request::Command::Version:
         write(stdout, QByteArrayLiteral("oriventa-cli " ORIVENTA_VERSION "\n"));
@@ -85,7 +91,7 @@ int main(int argc, char *argv[])
         outcome = exportEvents(request.files.first(), today, out, err);
     else
         outcome = syncList(request, out, err);
-    write(stdout, out.toLocal8Bit());
-    write(stderr, err.toLocal8Bit());
+    write(stdout, out);
+    write(stderr, err);
     return int(outcome);
 }

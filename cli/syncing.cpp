@@ -3,8 +3,8 @@
 
 #include "app/instancelock.h"
 #include "model/eventstore.h"
-#include "sync/backgroundsync.h"
 #include "sync/passwordstore.h"
+#include "sync/sync.h"
 
 #include <QTextStream>
 
@@ -15,40 +15,47 @@ Outcome syncList(const Request &request, QString &out, QString &err)
         err += QStringLiteral("Oriventa is running; close it and try again.\n");
         return Outcome::Running;
     }
-    SyncSettings settings = readSyncSettings();
-    const QUrl url = request.urlGiven ? QUrl::fromUserInput(request.url.trimmed()) : settings.url;
-    const QString user = request.userGiven ? request.user : settings.user;
-    if (url != settings.url || user != settings.user) {
-        // A calendar belongs to its account: another account finds or makes its own.
-        settings.url = url;
-        settings.user = user;
+    const SyncSettings stored = readSyncSettings();
+    SyncSettings settings = stored;
+    QString userInUrl;
+    QString password;
+    if (request.urlGiven)
+        settings.url = addressFromText(request.url, &userInUrl, &password);
+    if (request.userGiven)
+        settings.user = request.user;
+    else if (!userInUrl.isEmpty())
+        settings.user = userInUrl;
+    // A calendar belongs to its account: another account finds or makes its own.
+    if (settings.url != stored.url || settings.user != stored.user)
         settings.calendar.clear();
-        writeSyncSettings(settings);
-    }
     if (!settings.isConfigured()) {
         err += QStringLiteral("oriventa-cli: no server address: use --url\n");
         return Outcome::FileError;
     }
-    QString password;
+    // A password in the address is used for this sync only, as one from standard input is.
     if (request.passwordFromStdin) {
         QTextStream input(stdin);
         password = input.readLine();
-    } else {
-        PasswordStore::availablePassword(settings, &password);
-    }
-    if (password.isEmpty()) {
+        if (password.isEmpty()) {
+            err += QStringLiteral("oriventa-cli: no password: standard input gave none\n");
+            return Outcome::FileError;
+        }
+    } else if (password.isEmpty() && !PasswordStore::availablePassword(settings, &password)) {
         err += QStringLiteral("oriventa-cli: no password: use --password-stdin\n");
         return Outcome::FileError;
     }
     SyncOptions options;
     options.allowDeletions = request.allowDeletions;
-    const SyncOutcome outcome = syncAndKeepCalendar(settings, password, eventsFilePath(), options);
+    const SyncOutcome outcome = syncEventsFile(settings, password, eventsFilePath(), options);
     if (!outcome.ok) {
         err += QStringLiteral("oriventa-cli: sync failed: %1\n").arg(outcome.error);
         if (outcome.deletionsHeld > 0)
             err += QStringLiteral("oriventa-cli: run the sync again with --allow-deletions to delete them\n");
-        return Outcome::FileError;
+        return outcome.partial ? Outcome::Partial : Outcome::FileError;
     }
+    // Only an address and user that worked replace the stored ones; the calendar found is kept too.
+    if (settings.url != stored.url || settings.user != stored.user || settings.calendar != stored.calendar)
+        writeSyncSettings(settings);
     out += outcome.summaryText() + QLatin1Char('\n');
     return Outcome::Done;
 }

@@ -5,6 +5,7 @@
 #include "cli/transfer.h"
 
 // One sync of the events file with the CalDAV calendar, as "Sync now" runs it, holding the
-// single-instance lock. --url and --user are saved first; the password comes from one line of
-// standard input or the secret store. The summary goes to `out`, the reason of a failure to `err`.
+// single-instance lock. --url (without its user info) and --user are saved once a sync with them
+// succeeded; the password comes from the address, one line of standard input or the secret store. The summary goes to
+// `out`, the reason of a failure to `err`.
 Outcome syncList(const Request &request, QString &out, QString &err);

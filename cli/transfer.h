@@ -12,6 +12,7 @@ enum class Outcome
     FileError = 1, // a file could not be read or written, or the sync failed; nothing was changed
     Usage = 2,
     Running = 3, // a window of the program has the events file open
+    Partial = 4, // the sync failed after part of its work: list and server agree, the next sync goes on
 };
 
 // What the commands say of an events file that cannot be read, and of a damaged one (a warning:

@@ -5,14 +5,11 @@
 #include "app/singleapplication.h"
 #include "launcher/logging.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/messages.h"
 #include "model/preferences.h"
 #include "notify/notificationclient.h"
 #include "notify/notificationsession.h"
 #include "platform/glass.h"
 #include "reminders/reminderwindow.h"
-#include "sync/backgroundsync.h"
-#include "sync/passwordstore.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,29 +25,17 @@ void prepareFrame(QWidget *window)
     }
 }
 
-// The list is synced before the window reads it. Where no password is at hand the user is asked
-// once a run; a cancel means no sync until the next start. Failures change nothing; the log tells.
-// Asking and syncing wait in event loops, where an end request may come (`ending`): then neither
-// the prompt nor the sync starts, and a prompt already open is cancelled by the request.
+// The list is synced before the window reads it. Where no password is at hand the user is asked,
+// again while the server refuses it; a cancel means no sync until the next start. Failures change
+// nothing; the log tells. An end request that comes while it waits (`ending`) stops it, and cancels
+// a prompt already open.
 void syncBeforeOpening(const bool &ending)
 {
     static bool declined = false;
-    const SyncSettings settings = readSyncSettings();
-    if (!settings.isConfigured() || declined)
+    if (declined || MainWindow::syncBeforeOpening(ending))
         return;
-    QString password;
-    if (!PasswordStore::availablePassword(settings, &password)) {
-        if (ending || !Messages::askPassword(
-                          QObject::tr("Sync"),
-                          QObject::tr("Password for %1 on %2:").arg(settings.user, settings.url.host()), &password)) {
-            qCDebug(lcLauncher) << "no password given: no sync until the next start";
-            declined = true;
-            return;
-        }
-        PasswordStore::keep(settings.url, settings.user, password);
-    }
-    if (!ending)
-        MainWindow::syncFromWindow(password);
+    qCDebug(lcLauncher) << "no password given: no sync until the next start";
+    declined = true;
 }
 
 } // namespace

@@ -413,6 +413,8 @@ void MainWindow::on_viewOKButton_clicked()
 
 void MainWindow::on_settingsCancelButton_clicked()
 {
+    // What was typed goes: the next "Sync now" must not use it.
+    fillSyncSettings();
     ui->tabWidget->setCurrentIndex(0);
 }
 
@@ -463,4 +465,5 @@ void MainWindow::storeSettings()
     preferences.facebookShowOnce = ui->facebookShowOnceCheckBox->isChecked();
     Ferrule::getUpdater()->setAutoRun(ui->updateCheckBox->isChecked());
     writePreferences(preferences, settingsFilePath());
+    storeSyncSettings();
 }

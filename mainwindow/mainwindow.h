@@ -46,7 +46,12 @@ public:
 
     // A sync nobody asked for, from a window's opening or closing: a mass deletion it holds back
     // is put to the user.
-    static void syncFromWindow(const QString &password = QString());
+    static SyncOutcome syncFromWindow(const QString &password = QString());
+    // The sync before the list is read at start-up: where no password is at hand the user is asked
+    // for one, and asked again, told so, while the server refuses it. Asking and syncing wait in
+    // event loops: once `ending` is set, neither starts. False when no sync ran for want of a
+    // password (the prompt was cancelled, or `ending` came first).
+    static bool syncBeforeOpening(const bool &ending);
 
     // Writes every row's event, top row first, to `path`; true when the file was written.
     bool saveRows(const QString &path);
@@ -98,10 +103,6 @@ private Q_SLOTS:
     void facebookReady();
     void facebookClose();
     void on_updatePushButton_clicked();
-    void on_syncUrlEdit_editingFinished();
-    void on_syncUserEdit_editingFinished();
-    void on_syncPasswordEdit_editingFinished();
-    void on_syncCalendarBox_activated(int index);
     void on_syncNowButton_clicked();
 
 private:
@@ -143,11 +144,13 @@ private:
     void fillSettings();
     void storeSettings();
 
-    // Sync, on the settings page and when the window closes
-    // The calendars found at the last "Sync now" are offered beside the one in use.
-    void fillSyncSettings(const QList<CalendarChoice> &found = {});
-    void storeSyncAccount();
-    void storeSyncPassword();
+    // Sync, on the settings page and when the window closes. The group follows the page: its fields
+    // are stored by OK only, and "Sync now" syncs with what they hold.
+    void fillSyncSettings();
+    void storeSyncSettings();
+    SyncSettings syncSettingsFromFields();
+    // The calendars `found` for `account`, with the account's own chosen.
+    void offerCalendars(const SyncSettings &account, const QList<CalendarChoice> &found);
     // Saves the rows, syncs the file and takes the rows back from it when the sync changed them.
     SyncOutcome syncRows(SyncSettings &settings, const QString &password, const SyncOptions &options = {});
     void reloadRows();
@@ -173,4 +176,6 @@ private:
     // 1 friends' birthdays, 2 the user's events.
     SocialSession *facebookDialog = nullptr;
     int importMode = 0;
+    // The account (user and address) whose calendars the calendar box offers.
+    QString calendarsOf;
 };

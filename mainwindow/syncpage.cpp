@@ -10,13 +10,6 @@
 
 namespace {
 
-// An address typed without a scheme is taken as a web address; an empty field means no sync.
-QUrl urlFromField(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    return trimmed.isEmpty() ? QUrl() : QUrl::fromUserInput(trimmed);
-}
-
 // Told once a run: without a secret store, a typed password lasts until the program ends.
 void tellPasswordNotStored()
 {
@@ -29,107 +22,84 @@ void tellPasswordNotStored()
                                  "closes. You will be asked for it again at the next start."));
 }
 
+QString accountOf(const SyncSettings &settings)
+{
+    return settings.user + QLatin1Char('@') + settings.url.toString();
+}
+
 } // namespace
 
-void MainWindow::fillSyncSettings(const QList<CalendarChoice> &found)
+void MainWindow::fillSyncSettings()
 {
     const SyncSettings settings = readSyncSettings();
     ui->syncUrlEdit->setText(settings.url.toString());
     ui->syncUserEdit->setText(settings.user);
-    ui->syncUrlEdit->setModified(false);
-    ui->syncUserEdit->setModified(false);
     // The stored password stays in its store: the field only takes a new one.
     ui->syncPasswordEdit->clear();
+    offerCalendars(settings, {});
+}
+
+void MainWindow::offerCalendars(const SyncSettings &account, const QList<CalendarChoice> &found)
+{
+    calendarsOf = accountOf(account);
     ui->syncCalendarBox->clear();
     ui->syncCalendarBox->addItem(tr("New calendar \"Oriventa\""), QUrl());
     for (const CalendarChoice &calendar : found)
         ui->syncCalendarBox->addItem(calendar.name, calendar.url);
-    if (!settings.calendar.isEmpty()) {
-        int index = ui->syncCalendarBox->findData(settings.calendar);
+    if (!account.calendar.isEmpty()) {
+        int index = ui->syncCalendarBox->findData(account.calendar);
         if (index < 0) {
-            ui->syncCalendarBox->addItem(settings.calendar.toString(), settings.calendar);
+            ui->syncCalendarBox->addItem(account.calendar.toString(), account.calendar);
             index = ui->syncCalendarBox->count() - 1;
         }
         ui->syncCalendarBox->setCurrentIndex(index);
     }
 }
 
-void MainWindow::on_syncUrlEdit_editingFinished()
+SyncSettings MainWindow::syncSettingsFromFields()
 {
-    storeSyncAccount();
-}
-
-void MainWindow::on_syncUserEdit_editingFinished()
-{
-    storeSyncAccount();
-}
-
-void MainWindow::on_syncPasswordEdit_editingFinished()
-{
-    storeSyncPassword();
-}
-
-void MainWindow::storeSyncAccount()
-{
-    if (!ui->syncUrlEdit->isModified() && !ui->syncUserEdit->isModified())
-        return;
-    SyncSettings settings = readSyncSettings();
-    const QUrl url = urlFromField(ui->syncUrlEdit->text());
-    const QString user = ui->syncUserEdit->text().trimmed();
-    ui->syncUrlEdit->setModified(false);
-    ui->syncUserEdit->setModified(false);
-    if (url == settings.url && user == settings.user)
-        return;
+    QString user;
+    QString password;
+    SyncSettings settings;
+    settings.url = addressFromText(ui->syncUrlEdit->text(), &user, &password);
+    // A user and password typed into the address go to their own fields: the address is stored
+    // without them, and the password only where passwords are kept.
+    if (!user.isEmpty() || !password.isEmpty())
+        ui->syncUrlEdit->setText(settings.url.toString());
+    if (!user.isEmpty() && ui->syncUserEdit->text().trimmed().isEmpty())
+        ui->syncUserEdit->setText(user);
+    if (!password.isEmpty() && ui->syncPasswordEdit->text().isEmpty())
+        ui->syncPasswordEdit->setText(password);
+    settings.user = ui->syncUserEdit->text().trimmed();
     // A calendar belongs to its account: another account finds or makes its own.
-    settings.url = url;
-    settings.user = user;
-    settings.calendar.clear();
-    writeSyncSettings(settings);
-    ui->syncCalendarBox->setCurrentIndex(0);
-    while (ui->syncCalendarBox->count() > 1)
-        ui->syncCalendarBox->removeItem(1);
-    // A password typed for the old account is meant for the new one.
-    if (!ui->syncPasswordEdit->text().isEmpty())
-        ui->syncPasswordEdit->setModified(true);
-    storeSyncPassword();
+    if (accountOf(settings) == calendarsOf)
+        settings.calendar = ui->syncCalendarBox->currentData().toUrl();
+    return settings;
 }
 
-void MainWindow::storeSyncPassword()
+void MainWindow::storeSyncSettings()
 {
+    const SyncSettings settings = syncSettingsFromFields();
+    writeSyncSettings(settings);
     const QString password = ui->syncPasswordEdit->text();
-    if (!ui->syncPasswordEdit->isModified() || password.isEmpty())
-        return;
-    const SyncSettings settings = readSyncSettings();
-    if (!settings.isConfigured())
-        return;
-    ui->syncPasswordEdit->setModified(false);
-    if (!PasswordStore::keep(settings.url, settings.user, password))
+    if (settings.isConfigured() && !password.isEmpty() && !PasswordStore::keep(settings.url, settings.user, password))
         tellPasswordNotStored();
-}
-
-void MainWindow::on_syncCalendarBox_activated(int index)
-{
-    SyncSettings settings = readSyncSettings();
-    settings.calendar = ui->syncCalendarBox->itemData(index).toUrl();
-    writeSyncSettings(settings);
 }
 
 void MainWindow::on_syncNowButton_clicked()
 {
-    // What was typed last counts, even while its field still has the focus.
-    storeSyncAccount();
-    storeSyncPassword();
-    SyncSettings settings = readSyncSettings();
+    // What is typed counts, stored or not: only OK stores it.
+    SyncSettings settings = syncSettingsFromFields();
     if (!settings.isConfigured()) {
         Messages::warn(tr("Sync Failed"), tr("Enter the address of the server first."));
         return;
     }
-    QString password;
-    if (!PasswordStore::availablePassword(settings, &password)) {
+    QString password = ui->syncPasswordEdit->text();
+    if (password.isEmpty() && !PasswordStore::availablePassword(settings, &password)) {
         if (!Messages::askPassword(tr("Sync"), tr("Password for %1:").arg(settings.user), &password))
             return;
-        if (!PasswordStore::keep(settings.url, settings.user, password))
-            tellPasswordNotStored();
+        // In its field, OK keeps it with the rest.
+        ui->syncPasswordEdit->setText(password);
     }
     SyncOutcome outcome = syncRows(settings, password);
     if (outcome.deletionsHeld > 0 && Messages::allowDeletions(outcome.error)) {
@@ -137,18 +107,21 @@ void MainWindow::on_syncNowButton_clicked()
         options.allowDeletions = true;
         outcome = syncRows(settings, password, options);
     }
+    // A refused password is not left for OK to keep.
+    if (outcome.passwordRefused)
+        ui->syncPasswordEdit->clear();
     if (!outcome.ok) {
         Messages::warn(tr("Sync Failed"), outcome.error);
         return;
     }
-    // Now that the account answers, its calendars are offered for the next syncs.
+    // Now that the account answers, its calendars are offered, the one just synced with chosen.
     QList<CalendarChoice> calendars;
     QString error;
     {
         const Messages::BusyCursor busy;
         findCalendars(settings, password, &calendars, &error);
     }
-    fillSyncSettings(calendars);
+    offerCalendars(settings, calendars);
     Messages::inform(tr("Sync"), outcome.summaryText());
 }
 
@@ -161,7 +134,7 @@ SyncOutcome MainWindow::syncRows(SyncSettings &settings, const QString &password
         return outcome;
     }
     const Messages::BusyCursor busy;
-    outcome = syncAndKeepCalendar(settings, password, eventsFilePath(), options);
+    outcome = syncEventsFile(settings, password, eventsFilePath(), options);
     if (outcome.ok && outcome.listChanged)
         reloadRows();
     return outcome;
@@ -188,13 +161,42 @@ void MainWindow::reloadRows()
     }
 }
 
-void MainWindow::syncFromWindow(const QString &password)
+SyncOutcome MainWindow::syncFromWindow(const QString &password)
 {
     SyncOutcome outcome;
     if (syncUnasked(eventsFilePath(), password, &outcome) || outcome.deletionsHeld == 0 ||
         !Messages::allowDeletions(outcome.error))
-        return;
+        return outcome;
     SyncOptions options;
     options.allowDeletions = true;
-    syncUnasked(eventsFilePath(), password, nullptr, options);
+    syncUnasked(eventsFilePath(), password, &outcome, options);
+    return outcome;
+}
+
+bool MainWindow::syncBeforeOpening(const bool &ending)
+{
+    const SyncSettings settings = readSyncSettings();
+    if (!settings.isConfigured())
+        return true;
+    QString password;
+    bool asking = !PasswordStore::availablePassword(settings, &password);
+    QString refused;
+    while (!ending) {
+        if (asking &&
+            !Messages::askPassword(
+                tr("Sync"), refused + tr("Password for %1 on %2:").arg(settings.user, settings.url.host()), &password))
+            return false;
+        if (ending)
+            break;
+        if (!syncFromWindow(password).passwordRefused) {
+            if (asking)
+                PasswordStore::keep(settings.url, settings.user, password);
+            return true;
+        }
+        // Wrong for good: kept nowhere, and the user may type another.
+        PasswordStore::deletePassword(settings.url, settings.user);
+        refused = tr("The server refused the user name or password.") + QLatin1Char('\n');
+        asking = true;
+    }
+    return false;
 }

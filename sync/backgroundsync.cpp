@@ -4,16 +4,6 @@
 #include "sync/logging.h"
 #include "sync/passwordstore.h"
 
-SyncOutcome syncAndKeepCalendar(SyncSettings &settings, const QString &password, const QString &eventsPath,
-                                const SyncOptions &options)
-{
-    const QUrl calendar = settings.calendar;
-    SyncOutcome outcome = syncEventsFile(settings, password, eventsPath, options);
-    if (settings.calendar != calendar)
-        writeSyncSettings(settings);
-    return outcome;
-}
-
 bool syncUnasked(const QString &eventsPath, const QString &password, SyncOutcome *outcome, const SyncOptions &options)
 {
     SyncSettings settings = readSyncSettings();
@@ -25,7 +15,11 @@ bool syncUnasked(const QString &eventsPath, const QString &password, SyncOutcome
         qCDebug(lcSync).noquote() << QStringLiteral("no sync with %1: no password at hand").arg(server);
         return false;
     }
-    const SyncOutcome done = syncAndKeepCalendar(settings, known, eventsPath, options);
+    const QUrl calendar = settings.calendar;
+    const SyncOutcome done = syncEventsFile(settings, known, eventsPath, options);
+    // The calendar found or made is kept for the next sync; the account is the stored one.
+    if (settings.calendar != calendar)
+        writeSyncSettings(settings);
     if (outcome)
         *outcome = done;
     // Nobody asked for this sync, so nobody sees its outcome: the log is the one place that tells.

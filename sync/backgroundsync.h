@@ -8,7 +8,3 @@
 // of oriventa.sync). `outcome` (may be null) receives what it did; false when it did not run or failed.
 bool syncUnasked(const QString &eventsPath, const QString &password = QString(), SyncOutcome *outcome = nullptr,
                  const SyncOptions &options = SyncOptions());
-
-// Runs one sync and keeps the calendar it found or made for the next one.
-SyncOutcome syncAndKeepCalendar(SyncSettings &settings, const QString &password, const QString &eventsPath,
-                                const SyncOptions &options = SyncOptions());

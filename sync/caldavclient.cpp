@@ -189,6 +189,11 @@ int CalDavClient::requestCount() const
     return d->session.requests;
 }
 
+bool CalDavClient::accountRefused() const
+{
+    return d->session.accountRefused();
+}
+
 QString CalDavClient::error() const
 {
     return d->session.error;

@@ -35,6 +35,9 @@ public:
     // Requests sent so far, for tests and measurements.
     int requestCount() const;
 
+    // Whether the last failure was the server refusing the user name or password.
+    bool accountRefused() const;
+
     QString error() const override;
     bool collectionTag(QByteArray *tag) override;
     bool listEtags(QHash<QString, QByteArray> *etags) override;

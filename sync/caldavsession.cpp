@@ -28,6 +28,7 @@ bool CalDavSession::sendOnce(const QByteArray &verb, const QUrl &url, const CalD
                              const QByteArray &body, CalDavAnswer *answer)
 {
     lookFurther = false;
+    refused = false;
     if (deadline.hasExpired()) {
         error = QStringLiteral("timed out");
         return false;
@@ -121,6 +122,7 @@ bool CalDavSession::send(const QByteArray &verb, QUrl url, const CalDavHeaders &
 void CalDavSession::fail(const CalDavAnswer &answer)
 {
     lookFurther = answer.status != 401;
+    refused = answer.status == 401;
     if (answer.status == 401)
         error = QStringLiteral("the server refused the user name or password");
     else

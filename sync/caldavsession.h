@@ -48,6 +48,8 @@ public:
     // answered, readably or not, that it has nothing here; not when nothing answered, the account
     // was refused, the request was sent elsewhere or the answer was too large.
     bool mayLookFurther() const { return lookFurther; }
+    // Whether the last failure was the server refusing the account (401).
+    bool accountRefused() const { return refused; }
 
     QString error;
     // The first "not WebDAV" error since it was last cleared: the cause to name when looking
@@ -63,4 +65,5 @@ private:
     QByteArray authorization; // the only place the password is kept
     QDeadlineTimer deadline;
     bool lookFurther = false;
+    bool refused = false;
 };

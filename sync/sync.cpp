@@ -9,6 +9,7 @@
 #include "sync/syncengine.h"
 #include "sync/syncstate.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QScopeGuard>
@@ -19,9 +20,14 @@ const QString UrlKey = QStringLiteral("syncUrl");
 const QString UserKey = QStringLiteral("syncUser");
 const QString CalendarKey = QStringLiteral("syncCalendar");
 
-QString countLine(int count, const char *one, const char *many)
+// A count in a line, as `many` (with %n) says it. Without a translation Qt only puts the number
+// in, which gives "1 events"; the English `one` is said instead, so only translators need forms.
+QString countLine(int count, const char *many, const char *one)
 {
-    return QString::fromLatin1(count == 1 ? one : many).arg(count);
+    const QString line = QCoreApplication::translate("Sync", many, nullptr, count);
+    if (count == 1 && line == QString::fromLatin1(many).replace(QLatin1String("%n"), QLatin1String("1")))
+        return QString::fromLatin1(one);
+    return line;
 }
 
 } // namespace
@@ -34,6 +40,19 @@ SyncSettings readSyncSettings()
     settings.user = store.value(UserKey).toString();
     settings.calendar = QUrl(store.value(CalendarKey).toString());
     return settings;
+}
+
+QUrl addressFromText(const QString &text, QString *user, QString *password)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QUrl();
+    const QUrl url = QUrl::fromUserInput(trimmed);
+    if (user)
+        *user = url.userName();
+    if (password)
+        *password = url.password();
+    return url.adjusted(QUrl::RemoveUserInfo);
 }
 
 void writeSyncSettings(const SyncSettings &settings)
@@ -57,22 +76,26 @@ QString SyncOutcome::summaryText() const
         return error;
     QStringList lines;
     if (uploaded)
-        lines << countLine(uploaded, "1 event uploaded.", "%1 events uploaded.");
+        lines << countLine(uploaded, QT_TRANSLATE_N_NOOP("Sync", "%n events uploaded."), "1 event uploaded.");
     if (downloaded)
-        lines << countLine(downloaded, "1 event downloaded.", "%1 events downloaded.");
+        lines << countLine(downloaded, QT_TRANSLATE_N_NOOP("Sync", "%n events downloaded."), "1 event downloaded.");
     if (deletedHere)
-        lines << countLine(deletedHere, "1 event deleted here.", "%1 events deleted here.");
+        lines << countLine(deletedHere, QT_TRANSLATE_N_NOOP("Sync", "%n events deleted here."),
+                           "1 event deleted here.");
     if (deletedThere)
-        lines << countLine(deletedThere, "1 event deleted on the server.", "%1 events deleted on the server.");
+        lines << countLine(deletedThere, QT_TRANSLATE_N_NOOP("Sync", "%n events deleted on the server."),
+                           "1 event deleted on the server.");
     if (restored)
-        lines << countLine(restored, "1 event that could not be read here was taken back from the server.",
-                           "%1 events that could not be read here were taken back from the server.");
+        lines << countLine(restored,
+                           QT_TRANSLATE_N_NOOP("Sync", "%n events that could not be read here were taken back "
+                                                       "from the server."),
+                           "1 event that could not be read here was taken back from the server.");
     for (const QString &name : conflicts)
-        lines << QStringLiteral("\"%1\" was changed here and elsewhere: both are kept, the other as \"%1 (changed "
-                                "elsewhere)\".")
+        lines << QCoreApplication::translate("Sync", "\"%1\" was changed here and elsewhere: both are kept, the "
+                                                     "other as \"%1 (changed elsewhere)\".")
                      .arg(name);
     if (lines.isEmpty())
-        lines << QStringLiteral("Everything was already in sync.");
+        lines << QCoreApplication::translate("Sync", "Everything was already in sync.");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -139,6 +162,7 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     if (!findCalendar(client, settings, &calendar)) {
         SyncOutcome outcome = failure(client.error());
         outcome.requests = client.requestCount();
+        outcome.passwordRefused = client.accountRefused();
         return outcome;
     }
     settings.calendar = calendar;
@@ -161,6 +185,7 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     readPreferences(defaults, settingsFilePath());
     SyncOutcome outcome = syncEvents(file.events(), state, client, Clock::today(), defaults, effective);
     outcome.requests = client.requestCount();
+    outcome.passwordRefused = !outcome.ok && client.accountRefused();
     if (!outcome.ok)
         return outcome;
     // The list first, then the state: cut off in between, the next sync finds the list and the

@@ -21,6 +21,11 @@ struct SyncSettings
 SyncSettings readSyncSettings();
 void writeSyncSettings(const SyncSettings &settings);
 
+// An address as typed: without a scheme it is taken as a web address, and an empty text is no
+// address. User info is taken out into `user` and `password` (either may be null), so that it never
+// reaches the settings store.
+QUrl addressFromText(const QString &text, QString *user = nullptr, QString *password = nullptr);
+
 // What one sync did, for the user where the user asked for it.
 struct SyncOutcome
 {
@@ -29,6 +34,8 @@ struct SyncOutcome
     // Failed after part of the work was done on the server: the list and the server still agree
     // (every write was guarded), and the next sync goes on from there.
     bool partial = false;
+    // The server refused the user name or password (401): typing them again may help.
+    bool passwordRefused = false;
     int uploaded = 0;
     int downloaded = 0;
     int deletedHere = 0;

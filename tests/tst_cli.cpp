@@ -10,6 +10,7 @@
 #include "model/reminderrules.h"
 #include "tests/support/events.h"
 #include "tests/support/programrun.h"
+#include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
@@ -146,6 +147,9 @@ private Q_SLOTS:
         QTest::newRow("sync without a password")
             << QStringList{"sync", "--url", "http://127.0.0.1:9/", "--user", "anna"} << 1
             << "no password: use --password-stdin";
+        QTest::newRow("sync with an empty standard input")
+            << QStringList{"sync", "--url", "http://127.0.0.1:9/", "--password-stdin"} << 1
+            << "no password: standard input gave none";
         QTest::newRow("help") << QStringList{"list", "--help"} << 0 << "";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "";
     }
@@ -182,8 +186,8 @@ private Q_SLOTS:
         QCOMPARE(runProgram(cli, {QStringLiteral("export"), TestEnvironment::root() + "/out.evt"}).status, 0);
     }
 
-    // A sync that cannot run changes no event; --url and --user are kept, the password is not,
-    // and it shows nowhere.
+    // A sync that fails changes no event and keeps neither --url nor --user, nor the password in the
+    // address, which it used all the same and which shows nowhere.
     void syncRefusals_data()
     {
         QTest::addColumn<bool>("windowRuns");
@@ -203,16 +207,54 @@ private Q_SLOTS:
             QVERIFY(!window.emplace().isHeldElsewhere());
         const QByteArray password = "pwd-7Kq!Zx3v";
         const FileState before = fileState();
-        const ProgramRun run =
-            runProgram(cli, {"sync", "--url", "http://127.0.0.1:9/dav/", "--user", "anna", "--password-stdin"},
-                       QProcessEnvironment::systemEnvironment(), password + "\n");
+        const ProgramRun run = runProgram(cli, {"sync", "--url", "http://anna:" + password + "@127.0.0.1:9/dav/"});
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.startsWith(message.toUtf8()), run.err.constData());
         QVERIFY(fileState() == before);
         QSettings native = nativeSettings();
-        QCOMPARE(native.value("syncUser").toString(), windowRuns ? QString() : QStringLiteral("anna"));
+        QVERIFY(!native.contains("syncUrl") && !native.contains("syncUser"));
         QVERIFY(!(run.out + run.err).contains(password));
         QCOMPARE(filesContaining(TestEnvironment::root(), password), QStringList());
+    }
+
+    // A sync that worked keeps its address, without the user and password typed into it; the user
+    // comes from the address when --user is not given.
+    void syncKeepsAWorkingAccount()
+    {
+        if (!Radicale::available())
+            QSKIP("Radicale is not installed");
+        const QByteArray password = "pwd-7Kq!Zx3v";
+        Radicale server(QStringLiteral("anna"), QString::fromUtf8(password));
+        QVERIFY2(server.running(), qPrintable(server.problem()));
+        QUrl address = server.base();
+        address.setUserInfo(QStringLiteral("anna:") + QString::fromUtf8(password));
+        QCOMPARE(runProgram(cli, {"sync", "--url", address.toString()}).status, 0);
+        const QSettings native = nativeSettings();
+        QCOMPARE(native.value("syncUrl").toUrl(), server.base());
+        QCOMPARE(native.value("syncUser").toString(), QStringLiteral("anna"));
+        // The server's own password file lies under the root too.
+        QCOMPARE(filesContaining(qEnvironmentVariable("XDG_CONFIG_HOME"), password), QStringList());
+    }
+
+    // Names reach the terminal as text: what would steer it is shown escaped; --json keeps the name.
+    void plainOutputEscapesControls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("C0, DEL") << QStringLiteral("a\x1b[2J\x07\x7f") << QStringLiteral("a\\x1b[2J\\x07\\x7f");
+        QTest::newRow("C1 CSI") << QStringLiteral("a\u009b31mb") << QStringLiteral("a\\x9b31mb");
+        QTest::newRow("bidi") << QStringLiteral("\u2066a\u202eb\u2069") << QStringLiteral("\\u2066a\\u202eb\\u2069");
+        QTest::newRow("right-to-left mark") << QStringLiteral("\u05d0\u200f!") << QStringLiteral("\u05d0\u200f!");
+    }
+
+    void plainOutputEscapesControls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QVERIFY(save({singular(today).named(name).event()}));
+        QCOMPARE(QString::fromUtf8(runProgram(cli, {"list"}).out).mid(18), shown + QLatin1Char('\n'));
+        const ProgramRun json = runProgram(cli, {"list", "--json"});
+        QCOMPARE(names(QJsonDocument::fromJson(json.out).array()), QStringList{name});
     }
 
     void list_data()

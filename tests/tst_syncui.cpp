@@ -14,9 +14,11 @@
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
+#include "tests/support/testhttpserver.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -27,6 +29,12 @@ namespace {
 // Nothing listens on the discard port: every sync with it fails at once.
 const QString unreachable = QStringLiteral("http://127.0.0.1:9/dav/");
 const QByteArray password = "pwd-7Kq!Zx3v";
+
+// A server that knows nobody: a request that reaches it is answered 401.
+TestHttpServer::Reply refuseEveryone(const TestHttpServer::Request &)
+{
+    return TestHttpServer::Reply::answer(401, "text/plain", "no");
+}
 
 QStringList filesWithPassword()
 {
@@ -68,54 +76,121 @@ private Q_SLOTS:
 
     void cleanup() { closeWindow(); }
 
-    // Address and user go to the native store as they are edited, never into settings.ini; a new
-    // account forgets the calendar of the old one.
-    void accountPersistsInTheNativeStore()
+    // The group follows the page: what is typed is stored by OK only, in the native store and the
+    // password store, the address without the user and password typed into it; Cancel stores
+    // nothing. Only a stored account is synced as the window closes.
+    void groupFollowsOkAndCancel_data()
     {
-        const QByteArray settingsBefore = readFile(settingsFilePath());
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("OK") << true;
+    }
+
+    void groupFollowsOkAndCancel()
+    {
+        QFETCH(bool, ok);
+        TestHttpServer server(refuseEveryone);
         SyncSettings stored;
         stored.url = QUrl(QStringLiteral("https://old.example.org/dav/"));
         stored.user = QStringLiteral("old");
         stored.calendar = QUrl(QStringLiteral("https://old.example.org/dav/old/cal/"));
         writeSyncSettings(stored);
+        BoxAnswerer answer;
         openSettings();
         QCOMPARE(find<QLineEdit>("syncUrlEdit")->text(), stored.url.toString());
         auto *calendars = find<QComboBox>("syncCalendarBox");
         QCOMPARE(calendars->itemText(0), QStringLiteral("New calendar \"Oriventa\""));
         QCOMPARE(calendars->currentData().toUrl(), stored.calendar);
 
-        type("syncUrlEdit", QStringLiteral("https://dav.example.org/cal/"));
+        const QString address = QString::fromUtf8(server.base()) + QStringLiteral("/cal/");
+        type("syncUrlEdit", address.left(7) + "anna:" + QString::fromUtf8(password) + "@" + address.mid(7));
         type("syncUserEdit", QStringLiteral("anna"));
-        const QSettings native = nativeSettings();
-        QCOMPARE(native.value("syncUrl").toString(), QStringLiteral("https://dav.example.org/cal/"));
-        QCOMPARE(native.value("syncUser").toString(), QStringLiteral("anna"));
-        QVERIFY(!native.contains("syncCalendar"));
-        QCOMPARE(calendars->currentIndex(), 0);
-        QCOMPARE(readFile(settingsFilePath()), settingsBefore);
+        find<QAbstractButton>(ok ? "settingOKButton" : "settingsCancelButton")->click();
+        SyncSettings typed;
+        typed.url = QUrl(address);
+        typed.user = QStringLiteral("anna");
+        const SyncSettings now = readSyncSettings();
+        QCOMPARE(now.url, ok ? typed.url : stored.url);
+        QCOMPARE(now.user, ok ? typed.user : stored.user);
+        QCOMPARE(now.calendar, ok ? QUrl() : stored.calendar);
+        QString kept;
+        QCOMPARE(PasswordStore::availablePassword(typed, &kept), ok);
+        QCOMPARE(kept, ok ? QString::fromUtf8(password) : QString());
 
         // A new window shows what was stored.
         delete w;
         openSettings();
-        QCOMPARE(find<QLineEdit>("syncUserEdit")->text(), QStringLiteral("anna"));
+        QCOMPARE(find<QLineEdit>("syncUserEdit")->text(), now.user);
         QCOMPARE(find<QLineEdit>("syncPasswordEdit")->echoMode(), QLineEdit::Password);
+        w->close();
+        QCOMPARE(!server.requests.isEmpty(), ok);
+        QCOMPARE(answer.seen.size(), ok ? 1 : 0); // "Password Not Stored"
+        QCOMPARE(filesWithPassword(), QStringList());
     }
 
-    // Without a secret store the password lives in memory only: the user is told once, and no
-    // file under the suite's directories ever holds it, not even after "Sync now" and closing.
+    // Without a secret store the first "Sync now" syncs with what is typed and stores none of it;
+    // a refused password is not left in its field for OK to keep, and no file ever holds it.
     void passwordNeverReachesAFile()
     {
+        TestHttpServer server(refuseEveryone);
         BoxAnswerer answer;
         openSettings();
-        type("syncUrlEdit", unreachable);
+        type("syncUrlEdit", QString::fromUtf8(server.base()) + QStringLiteral("/cal/"));
         type("syncUserEdit", QStringLiteral("anna"));
         type("syncPasswordEdit", QString::fromUtf8(password));
-        type("syncPasswordEdit", QString::fromUtf8(password) + QLatin1Char('2'));
         find<QAbstractButton>("syncNowButton")->click();
+        QVERIFY(!server.requests.isEmpty());
+        QCOMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].title, QStringLiteral("Sync Failed"));
+        QVERIFY(find<QLineEdit>("syncPasswordEdit")->text().isEmpty());
         w->close();
-        QTRY_COMPARE(answer.seen.size(), 2);
-        QCOMPARE(answer.seen[0].title, QStringLiteral("Password Not Stored"));
-        QCOMPARE(answer.seen[1].title, QStringLiteral("Sync Failed"));
         QCOMPARE(filesWithPassword(), QStringList());
+    }
+
+    // The start-up prompt says when the server refused the password and asks again, until Cancel;
+    // a refused password is kept nowhere.
+    void startUpAsksAgainWhenRefused()
+    {
+        TestHttpServer server(refuseEveryone);
+        SyncSettings settings;
+        settings.url = QUrl(QString::fromUtf8(server.base()) + QStringLiteral("/cal/"));
+        settings.user = QStringLiteral("anna");
+        writeSyncSettings(settings);
+        QStringList prompts;
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, [&] {
+            auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!prompt || prompt->property("answered").toBool())
+                return;
+            prompt->setProperty("answered", true);
+            prompts << prompt->labelText();
+            prompt->setTextValue(QString::fromUtf8(password));
+            QTimer::singleShot(0, prompt, prompts.size() == 1 ? &QDialog::accept : &QDialog::reject);
+        });
+        answerer.start(10);
+        const bool ending = false;
+        QVERIFY(!MainWindow::syncBeforeOpening(ending));
+        QCOMPARE(prompts,
+                 (QStringList{"Password for anna on 127.0.0.1:",
+                              "The server refused the user name or password.\nPassword for anna on 127.0.0.1:"}));
+        QString kept;
+        QVERIFY(!PasswordStore::availablePassword(settings, &kept));
+    }
+
+    // Counts read as English has always had them, and put no warning on standard error.
+    void summaryCounts()
+    {
+        static int warnings = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &) { warnings += type != QtDebugMsg; });
+        SyncOutcome outcome;
+        outcome.ok = true;
+        outcome.uploaded = 1;
+        outcome.restored = 2;
+        const QString text = outcome.summaryText();
+        qInstallMessageHandler(previous);
+        QCOMPARE(warnings, 0);
+        QCOMPARE(text, "1 event uploaded.\n2 events that could not be read here were taken back from the server.");
     }
 
     // A failed "Sync now" says why and leaves the rows and the events file as they were.
@@ -175,8 +250,11 @@ private Q_SLOTS:
         auto *calendars = find<QComboBox>("syncCalendarBox");
         QCOMPARE(calendars->count(), 2);
         QCOMPARE(calendars->currentText(), QStringLiteral("Oriventa"));
-        QCOMPARE(readSyncSettings().calendar, calendars->currentData().toUrl());
         QCOMPARE(names(), QStringList{"Bin day"});
+        // The calendar made is offered for OK to store with the rest.
+        QVERIFY(!readSyncSettings().isConfigured());
+        find<QAbstractButton>("settingOKButton")->click();
+        QCOMPARE(readSyncSettings().calendar, calendars->currentData().toUrl());
     }
 
     // The suites have no secret service: the store says so at once, and only this run's memory
