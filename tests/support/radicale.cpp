@@ -3,24 +3,12 @@
 
 #include "tests/support/programrun.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QHostAddress>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 
 namespace {
 
 // Debian's interpreter: the one Radicale is installed for, whatever python3 comes first on PATH.
 const QString Python = QStringLiteral("/usr/bin/python3");
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 } // namespace
 
@@ -30,8 +18,10 @@ bool Radicale::available()
     return runProgram(Python, version).status == 0;
 }
 
-Radicale::Radicale(const QString &user, const QString &password, Transport kind) : transport(kind)
+Radicale::Radicale(const QString &user, const QString &password, Transport kind)
+    : CalDavTestServer(QStringLiteral("Radicale"))
 {
+    tls = kind == SelfSignedTls;
     const QString users = folder.filePath(QStringLiteral("users"));
     const QString config = folder.filePath(QStringLiteral("config"));
     QFile usersFile(users);
@@ -43,10 +33,9 @@ Radicale::Radicale(const QString &user, const QString &password, Transport kind)
         return;
     }
     usersFile.close();
-    if (transport == SelfSignedTls && !makeCertificate())
+    if (tls && !makeCertificate())
         return;
 
-    port = freePort();
     QStringList arguments{QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"), config,
                           QStringLiteral("--server-hosts"), QStringLiteral("127.0.0.1:%1").arg(port),
                           QStringLiteral("--storage-filesystem-folder"), storageFolder(), QStringLiteral("--auth-type"),
@@ -55,43 +44,16 @@ Radicale::Radicale(const QString &user, const QString &password, Transport kind)
                           // A wrong password answers at once, not after the usual second.
                           QStringLiteral("--auth-delay"), QStringLiteral("0"), QStringLiteral("--rights-type"),
                           QStringLiteral("owner_only"), QStringLiteral("--logging-level"), QStringLiteral("warning")};
-    if (transport == SelfSignedTls)
+    if (tls)
         arguments << QStringLiteral("--server-ssl") << QStringLiteral("--server-certificate")
                   << folder.filePath(QStringLiteral("cert.pem")) << QStringLiteral("--server-key")
                   << folder.filePath(QStringLiteral("key.pem"));
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(Python, arguments);
-    if (!process.waitForStarted(10000)) {
-        why = QStringLiteral("Radicale did not start: %1").arg(process.errorString());
-        return;
-    }
-    const QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired() && process.state() == QProcess::Running) {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, port);
-        if (probe.waitForConnected(500))
-            return;
-        QThread::msleep(50);
-    }
-    endProgram(process, SIGKILL, 5000);
-    why = QStringLiteral("Radicale did not answer on port %1: %2")
-              .arg(port)
-              .arg(QString::fromLocal8Bit(process.readAll().right(2000)));
+    start(Python, arguments);
 }
 
-Radicale::~Radicale()
+QString Radicale::itemFile(const QUrl &item) const
 {
-    endProgram(process, SIGTERM, 5000);
-}
-
-QUrl Radicale::base() const
-{
-    QUrl url;
-    url.setScheme(transport == SelfSignedTls ? QStringLiteral("https") : QStringLiteral("http"));
-    url.setHost(QStringLiteral("127.0.0.1"));
-    url.setPort(port);
-    url.setPath(QStringLiteral("/"));
-    return url;
+    return storageFolder() + QStringLiteral("/collection-root") + item.path();
 }
 
 bool Radicale::makeCertificate()
