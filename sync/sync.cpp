@@ -90,10 +90,10 @@ QString SyncOutcome::summaryText() const
                            QT_TRANSLATE_N_NOOP("Sync", "%n events that could not be read here were taken back "
                                                        "from the server."),
                            "1 event that could not be read here was taken back from the server.");
-    for (const QString &name : conflicts)
+    for (int i = 0; i < conflicts.size(); ++i)
         lines << QCoreApplication::translate("Sync", "\"%1\" was changed here and elsewhere: both are kept, the "
-                                                     "other as \"%1 (changed elsewhere)\".")
-                     .arg(name);
+                                                     "other as \"%2\".")
+                     .arg(conflicts[i], conflictCopies.value(i));
     if (lines.isEmpty())
         lines << QCoreApplication::translate("Sync", "Everything was already in sync.");
     return lines.join(QLatin1Char('\n'));

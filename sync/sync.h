@@ -43,8 +43,11 @@ struct SyncOutcome
     int restored = 0; // taken back from the server: they had not been read here
     // The deletions on the server that the guard held back (nothing was changed); 0 when none.
     int deletionsHeld = 0;
-    int heldThere = 0;     // of this many resources on the server
-    QStringList conflicts; // names kept twice: ours, and the server's as "<name> (changed elsewhere)"
+    int heldThere = 0; // of this many resources on the server
+    // Names kept twice: ours, and the server's version under the name at the same place in
+    // `conflictCopies` ("<name> (changed elsewhere)", numbered when that is taken).
+    QStringList conflicts;
+    QStringList conflictCopies;
     bool listChanged = false;
     int requests = 0; // sent to the server
 

@@ -330,6 +330,7 @@ private:
             return step == Step::Failed ? Step::Failed : Step::Unsettled;
         }
         m_outcome.conflicts << ours.name;
+        m_outcome.conflictCopies << copy.name;
         return upload(uid, ours, theirs.href, theirs.etag);
     }
 

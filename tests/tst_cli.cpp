@@ -9,6 +9,7 @@
 #include "model/preferences.h"
 #include "model/reminderrules.h"
 #include "tests/support/events.h"
+#include "tests/support/hostileserver.h"
 #include "tests/support/programrun.h"
 #include "tests/support/radicale.h"
 #include "tests/support/testenvironment.h"
@@ -193,8 +194,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("windowRuns");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("server unreachable") << false << 1 << "oriventa-cli: sync failed: ";
-        QTest::newRow("window running") << true << 3 << "Oriventa is running; close it and try again.";
+        QTest::addColumn<QString>("mode"); // of the hostile server; empty: nothing listens
+        QTest::newRow("server unreachable") << false << 1 << "oriventa-cli: sync failed: " << QString();
+        QTest::newRow("window running") << true << 3 << "Oriventa is running; close it and try again." << QString();
+        QTest::newRow("failed after one upload") << false << 4 << "oriventa-cli: sync failed: "
+                                                 << "partial";
     }
 
     void syncRefusals()
@@ -202,12 +206,18 @@ private Q_SLOTS:
         QFETCH(bool, windowRuns);
         QFETCH(int, status);
         QFETCH(QString, message);
+        QFETCH(QString, mode);
         std::optional<InstanceLock> window;
         if (windowRuns)
             QVERIFY(!window.emplace().isHeldElsewhere());
+        HostileServer server;
+        QUrl url = mode.isEmpty() ? QUrl("http://127.0.0.1:9/dav/") : server.calendar(mode);
+        if (!mode.isEmpty())
+            QVERIFY(server.running() && save(sampleEvents()));
         const QByteArray password = "pwd-7Kq!Zx3v";
+        url.setUserInfo("anna:" + password);
         const FileState before = fileState();
-        const ProgramRun run = runProgram(cli, {"sync", "--url", "http://anna:" + password + "@127.0.0.1:9/dav/"});
+        const ProgramRun run = runProgram(cli, {"sync", "--url", url.toString()});
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.startsWith(message.toUtf8()), run.err.constData());
         QVERIFY(fileState() == before);

@@ -281,6 +281,14 @@ private Q_SLOTS:
             << dropping("Bob") << replacing(bob7) << QList<Event>{bob7, ann()} << QStringList();
         QTest::newRow("changed here, deleted there")
             << replacing(bob5) << dropping("Bob") << QList<Event>{bob5, ann()} << QStringList();
+        // Answering a reminder is no edit: the quieter answer reaches both, with no copy.
+        Event off = bob();
+        off.lastNotified = Day;
+        off.notify = false;
+        Event offAndSnoozed = snoozed;
+        offAndSnoozed.notify = false;
+        QTest::newRow("answered differently on both: the quieter answer")
+            << replacing(snoozed) << replacing(off) << QList<Event>{offAndSnoozed, ann()} << QStringList();
         QTest::newRow("a snooze reaches the other machine exactly")
             << replacing(snoozed) << nothing << QList<Event>{snoozed, ann()} << QStringList();
     }

@@ -272,6 +272,9 @@ void TestSyncEngine::twoMachines()
         const SyncOutcome outcome = (m == 'A' ? w.a : w.b).sync(w.server);
         QVERIFY2(outcome.ok, qPrintable(outcome.error));
         seen += outcome.conflicts.size();
+        // The summary names the copy as it is in the list.
+        for (const QString &copy : outcome.conflictCopies)
+            QVERIFY2(names.contains(copy) && outcome.summaryText().contains(copy), qPrintable(copy));
     }
     QCOMPARE(seen, conflicts);
     QCOMPARE(w.a.sorted(), w.b.sorted());

@@ -21,8 +21,10 @@ OUTSIDE = ["/../../etc/passwd", "/other-user/cal/z.ics", "http://evil.example/{c
 lock = threading.Lock()
 
 
-def multistatus(cal, report):
-    entries = [(cal + name, etag) for name, etag in ITEMS.items()] + [(h.format(cal=cal), '"1"') for h in OUTSIDE]
+def multistatus(cal, report, items=None):
+    items = ITEMS if items is None else items
+    entries = [(cal + name, etag) for name, etag in items.items()] + \
+        [(h.format(cal=cal), '"1"') for h in (OUTSIDE if items else [])]
     body = "" if report else f"<d:response><d:href>{cal}</d:href><d:propstat><d:prop><d:resourcetype><d:collection/>" \
         "<c:calendar/></d:resourcetype></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>"
     for href, etag in entries:
@@ -62,6 +64,12 @@ class Handler(BaseHTTPRequestHandler):
             self.answer(301, Location="http://elsewhere.invalid/cal/")
         elif mode in ("html", "garbage"):  # a web page, as a success or as a multistatus
             self.answer(200 if mode == "html" else 207, b"<html><body>Welcome", Content_Type="text/html")
+        elif mode == "partial" and self.command == "PROPFIND":  # an empty calendar that takes one upload
+            self.answer(207, multistatus(cal, False, {}), Content_Type="application/xml")
+        elif mode == "partial" and self.command == "PUT":
+            with lock:
+                self.server.puts = getattr(self.server, "puts", 0) + 1
+            self.answer(201 if self.server.puts == 1 else 500, ETag='"p1"')
         elif mode == "listing" and self.command in ("PROPFIND", "REPORT") and self.path == cal:
             self.answer(207, multistatus(cal, self.command == "REPORT"), Content_Type="application/xml")
         elif mode == "listing" and self.command == "PUT":
