@@ -34,11 +34,22 @@ QString countLine(int count, const char *many, const char *one)
 
 SyncSettings readSyncSettings()
 {
-    const QSettings store = nativeSettings();
     SyncSettings settings;
-    settings.url = QUrl(store.value(UrlKey).toString());
-    settings.user = store.value(UserKey).toString();
-    settings.calendar = QUrl(store.value(CalendarKey).toString());
+    QUrl stored;
+    {
+        const QSettings store = nativeSettings();
+        stored = QUrl(store.value(UrlKey).toString());
+        settings.user = store.value(UserKey).toString();
+        settings.calendar = QUrl(store.value(CalendarKey).toString());
+    }
+    settings.url = stored.adjusted(QUrl::RemoveUserInfo);
+    // An earlier version kept a password typed into the address in this readable file: it goes
+    // now, and the user is asked for it as for any password not at hand.
+    if (!stored.userInfo().isEmpty()) {
+        if (settings.user.isEmpty())
+            settings.user = stored.userName();
+        writeSyncSettings(settings);
+    }
     return settings;
 }
 

@@ -147,6 +147,16 @@ private Q_SLOTS:
         QCOMPARE(filesWithPassword(), QStringList());
     }
 
+    // A password an earlier version kept in the stored address leaves the file at the next read.
+    void storedAddressLosesItsPassword()
+    {
+        nativeSettings().setValue("syncUrl", "http://anna:" + password + "@127.0.0.1:9/dav/");
+        const SyncSettings settings = readSyncSettings();
+        QCOMPARE(settings.url, QUrl(unreachable));
+        QCOMPARE(settings.user, QStringLiteral("anna"));
+        QCOMPARE(filesWithPassword(), QStringList());
+    }
+
     // The start-up prompt says when the server refused the password and asks again, until Cancel;
     // a refused password is kept nowhere.
     void startUpAsksAgainWhenRefused()
