@@ -301,8 +301,8 @@ WriteResult CalDavClient::remove(const QString &href, const QByteArray &ifMatch)
         return WriteResult::Failed;
     if (answer.status == 412)
         return WriteResult::PreconditionFailed;
-    // Already gone is as good as deleted.
-    if (answer.status == 404 || (answer.status >= 200 && answer.status < 300))
+    // Already gone is as good as deleted; a multistatus tells of a failure inside.
+    if (answer.status == 404 || (answer.status >= 200 && answer.status < 300 && answer.status != 207))
         return WriteResult::Done;
     d->session.fail(answer);
     return WriteResult::Failed;
