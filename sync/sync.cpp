@@ -229,3 +229,9 @@ QString syncStatePath(const QString &eventsPath)
 {
     return eventsPath + QStringLiteral(".sync");
 }
+
+QString SyncProgress::text() const
+{
+    // Filled in with the progress display.
+    return QString();
+}

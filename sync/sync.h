@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 // Where and as whom the list is synced. Kept in the native settings store ("syncUrl", "syncUser",
 // "syncCalendar"); the password never is.
 struct SyncSettings
@@ -34,6 +36,8 @@ struct SyncOutcome
     // Failed after part of the work was done on the server: the list and the server still agree
     // (every write was guarded), and the next sync goes on from there.
     bool partial = false;
+    // Stopped by the progress callback; what was done is kept (see SyncOptions::progress).
+    bool cancelled = false;
     // The server refused the user name or password (401): typing them again may help.
     bool passwordRefused = false;
     int uploaded = 0;
@@ -60,9 +64,36 @@ constexpr int SyncTimeLimitMs = 10000;
 // there, is held back until the user allows it: a list that lost its events looks just like that.
 constexpr int MassDeletionMinimum = 20;
 
+// How far a sync has come, for the user who waits for it.
+struct SyncProgress
+{
+    enum class Stage
+    {
+        Reading, // asking the server what it holds
+        Uploading,
+        Downloading,
+        Deleting,
+    };
+    Stage stage = Stage::Reading;
+    int done = 0;
+    int total = 0; // 0 while not known
+
+    // "Uploading 120 of 1,000", in the user's language and number format.
+    QString text() const;
+};
+
+// The limit of each request of an explicit sync, which has no limit as a whole.
+constexpr int RequestTimeLimitMs = 30000;
+
 struct SyncOptions
 {
+    // The whole sync's limit, in milliseconds; 0 for none: a sync the user asked for runs until it
+    // is done or cancelled, each request within requestTimeLimitMs.
     int timeLimitMs = SyncTimeLimitMs;
+    int requestTimeLimitMs = RequestTimeLimitMs;
+    // Told as the sync goes on; returning false cancels it. What is done by then stays done: the
+    // list and the state keep every item settled, and the next sync goes on from there.
+    std::function<bool(const SyncProgress &)> progress;
     // Events missing here were never read (a list rebuilt from a damaged file, an events file lost
     // beside its sync state): they are taken back from the server, not deleted there.
     bool restoreMissing = false;
