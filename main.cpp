@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "launcher/launcher.h"
+#include "launcher/fastpath.h"
+#include "launcher/fullstart.h"
 
 int main(int argc, char *argv[])
 {
-    return Launcher::run(argc, argv);
+    return FastPath::start(argc, argv, FullStart::loadAndRun);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ferrule/updater.h"
 
-#include "model/nativesettings.h"
+#include "ferrule/autocheck.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -17,7 +17,6 @@ namespace Ferrule {
 
 namespace {
 
-const char *const autoRunKey = "Ferrule/autoCheck";
 constexpr int requestTimeoutMs = 30 * 1000;
 constexpr qint64 maxFeedSize = 64 * 1024;
 
@@ -46,13 +45,12 @@ Updater *getUpdater()
 
 bool Updater::autoRun() const
 {
-    // Off until the user asks for it: no network traffic unasked.
-    return nativeSettings().value(QLatin1String(autoRunKey), false).toBool();
+    return isAutoCheckOn();
 }
 
 void Updater::setAutoRun(bool on)
 {
-    nativeSettings().setValue(QLatin1String(autoRunKey), on);
+    setAutoCheckOn(on);
 }
 
 QUrl Updater::feedUrl()

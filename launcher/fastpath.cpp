@@ -2,14 +2,16 @@
 #include "launcher/fastpath.h"
 
 #include "app/autostart.h"
+#include "app/identity.h"
 #include "app/instancelock.h"
 #include "app/startup.h"
-#include "ferrule/updater.h"
+#include "brindlex/exceptionhandler.h"
+#include "ferrule/autocheck.h"
 #include "launcher/logging.h"
 #include "model/clock.h"
 #include "model/eventsfile.h"
 #include "model/reminderrules.h"
-#include "sync/sync.h"
+#include "sync/syncsettings.h"
 
 namespace FastPath {
 
@@ -20,7 +22,7 @@ Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock)
         return Answer::FullStart;
     // With automatic checks on, the check runs in the application's event loop: a full start.
     // Off (the default), asking for it does nothing, so it has been asked before the test below.
-    if (Ferrule::getUpdater()->autoRun()) {
+    if (Ferrule::isAutoCheckOn()) {
         qCDebug(lcLauncher) << "auto start: update checks are on, a full start";
         return Answer::FullStart;
     }
@@ -49,6 +51,19 @@ Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock)
     // Nothing is shown; the start is recorded as a full one records it.
     AutoStart::run(arguments, now, [] { return false; });
     return Answer::EndNow;
+}
+
+int start(int argc, char *argv[], FullStart fullStart)
+{
+    Startup::setApplicationIdentity();
+    Brindlex::ExceptionHandler crashHandler;
+    crashHandler.initExceptionHandler();
+
+    std::unique_ptr<InstanceLock> lock;
+    const Answer early = decide(argc, argv, lock);
+    if (early == Answer::EndNow)
+        return 0;
+    return fullStart(argc, argv, early, std::move(lock));
 }
 
 } // namespace FastPath

@@ -27,4 +27,12 @@ enum class Answer
 // the crash handler is armed.
 Answer decide(int argc, char *argv[], std::unique_ptr<InstanceLock> &lock);
 
+// The rest of the start, for an answer other than EndNow: it takes over the lock, if any.
+using FullStart = int (*)(int argc, char *argv[], Answer early, std::unique_ptr<InstanceLock> lock);
+
+// The whole start, as main() runs it: sets the application identity, arms the crash handler for
+// the rest of the process, decides, and hands over to `fullStart` unless the answer is EndNow.
+// Answers the process's exit status.
+int start(int argc, char *argv[], FullStart fullStart);
+
 } // namespace FastPath

@@ -5,7 +5,6 @@
 #include "app/singleapplication.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
-#include "brindlex/exceptionhandler.h"
 #include "ferrule/updater.h"
 #include "launcher/fastpath.h"
 #include "launcher/logging.h"
@@ -26,15 +25,11 @@ using namespace Startup;
 
 int run(int argc, char *argv[])
 {
-    setApplicationIdentity();
-    Brindlex::ExceptionHandler crashHandler;
-    crashHandler.initExceptionHandler();
+    return FastPath::start(argc, argv, runFull);
+}
 
-    std::unique_ptr<InstanceLock> lock;
-    const FastPath::Answer early = FastPath::decide(argc, argv, lock);
-    if (early == FastPath::Answer::EndNow)
-        return 0;
-
+int runFull(int argc, char *argv[], FastPath::Answer early, std::unique_ptr<InstanceLock> lock)
+{
     SingleApplication app(argc, argv, std::move(lock));
     // Installed first: a termination request during start-up waits in the watcher until the
     // session below is connected to it.
