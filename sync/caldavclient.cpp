@@ -11,8 +11,10 @@ using CalDavXml::DavNs;
 
 namespace {
 
-// Multigets are cut into requests of this many resources, which servers take without complaint.
+// Multigets are cut into requests of at most this many resources, which servers take without
+// complaint, and of at least MultigetLeast, spread over the requests that run at once.
 constexpr int MultigetBatch = 500;
+constexpr int MultigetLeast = 20;
 
 QUrl withSlash(QUrl url)
 {
@@ -42,7 +44,8 @@ bool holdsEvents(const CalDavXml::Response &response)
 
 struct CalDavClient::Private
 {
-    Private(const QString &user, const QString &password, QDeadlineTimer deadline) : session(user, password, deadline)
+    Private(const QString &user, const QString &password, QDeadlineTimer deadline, int requestLimitMs)
+        : session(user, password, deadline, requestLimitMs)
     {
     }
 
@@ -54,8 +57,51 @@ struct CalDavClient::Private
     bool findHome(const QUrl &server, const CalDavXml::Response &self, QUrl *home);
     // The address of `href`; empty when it is not in the collection.
     QUrl memberUrl(const QString &href) const;
-    WriteResult refuse(const QString &href, const QString &why);
+    // Always false, with `error` saying why the write is left unsent.
+    bool refuse(const QString &href, const QString &why);
+    // The request of a write; false, with `error` set, when it is not to be sent.
+    bool request(const Write &write, CalDavRequest *request);
+    // What the answer says of the write; the reason of a failure goes to `why`.
+    static WriteResult result(const Write &write, const CalDavAnswer &answer, bool *failed);
 };
+
+bool CalDavClient::Private::request(const Write &write, CalDavRequest *request)
+{
+    // An unusable version writes only where nothing is yet, like no version at all.
+    const QByteArray condition = CalDavXml::usableEtag(write.ifMatch);
+    const QUrl url = memberUrl(write.href);
+    if (url.isEmpty())
+        return refuse(write.href, QStringLiteral("it is not in the calendar"));
+    if (write.remove) {
+        // Without a condition the delete would take whatever another client wrote there meanwhile.
+        if (condition.isEmpty())
+            return refuse(write.href, QStringLiteral("the server gave no usable ETag to delete it by"));
+        *request = {"DELETE", url, {{"If-Match", condition}}, {}};
+        return true;
+    }
+    *request = {"PUT",
+                url,
+                {{"Content-Type", "text/calendar; charset=utf-8"},
+                 condition.isEmpty() ? qMakePair(QByteArray("If-None-Match"), QByteArray("*"))
+                                     : qMakePair(QByteArray("If-Match"), condition)},
+                write.data};
+    return true;
+}
+
+WriteResult CalDavClient::Private::result(const Write &write, const CalDavAnswer &answer, bool *failed)
+{
+    *failed = false;
+    if (!answer.error.isEmpty())
+        return WriteResult::Failed;
+    if (answer.status == 412)
+        return WriteResult::PreconditionFailed;
+    // Already gone is as good as deleted; a multistatus tells of a failure inside.
+    if (write.remove ? answer.status == 404 || (answer.status >= 200 && answer.status < 300 && answer.status != 207)
+                     : answer.status == 200 || answer.status == 201 || answer.status == 204)
+        return WriteResult::Done;
+    *failed = true;
+    return WriteResult::Failed;
+}
 
 QUrl CalDavClient::Private::memberUrl(const QString &href) const
 {
@@ -66,10 +112,10 @@ QUrl CalDavClient::Private::memberUrl(const QString &href) const
     return member ? url : QUrl();
 }
 
-WriteResult CalDavClient::Private::refuse(const QString &href, const QString &why)
+bool CalDavClient::Private::refuse(const QString &href, const QString &why)
 {
     session.error = QStringLiteral("%1 is left alone: %2").arg(href, why);
-    return WriteResult::Failed;
+    return false;
 }
 
 bool CalDavClient::Private::describe(const QUrl &url, CalDavXml::Response *self, QUrl *answered)
@@ -117,8 +163,8 @@ bool CalDavClient::Private::findHome(const QUrl &server, const CalDavXml::Respon
     return true;
 }
 
-CalDavClient::CalDavClient(const QString &user, const QString &password, QDeadlineTimer deadline)
-    : d(std::make_unique<Private>(user, password, deadline))
+CalDavClient::CalDavClient(const QString &user, const QString &password, QDeadlineTimer deadline, int requestLimitMs)
+    : d(std::make_unique<Private>(user, password, deadline, requestLimitMs))
 {
 }
 
@@ -241,17 +287,26 @@ bool CalDavClient::listEtags(QHash<QString, QByteArray> *etags)
 bool CalDavClient::fetch(const QStringList &hrefs, QList<RemoteItem> *items)
 {
     items->clear();
-    for (int first = 0; first < hrefs.size(); first += MultigetBatch) {
-        QList<QUrl> batch;
-        for (const QString &href : hrefs.mid(first, MultigetBatch)) {
-            const QUrl url = d->memberUrl(href);
-            if (!url.isEmpty())
-                batch << url;
-        }
-        if (batch.isEmpty())
-            continue;
+    QList<QUrl> urls;
+    for (const QString &href : hrefs) {
+        const QUrl url = d->memberUrl(href);
+        if (!url.isEmpty())
+            urls << url;
+    }
+    const int per = qBound(MultigetLeast, (urls.size() + MostInFlight - 1) / MostInFlight, MultigetBatch);
+    QList<CalDavRequest> requests;
+    for (int first = 0; first < urls.size(); first += per)
+        requests << CalDavSession::multistatusRequest("REPORT", d->collection, 1,
+                                                      CalDavXml::multiget(urls.mid(first, per)));
+    QList<CalDavAnswer> answers;
+    const int sent = d->session.sendAll(requests, &answers, [&answers](int i) { return answers[i].error.isEmpty(); });
+    for (int i = 0; i < requests.size(); ++i) {
         QList<CalDavXml::Response> found;
-        if (!d->session.multistatus("REPORT", d->collection, 1, CalDavXml::multiget(batch), &found))
+        if (i >= sent || !answers[i].error.isEmpty()) {
+            d->session.error = answers.value(i).error;
+            return false;
+        }
+        if (!d->session.readMultistatus(answers[i], d->collection, &found))
             return false;
         for (const CalDavXml::Response &response : found) {
             if (response.has(CalDavNs, QStringLiteral("calendar-data")) &&
@@ -266,46 +321,52 @@ bool CalDavClient::fetch(const QStringList &hrefs, QList<RemoteItem> *items)
 WriteResult CalDavClient::put(const QString &href, const QByteArray &data, const QByteArray &ifMatch,
                               QByteArray *newEtag)
 {
-    // An unusable version writes only where nothing is yet, like no version at all.
-    const QByteArray condition = CalDavXml::usableEtag(ifMatch);
-    const CalDavHeaders headers{{"Content-Type", "text/calendar; charset=utf-8"},
-                                condition.isEmpty() ? qMakePair(QByteArray("If-None-Match"), QByteArray("*"))
-                                                    : qMakePair(QByteArray("If-Match"), condition)};
-    const QUrl url = d->memberUrl(href);
-    if (url.isEmpty())
-        return d->refuse(href, QStringLiteral("it is not in the calendar"));
-    CalDavAnswer answer;
-    if (!d->session.send("PUT", url, headers, data, &answer))
-        return WriteResult::Failed;
-    if (answer.status == 412)
-        return WriteResult::PreconditionFailed;
-    if (answer.status != 200 && answer.status != 201 && answer.status != 204) {
-        d->session.fail(answer);
-        return WriteResult::Failed;
-    }
-    *newEtag = answer.etag;
-    return WriteResult::Done;
+    const Written done = write({Write{href, data, ifMatch, false}}, {}).value(0);
+    *newEtag = done.etag;
+    return done.result;
 }
 
 WriteResult CalDavClient::remove(const QString &href, const QByteArray &ifMatch)
 {
-    const QByteArray condition = CalDavXml::usableEtag(ifMatch);
-    const QUrl url = d->memberUrl(href);
-    if (url.isEmpty())
-        return d->refuse(href, QStringLiteral("it is not in the calendar"));
-    // Without a condition the delete would take whatever another client wrote there meanwhile.
-    if (condition.isEmpty())
-        return d->refuse(href, QStringLiteral("the server gave no usable ETag to delete it by"));
-    CalDavAnswer answer;
-    if (!d->session.send("DELETE", url, {{"If-Match", condition}}, {}, &answer))
-        return WriteResult::Failed;
-    if (answer.status == 412)
-        return WriteResult::PreconditionFailed;
-    // Already gone is as good as deleted; a multistatus tells of a failure inside.
-    if (answer.status == 404 || (answer.status >= 200 && answer.status < 300 && answer.status != 207))
-        return WriteResult::Done;
-    d->session.fail(answer);
-    return WriteResult::Failed;
+    return write({Write{href, {}, ifMatch, true}}, {}).value(0).result;
+}
+
+QList<Written> CalDavClient::write(const QList<Write> &writes, const std::function<bool(const Written &)> &next)
+{
+    // Sent up to the first write refused unsent, which ends the batch as a failure would.
+    QList<CalDavRequest> requests;
+    for (const Write &w : writes) {
+        CalDavRequest request;
+        if (!d->request(w, &request))
+            break;
+        requests << request;
+    }
+    const QString refusal = requests.size() < writes.size() ? d->session.error : QString();
+    QList<CalDavAnswer> answers;
+    bool failed = false;
+    const int sent = d->session.sendAll(requests, &answers, [&](int i) {
+        Written done{Private::result(writes[i], answers[i], &failed), answers[i].etag};
+        return !next || next(done);
+    });
+    QList<Written> results;
+    bool told = false;
+    for (int i = 0; i < sent; ++i) {
+        results << Written{Private::result(writes[i], answers[i], &failed), answers[i].etag};
+        // The first failure in order names the cause.
+        if (results.last().result == WriteResult::Failed && !told) {
+            told = true;
+            if (failed)
+                d->session.fail(answers[i]);
+            else
+                d->session.error = answers[i].error;
+        }
+    }
+    if (sent == requests.size() && !refusal.isEmpty()) {
+        results << Written{};
+        if (!told)
+            d->session.error = refusal;
+    }
+    return results;
 }
 
 QString CalDavClient::hrefFor(const QString &uid) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sync/remotecalendar.h"
+#include "sync/sync.h"
 
 #include <QDeadlineTimer>
 #include <QList>
@@ -16,12 +17,14 @@ struct CalendarInfo
     QString displayName;
 };
 
-// A careful CalDAV client (RFC 4791) for one account: every request waits at most until the
-// deadline, TLS errors end the request, the password goes only into the Authorization header.
+// A careful CalDAV client (RFC 4791) for one account: every request waits at most
+// `requestLimitMs` and never past the deadline, TLS errors end the request, the password goes only
+// into the Authorization header. Multigets and batches of writes run several requests at once.
 class CalDavClient final : public RemoteCalendar
 {
 public:
-    CalDavClient(const QString &user, const QString &password, QDeadlineTimer deadline);
+    CalDavClient(const QString &user, const QString &password, QDeadlineTimer deadline,
+                 int requestLimitMs = RequestTimeLimitMs);
     ~CalDavClient() override;
 
     // The calendars of the account at `server`: the collection itself when `server` is one, else
@@ -45,6 +48,7 @@ public:
     WriteResult put(const QString &href, const QByteArray &data, const QByteArray &ifMatch,
                     QByteArray *newEtag) override;
     WriteResult remove(const QString &href, const QByteArray &ifMatch) override;
+    QList<Written> write(const QList<Write> &writes, const std::function<bool(const Written &)> &next) override;
     QString hrefFor(const QString &uid) const override;
 
     CalDavClient(const CalDavClient &) = delete;

@@ -8,8 +8,12 @@
 #include <QNetworkRequest>
 #include <QSslError>
 #include <QTimer>
+#include <QVector>
 
 #include <limits>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -19,104 +23,170 @@ constexpr qint64 ReadBufferBytes = 1024 * 1024;
 
 } // namespace
 
-CalDavSession::CalDavSession(const QString &user, const QString &password, QDeadlineTimer limit)
-    : authorization("Basic " + (user + ':' + password).toUtf8().toBase64()), deadline(limit)
+struct CalDavSession::Flight
 {
-}
-
-bool CalDavSession::sendOnce(const QByteArray &verb, const QUrl &url, const CalDavHeaders &headers,
-                             const QByteArray &body, CalDavAnswer *answer)
-{
-    lookFurther = false;
-    refused = false;
-    if (deadline.hasExpired()) {
-        error = QStringLiteral("timed out");
-        return false;
-    }
-    QNetworkRequest request(url.adjusted(QUrl::RemoveUserInfo));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Oriventa/" ORIVENTA_VERSION));
-    request.setRawHeader("Authorization", authorization);
-    for (const auto &header : headers)
-        request.setRawHeader(header.first, header.second);
-    ++requests;
-    QNetworkReply *reply = manager.sendCustomRequest(request, verb, body);
-    reply->setReadBufferSize(ReadBufferBytes);
-
+    QNetworkReply *reply = nullptr;
+    QUrl url;
+    QByteArray body;
     QStringList sslErrors;
-    QObject::connect(reply, &QNetworkReply::sslErrors, reply, [&sslErrors](const QList<QSslError> &errors) {
-        for (const QSslError &e : errors)
-            sslErrors << e.errorString();
-    });
-    // Read as it comes, and cut off as soon as the answer is, or says it will be, too large.
-    answer->body.clear();
+    QTimer limit;
     bool tooLarge = false;
-    const auto take = [reply, answer, &tooLarge] {
+    bool timedOut = false;
+
+    // Reads what came, and cuts off as soon as the answer is, or says it will be, too large.
+    void take()
+    {
         if (reply->isOpen())
-            answer->body += reply->readAll();
-        if (!tooLarge && (answer->body.size() > MostReplyBytes ||
+            body += reply->readAll();
+        if (!tooLarge && (body.size() > MostReplyBytes ||
                           reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > MostReplyBytes)) {
             tooLarge = true;
             reply->abort();
         }
-    };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, take);
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, take);
-    bool timedOut = false;
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, reply, [reply, &timedOut] {
-        timedOut = true;
-        reply->abort();
-    });
-    if (!deadline.isForever())
-        limit.start(int(qBound<qint64>(0, deadline.remainingTime(), std::numeric_limits<int>::max())));
-    // User input waits: a sync runs while a window opens or closes and must not be re-entered.
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    take();
+    }
+};
 
+CalDavSession::CalDavSession(const QString &user, const QString &password, QDeadlineTimer limit, int perRequestMs)
+    : authorization("Basic " + (user + ':' + password).toUtf8().toBase64()), deadline(limit),
+      requestLimitMs(perRequestMs)
+{
+}
+
+CalDavSession::Flight *CalDavSession::start(const CalDavRequest &sent)
+{
+    if (deadline.hasExpired())
+        return nullptr;
+    QNetworkRequest request(sent.url.adjusted(QUrl::RemoveUserInfo));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Oriventa/" ORIVENTA_VERSION));
+    request.setRawHeader("Authorization", authorization);
+    for (const auto &header : sent.headers)
+        request.setRawHeader(header.first, header.second);
+    ++requests;
+    auto *flight = new Flight;
+    flight->url = sent.url;
+    QNetworkReply *reply = flight->reply = manager.sendCustomRequest(request, sent.verb, sent.body);
+    reply->setReadBufferSize(ReadBufferBytes);
+    QObject::connect(reply, &QNetworkReply::sslErrors, reply, [flight](const QList<QSslError> &errors) {
+        for (const QSslError &e : errors)
+            flight->sslErrors << e.errorString();
+    });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [flight] { flight->take(); });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [flight] { flight->take(); });
+    flight->limit.setSingleShot(true);
+    QObject::connect(&flight->limit, &QTimer::timeout, reply, [flight] {
+        flight->timedOut = true;
+        flight->reply->abort();
+    });
+    // Started only when sent, so that a request waiting for a connection loses none of its time.
+    const qint64 ms = deadline.isForever() ? requestLimitMs : qMin<qint64>(requestLimitMs, deadline.remainingTime());
+    flight->limit.start(int(qBound<qint64>(0, ms, std::numeric_limits<int>::max())));
+    return flight;
+}
+
+void CalDavSession::land(Flight &flight, CalDavAnswer *answer)
+{
+    QNetworkReply *reply = flight.reply;
+    flight.take();
+    answer->body = std::move(flight.body);
     answer->status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer->reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
     answer->etag = CalDavXml::usableEtag(reply->rawHeader("ETag"));
-    answer->url = url;
+    answer->url = flight.url;
     const QByteArray location = reply->rawHeader("Location");
     const QString transportError = reply->errorString();
     delete reply;
+    flight.reply = nullptr;
 
-    if (tooLarge)
-        error = QStringLiteral("the server's answer is too large (over %1 MiB)").arg(MostReplyBytes >> 20);
-    else if (timedOut)
-        error = QStringLiteral("timed out");
-    else if (!sslErrors.isEmpty())
-        error = QStringLiteral("SSL error: ") + sslErrors.join(QStringLiteral("; "));
+    if (flight.tooLarge)
+        answer->error = QStringLiteral("the server's answer is too large (over %1 MiB)").arg(MostReplyBytes >> 20);
+    else if (flight.timedOut)
+        answer->error = QStringLiteral("timed out");
+    else if (!flight.sslErrors.isEmpty())
+        answer->error = QStringLiteral("SSL error: ") + flight.sslErrors.join(QStringLiteral("; "));
     else if (answer->status == 0)
-        error = transportError;
-    if (tooLarge || timedOut || !sslErrors.isEmpty() || answer->status == 0)
-        return false;
-    if (answer->status >= 300 && answer->status < 400 && !location.isEmpty())
-        answer->url = url.resolved(QUrl::fromEncoded(location));
-    return true;
+        answer->error = transportError;
+    else if (answer->status >= 300 && answer->status < 400 && !location.isEmpty())
+        answer->url = flight.url.resolved(QUrl::fromEncoded(location));
+}
+
+int CalDavSession::sendWindow(const QList<CalDavRequest> &batch, QList<CalDavAnswer> *answers,
+                              const std::function<bool(int)> &next)
+{
+    *answers = QVector<CalDavAnswer>(batch.size()).toList();
+    std::vector<std::unique_ptr<Flight>> flights(size_t(batch.size()));
+    QList<int> ended;
+    QEventLoop loop;
+    int sent = 0;
+    int open = 0;
+    bool more = true;
+    const auto told = [&](int i) { more = more && (!next || next(i)); };
+    for (;;) {
+        while (more && open < MostInFlight && sent < batch.size()) {
+            const int i = sent++;
+            Flight *flight = start(batch[i]);
+            if (!flight) {
+                (*answers)[i].url = batch[i].url;
+                (*answers)[i].error = QStringLiteral("timed out");
+                told(i);
+                continue;
+            }
+            flights[size_t(i)].reset(flight);
+            ++open;
+            QObject::connect(flight->reply, &QNetworkReply::finished, &loop, [&ended, &loop, i] {
+                ended << i;
+                loop.quit();
+            });
+        }
+        if (open == 0)
+            return sent;
+        // User input waits: a sync runs while a window opens or closes and must not be re-entered.
+        if (ended.isEmpty())
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        while (!ended.isEmpty()) {
+            const int i = ended.takeFirst();
+            land(*flights[size_t(i)], &(*answers)[i]);
+            flights[size_t(i)].reset();
+            --open;
+            told(i);
+        }
+    }
+}
+
+int CalDavSession::sendAll(const QList<CalDavRequest> &batch, QList<CalDavAnswer> *answers,
+                           const std::function<bool(int)> &next)
+{
+    lookFurther = false;
+    refused = false;
+    const int sent = sendWindow(batch, answers, next);
+    for (int i = 0; i < sent; ++i) {
+        CalDavRequest request = batch[i];
+        CalDavAnswer &answer = (*answers)[i];
+        for (int hop = 0; answer.error.isEmpty() && answer.url != request.url; ++hop) {
+            // The credentials go along, so only as far as the same server.
+            if (hop == MostRedirects || !CalDavXml::sameServer(answer.url, request.url)) {
+                answer.error = QStringLiteral("the server sent the request elsewhere (%1)")
+                                   .arg(answer.url.toDisplayString(QUrl::RemoveUserInfo));
+                break;
+            }
+            request.url = answer.url;
+            QList<CalDavAnswer> followed;
+            sendWindow({request}, &followed, {});
+            answer = followed.value(0);
+        }
+    }
+    return sent;
 }
 
 bool CalDavSession::send(const QByteArray &verb, QUrl url, const CalDavHeaders &headers, const QByteArray &body,
                          CalDavAnswer *answer)
 {
-    for (int hop = 0;; ++hop) {
-        if (!sendOnce(verb, url, headers, body, answer))
-            return false;
-        if (answer->url == url)
-            return true;
-        // The credentials go along, so only as far as the same server.
-        if (hop == MostRedirects || !CalDavXml::sameServer(answer->url, url)) {
-            error = QStringLiteral("the server sent the request elsewhere (%1)")
-                        .arg(answer->url.toDisplayString(QUrl::RemoveUserInfo));
-            return false;
-        }
-        url = answer->url;
-    }
+    QList<CalDavAnswer> answers;
+    sendAll({CalDavRequest{verb, url, headers, body}}, &answers);
+    *answer = answers.value(0);
+    if (!answer->error.isEmpty())
+        error = answer->error;
+    return answer->error.isEmpty();
 }
 
 void CalDavSession::fail(const CalDavAnswer &answer)
@@ -132,11 +202,21 @@ void CalDavSession::fail(const CalDavAnswer &answer)
 bool CalDavSession::multistatus(const QByteArray &verb, const QUrl &url, int depth, const QByteArray &body,
                                 QList<CalDavXml::Response> *responses, QUrl *answered)
 {
+    const CalDavRequest request = multistatusRequest(verb, url, depth, body);
     CalDavAnswer answer;
-    const CalDavHeaders headers{{"Depth", QByteArray::number(depth)},
-                                {"Content-Type", "application/xml; charset=utf-8"}};
-    if (!send(verb, url, headers, body, &answer))
-        return false;
+    return send(verb, url, request.headers, body, &answer) && readMultistatus(answer, url, responses, answered);
+}
+
+CalDavRequest CalDavSession::multistatusRequest(const QByteArray &verb, const QUrl &url, int depth,
+                                                const QByteArray &body)
+{
+    return {
+        verb, url, {{"Depth", QByteArray::number(depth)}, {"Content-Type", "application/xml; charset=utf-8"}}, body};
+}
+
+bool CalDavSession::readMultistatus(const CalDavAnswer &answer, const QUrl &url, QList<CalDavXml::Response> *responses,
+                                    QUrl *answered)
+{
     // Any other success is not the multistatus asked for: a web page, most likely.
     if (answer.status != 207 && (answer.status < 200 || answer.status >= 300)) {
         fail(answer);

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 // The most of one answer that is read: calendars of thousands of events stay far below, and an
 // answer beyond it (an endless one, say) is cut off before it fills the memory.
 constexpr qint64 MostReplyBytes = 64 * 1024 * 1024;
@@ -24,19 +26,42 @@ struct CalDavAnswer
     QByteArray body;
     QByteArray etag; // CalDavXml::usableEtag of the header
     QUrl url;        // where the answer came from, after redirects
+    QString error;   // why no HTTP answer came; empty when one did
 };
 
-// The requests of one account, one at a time: each waits in a local event loop at most until the
-// deadline, TLS errors end it, and the password goes only into the Authorization header.
+struct CalDavRequest
+{
+    QByteArray verb;
+    QUrl url;
+    CalDavHeaders headers;
+    QByteArray body;
+};
+
+// As many requests in flight at once as Qt keeps connections to one server.
+constexpr int MostInFlight = 6;
+
+// The requests of one account: each waits in a local event loop at most `requestLimitMs` and never
+// past the deadline of the whole, TLS errors end it, and the password goes only into the
+// Authorization header.
 class CalDavSession
 {
 public:
-    CalDavSession(const QString &user, const QString &password, QDeadlineTimer limit);
+    CalDavSession(const QString &user, const QString &password, QDeadlineTimer limit, int requestLimitMs);
 
     // Sends a request and follows redirects on the same server; false (with `error` set) when no
     // HTTP answer came.
     bool send(const QByteArray &verb, QUrl url, const CalDavHeaders &headers, const QByteArray &body,
               CalDavAnswer *answer);
+    // Sends the requests in order, up to MostInFlight at a time, following redirects as send()
+    // does; each answer says in `error` when none came. `next` is told of each answer as it comes
+    // (its index); returning false sends no more. Returns how many were sent: the first ones.
+    int sendAll(const QList<CalDavRequest> &requests, QList<CalDavAnswer> *answers,
+                const std::function<bool(int)> &next = {});
+    // A request to be answered by a multistatus.
+    static CalDavRequest multistatusRequest(const QByteArray &verb, const QUrl &url, int depth, const QByteArray &body);
+    // Reads a multistatus answer (see multistatus()); false with `error` set.
+    bool readMultistatus(const CalDavAnswer &answer, const QUrl &url, QList<CalDavXml::Response> *responses,
+                         QUrl *answered = nullptr);
     // A request answered by a 207 multistatus (PROPFIND, REPORT), read within the deadline.
     bool multistatus(const QByteArray &verb, const QUrl &url, int depth, const QByteArray &body,
                      QList<CalDavXml::Response> *responses, QUrl *answered = nullptr);
@@ -58,12 +83,16 @@ public:
     int requests = 0;
 
 private:
-    bool sendOnce(const QByteArray &verb, const QUrl &url, const CalDavHeaders &headers, const QByteArray &body,
-                  CalDavAnswer *answer);
+    struct Flight;
+    int sendWindow(const QList<CalDavRequest> &batch, QList<CalDavAnswer> *answers,
+                   const std::function<bool(int)> &next);
+    Flight *start(const CalDavRequest &request);
+    void land(Flight &flight, CalDavAnswer *answer);
 
     QNetworkAccessManager manager;
     QByteArray authorization; // the only place the password is kept
     QDeadlineTimer deadline;
+    int requestLimitMs;
     bool lookFurther = false;
     bool refused = false;
 };

@@ -97,7 +97,9 @@ bool findCalendar(CalDavClient &client, const SyncSettings &settings, QUrl *cale
 SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, const QString &eventsPath,
                            const SyncOptions &options)
 {
-    const QDeadlineTimer deadline(options.timeLimitMs);
+    // No limit for the whole; each request keeps its own.
+    const QDeadlineTimer deadline =
+        options.timeLimitMs > 0 ? QDeadlineTimer(options.timeLimitMs) : QDeadlineTimer(QDeadlineTimer::Forever);
     if (!settings.isConfigured())
         return failure(QStringLiteral("No server address is set up."));
     // Read first: a list that could not be read would look as if its events had been deleted here,
@@ -114,7 +116,8 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
         break;
     }
 
-    CalDavClient client(settings.user, password, deadline);
+    CalDavClient client(settings.user, password, deadline,
+                        options.requestTimeLimitMs > 0 ? options.requestTimeLimitMs : RequestTimeLimitMs);
     QUrl calendar;
     if (!findCalendar(client, settings, &calendar)) {
         SyncOutcome outcome = failure(client.error());
@@ -143,16 +146,16 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     SyncOutcome outcome = syncEvents(file.events(), state, client, Clock::today(), defaults, effective);
     outcome.requests = client.requestCount();
     outcome.passwordRefused = !outcome.ok && client.accountRefused();
-    if (!outcome.ok)
+    if (!outcome.ok && !outcome.keptSome)
         return outcome;
     // The list first, then the state: cut off in between, the next sync finds the list and the
-    // server alike and only records that.
+    // server alike and only records that. A sync that stopped early keeps what it settled.
     if (outcome.listChanged && !file.save()) {
         SyncOutcome failed = failure(QStringLiteral("The events file could not be written: %1.").arg(file.saveError()));
         failed.partial = outcome.uploaded + outcome.deletedThere > 0;
         return failed;
     }
-    if (writeSyncState(state, statePath) && effective.restoreMissing)
+    if (writeSyncState(state, statePath) && outcome.ok && effective.restoreMissing)
         file.setRestoreDone();
     return outcome;
 }

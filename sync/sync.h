@@ -21,6 +21,9 @@ struct SyncOutcome
     bool partial = false;
     // Stopped by the progress callback; what was done is kept (see SyncOptions::progress).
     bool cancelled = false;
+    // Stopped early, but with items settled: the list and the state handed back hold them and are
+    // saved as after a finished sync.
+    bool keptSome = false;
     // The server refused the user name or password (401): typing them again may help.
     bool passwordRefused = false;
     int uploaded = 0;

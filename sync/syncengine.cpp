@@ -7,14 +7,24 @@
 #include <QCoreApplication>
 #include <QSet>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 // Why a sync cut off at any moment loses nothing and makes no false conflict:
-// - The list and the state change only when a run has finished (both are staged here); the caller
-//   saves the list, then the state. The server changes as the run goes, each write guarded by
-//   If-Match / If-None-Match, so a write never replaces a version this run has not seen.
-// - A conflict uploads the server's version as a new resource first, and only then ours over it,
-//   so the server's version is always somewhere on the server.
+// - The list and the state are staged here; the caller saves the list, then the state. A run that
+//   stops early (cut off, failed, cancelled) hands back only the items it settled: the list with
+//   their changes, the state with their entries, every other item as the last finished run left it,
+//   and no collection tag. Each item's entry is what a finished run would record for it, so the
+//   next run finds that item settled and goes on with the others.
+// - The server changes as the run goes, each write guarded by If-Match / If-None-Match, so a write
+//   never replaces a version this run has not seen. Each item's action is decided before any write
+//   (names a new one takes are reserved then); the writes go out several at a time, and their
+//   answers are applied in the order of the items, so that timing changes nothing.
+// - A conflict uploads the server's version as a new resource first, and only when it is there ours
+//   over it, so the server's version is always somewhere on the server. The copy is kept in a run
+//   that stops early only with the event it was made for: else the next run, meeting the conflict
+//   again, would make a second copy instead of finding the first by its name's UID.
 // - A UID is the state's for the event's name, else derived from the name; after a lost state the
 //   same event gets the same UID again, or is matched to a new resource of equal content.
 // - So whatever the next run finds (an upload done but not recorded, a list saved without its
@@ -30,6 +40,8 @@
 namespace {
 
 constexpr int attemptsPerItem = 3;
+// Resources are fetched in pieces of this many, to tell how far the download has come.
+constexpr int FetchPiece = 300;
 
 enum class Step
 {
@@ -37,6 +49,15 @@ enum class Step
     Unsettled, // left as it is for the next run
     Stale,     // the server changed meanwhile: look again
     Failed,
+    Pending, // its write is queued: the answer decides
+};
+
+// A write decided, and what its answer does.
+struct Pending
+{
+    QString uid; // the item the answer settles
+    Write write;
+    std::function<Step(const Written &)> then;
 };
 
 class Merge
@@ -55,13 +76,13 @@ public:
         for (const Event *event : qAsConst(m_events))
             useName(syncedForm(*event).name, 1);
         QByteArray tag;
-        if (!m_remote.collectionTag(&tag))
+        if (!tell(SyncProgress::Stage::Reading, 0, 0) || !m_remote.collectionTag(&tag))
             return failed();
         if (!tag.isEmpty() && tag == m_state.collectionTag && !changedHere()) {
             m_outcome.ok = true;
             return m_outcome;
         }
-        if (!readRemote())
+        if (!tell(SyncProgress::Stage::Reading, 0, 0) || !readRemote())
             return failed();
         matchNewByContent();
         if (!m_options.allowDeletions && holdMassDeletion())
@@ -77,12 +98,16 @@ public:
         first.sort();
         first.removeDuplicates();
         last.sort();
+        m_batching = true;
         for (const QString &uid : first + last)
-            if (settle(uid) == Step::Failed)
-                return failed();
+            settle(uid);
+        m_batching = false;
+        sendQueued();
+        if (m_stopped)
+            return failed();
 
         m_work.collectionTag = m_unsettled ? QByteArray() : confirmedTag(tag);
-        applyToList();
+        applyToList([](const QString &) { return true; });
         m_state = m_work;
         m_outcome.ok = true;
         return m_outcome;
@@ -91,12 +116,57 @@ public:
 private:
     SyncOutcome failed()
     {
-        m_outcome = SyncOutcome();
+        // What was done is in the list and the state; the counts of a run that did not finish
+        // would tell of items the next run meets again.
+        keepSettled();
+        const SyncOutcome kept = std::exchange(m_outcome, SyncOutcome());
+        m_outcome.listChanged = kept.listChanged;
+        m_outcome.keptSome = kept.keptSome;
         m_outcome.partial = m_wrote;
-        m_outcome.error = m_timedOut                   ? QStringLiteral("timed out")
+        m_outcome.cancelled = m_cancelled;
+        m_outcome.error = m_cancelled                  ? QStringLiteral("cancelled")
+                          : m_timedOut                 ? QStringLiteral("timed out")
                           : m_remote.error().isEmpty() ? QStringLiteral("The server did not answer as expected.")
                                                        : m_remote.error();
         return m_outcome;
+    }
+
+    // False once the user has cancelled.
+    bool tell(SyncProgress::Stage stage, int done, int total)
+    {
+        if (!m_cancelled && m_options.progress && !m_options.progress(SyncProgress{stage, done, total}))
+            m_cancelled = m_stopped = true;
+        return !m_cancelled;
+    }
+
+    // What a run that stops early hands back (see the top of this file).
+    void keepSettled()
+    {
+        const auto kept = [this](const QString &uid) {
+            return m_settled.contains(uid) && (!m_copyFor.contains(uid) || m_settled.contains(m_copyFor[uid]));
+        };
+        SyncState state = m_state;
+        state.collectionTag.clear();
+        QHash<QString, QString> keptAt; // href → uid
+        bool any = false;
+        for (const QString &uid : qAsConst(m_settled)) {
+            if (!kept(uid))
+                continue;
+            any = true;
+            state.items.remove(uid);
+            if (m_work.items.contains(uid)) {
+                state.items.insert(uid, m_work.items[uid]);
+                keptAt.insert(m_work.items[uid].href, uid);
+            }
+        }
+        if (!any)
+            return;
+        applyToList(kept);
+        // An old entry on the href of a settled item says nothing true any more.
+        for (auto it = state.items.begin(); it != state.items.end();)
+            it = keptAt.value(it->href, it.key()) != it.key() ? state.items.erase(it) : std::next(it);
+        m_state = state;
+        m_outcome.keptSome = true;
     }
 
     // The sync's time limit covers reading what the server sent, not only waiting for it.
@@ -191,7 +261,14 @@ private:
                 wanted << it.key();
         }
         QList<RemoteItem> fetched;
-        if (!wanted.isEmpty() && !m_remote.fetch(wanted, &fetched))
+        for (int first = 0; first < wanted.size(); first += FetchPiece) {
+            QList<RemoteItem> piece;
+            if (!tell(SyncProgress::Stage::Downloading, first, wanted.size()) ||
+                !m_remote.fetch(wanted.mid(first, FetchPiece), &piece))
+                return false;
+            fetched += piece;
+        }
+        if (!wanted.isEmpty() && !tell(SyncProgress::Stage::Downloading, wanted.size(), wanted.size()))
             return false;
         QSet<QString> arrived;
         for (const RemoteItem &item : qAsConst(fetched)) {
@@ -251,17 +328,65 @@ private:
         if (m_done.contains(uid))
             return Step::Settled;
         m_done.insert(uid);
-        for (int attempt = 0; attempt < attemptsPerItem; ++attempt) {
-            const Step step = settleOnce(uid);
-            if (step == Step::Unsettled)
-                m_unsettled = true;
-            if (step != Step::Stale)
-                return step;
-            if (!lookAgain(uid))
-                return Step::Failed;
+        return finish(uid, settleOnce(uid));
+    }
+
+    // After a refused write the item is looked at again, as a whole.
+    Step finish(const QString &uid, Step step)
+    {
+        for (int attempt = 1; step == Step::Stale && attempt < attemptsPerItem && !m_stopped; ++attempt)
+            step = lookAgain(uid) ? settleOnce(uid) : Step::Failed;
+        if (step == Step::Stale)
+            step = Step::Unsettled;
+        if (step == Step::Unsettled)
+            m_unsettled = true;
+        if (step == Step::Settled)
+            m_settled.insert(uid);
+        if (step == Step::Failed)
+            m_stopped = true;
+        return step;
+    }
+
+    // While the actions are decided, a write is queued; later (a second write of one item, a look
+    // again) it goes at once, and not at all once the run stops.
+    Step send(const QString &uid, const Write &write, const std::function<Step(const Written &)> &then)
+    {
+        if (m_batching) {
+            m_queue << Pending{uid, write, then};
+            return Step::Pending;
         }
-        m_unsettled = true;
-        return Step::Unsettled;
+        if (m_stopped)
+            return Step::Unsettled;
+        const QList<Written> done = m_remote.write({write}, {});
+        return then(done.value(0));
+    }
+
+    // The queued writes, the puts in one wave and the deletions in another, several in flight at
+    // once; the answers are applied in the order the writes were decided.
+    void sendQueued()
+    {
+        const QList<Pending> queue = std::exchange(m_queue, {});
+        for (const bool deleting : {false, true}) {
+            QList<Pending> wave;
+            QList<Write> writes;
+            for (const Pending &pending : queue)
+                if (pending.write.remove == deleting) {
+                    wave << pending;
+                    writes << pending.write;
+                }
+            const auto stage = deleting ? SyncProgress::Stage::Deleting : SyncProgress::Stage::Uploading;
+            if (wave.isEmpty() || m_stopped || !tell(stage, 0, wave.size())) {
+                m_unsettled = m_unsettled || !wave.isEmpty();
+                continue;
+            }
+            int done = 0;
+            const QList<Written> results = m_remote.write(writes, [&](const Written &result) {
+                return result.result != WriteResult::Failed && tell(stage, ++done, wave.size());
+            });
+            for (int i = 0; i < results.size(); ++i)
+                finish(wave[i].uid, wave[i].then(results[i]));
+            m_unsettled = m_unsettled || results.size() < wave.size();
+        }
     }
 
     Step settleOnce(const QString &uid)
@@ -285,7 +410,7 @@ private:
         Event answers;
         if (local && remote && changedHere && changedThere && remote->carriesAll &&
             mergeAnswers(syncedForm(local->event), remote->event, &answers))
-            return mergeBoth(uid, *local, *remote, answers);
+            return mergeBoth(uid, *remote, answers);
         if (local && remote && changedHere && changedThere)
             return keepBoth(uid, local->event, *remote);
         if (local && changedHere)
@@ -321,59 +446,79 @@ private:
         const QString copyUid = freeUid(copy.name, m_locals, m_work.items);
         m_locals.insert(copyUid, LocalItem{-1, copy, true, false});
         m_added << copyUid;
+        m_copyFor.insert(copyUid, uid);
         useName(copy.name, 1);
+        const auto then = [this, uid, ours, theirs, copyUid, copy](Step step) {
+            if (step != Step::Settled || !m_work.items.contains(copyUid)) {
+                m_locals.remove(copyUid);
+                m_added.removeAll(copyUid);
+                useName(copy.name, -1);
+                return step == Step::Failed ? Step::Failed : Step::Unsettled;
+            }
+            m_outcome.conflicts << ours.name;
+            m_outcome.conflictCopies << copy.name;
+            return upload(uid, ours, theirs.href, theirs.etag);
+        };
         const Step step = settle(copyUid);
-        if (step != Step::Settled || !m_work.items.contains(copyUid)) {
-            m_locals.remove(copyUid);
-            m_added.removeAll(copyUid);
-            useName(copy.name, -1);
-            return step == Step::Failed ? Step::Failed : Step::Unsettled;
-        }
-        m_outcome.conflicts << ours.name;
-        m_outcome.conflictCopies << copy.name;
-        return upload(uid, ours, theirs.href, theirs.etag);
+        if (step != Step::Pending)
+            return then(step);
+        // The copy's write is the one just queued: ours goes once its answer is in.
+        Pending &copyWrite = m_queue.last();
+        copyWrite.uid = uid;
+        copyWrite.then = [this, copyUid, then, first = copyWrite.then](const Written &result) {
+            return then(finish(copyUid, first(result)));
+        };
+        return Step::Pending;
     }
 
-    Step upload(const QString &uid, const Event &event, const QString &href, const QByteArray &ifMatch)
+    // `after` (when given) goes on from the step the answer makes.
+    Step upload(const QString &uid, const Event &event, const QString &href, const QByteArray &ifMatch,
+                const std::function<Step(Step)> &after = {})
     {
-        QByteArray etag;
-        const WriteResult result = m_remote.put(href, syncResource(event, uid), ifMatch, &etag);
-        if (result == WriteResult::Done) {
-            ++m_outcome.uploaded;
-            m_listed.insert(href, etag);
-            record(uid, href, etag, event);
-        }
-        return written(result);
+        return send(uid, Write{href, syncResource(event, uid), ifMatch, false},
+                    [this, uid, event, href, after](const Written &result) {
+                        if (result.result == WriteResult::Done) {
+                            ++m_outcome.uploaded;
+                            m_listed.insert(href, result.etag);
+                            record(uid, href, result.etag, event);
+                        }
+                        const Step step = written(result.result);
+                        return after ? after(step) : step;
+                    });
     }
 
     // Changed on both sides, but only in how the reminders were answered: both sides get the
     // quieter answer, with no copy (answering a reminder is no edit).
-    Step mergeBoth(const QString &uid, LocalItem &local, const RemoteItemState &remote, const Event &merged)
+    Step mergeBoth(const QString &uid, const RemoteItemState &remote, const Event &merged)
     {
-        if (!sameContent(remote, merged)) {
-            const Step step = upload(uid, merged, remote.href, remote.etag);
+        const auto here = [this, uid, merged](Step step) {
             if (step != Step::Settled)
                 return step;
-        } else {
-            record(uid, remote.href, remote.etag, merged);
-        }
-        if (syncedForm(local.event) != merged)
-            ++m_outcome.downloaded;
-        local.event = merged;
-        return Step::Settled;
+            LocalItem &local = m_locals[uid];
+            if (syncedForm(local.event) != merged)
+                ++m_outcome.downloaded;
+            local.event = merged;
+            return Step::Settled;
+        };
+        if (!sameContent(remote, merged))
+            return upload(uid, merged, remote.href, remote.etag, here);
+        record(uid, remote.href, remote.etag, merged);
+        return here(Step::Settled);
     }
 
     Step removeThere(const QString &uid, const RemoteItemState &remote)
     {
         if (remote.etag.isEmpty()) // never an unconditional delete
             return Step::Unsettled;
-        const WriteResult result = m_remote.remove(remote.href, remote.etag);
-        if (result == WriteResult::Done) {
-            ++m_outcome.deletedThere;
-            m_listed.remove(remote.href);
-            m_work.items.remove(uid);
-        }
-        return written(result);
+        const QString href = remote.href;
+        return send(uid, Write{href, {}, remote.etag, true}, [this, uid, href](const Written &result) {
+            if (result.result == WriteResult::Done) {
+                ++m_outcome.deletedThere;
+                m_listed.remove(href);
+                m_work.items.remove(uid);
+            }
+            return written(result.result);
+        });
     }
 
     Step written(WriteResult result)
@@ -388,30 +533,37 @@ private:
     // the event comes in under a free one, written back first so that the server agrees.
     Step take(const QString &uid, const RemoteItemState &remote, int &counted)
     {
-        LocalItem *local = m_locals.contains(uid) ? &m_locals[uid] : nullptr;
+        const LocalItem *local = m_locals.contains(uid) ? &m_locals[uid] : nullptr;
         const bool isNew = !local || local->removed;
         Event event = adopted(remote, isNew ? nullptr : &local->event);
         const QString own = isNew ? QString() : syncedForm(local->event).name;
         const QString name = syncedForm(event).name;
-        if (name != own && m_names.contains(name)) {
+        const bool renamed = name != own && m_names.contains(name);
+        if (renamed)
             event.name = freeName(name, QString(), own);
-            const Step step = upload(uid, event, remote.href, remote.etag);
-            if (step != Step::Settled)
-                return step;
-        } else {
-            record(uid, remote.href, remote.etag, event);
-        }
-        if (isNew) {
-            m_locals.insert(uid, LocalItem{-1, event, true, false});
-            m_added.removeAll(uid);
-            m_added << uid;
-        } else {
-            useName(own, -1);
-            local->event = event;
-        }
+        // Taken now, so that no other event is given it while the write is out.
         useName(event.name, 1);
-        ++counted;
-        return Step::Settled;
+        int *count = &counted;
+        const auto here = [this, uid, event, isNew, own, count](Step step) {
+            if (step != Step::Settled) {
+                useName(event.name, -1);
+                return step;
+            }
+            if (isNew) {
+                m_locals.insert(uid, LocalItem{-1, event, true, false});
+                m_added.removeAll(uid);
+                m_added << uid;
+            } else {
+                useName(own, -1);
+                m_locals[uid].event = event;
+            }
+            ++*count;
+            return Step::Settled;
+        };
+        if (renamed)
+            return upload(uid, event, remote.href, remote.etag, here);
+        record(uid, remote.href, remote.etag, event);
+        return here(Step::Settled);
     }
 
     void record(const QString &uid, const QString &href, const QByteArray &etag, const Event &event)
@@ -466,11 +618,13 @@ private:
         return after;
     }
 
-    void applyToList()
+    // The changes of the items `kept` says.
+    void applyToList(const std::function<bool(const QString &)> &kept)
     {
         QList<int> gone;
-        for (const LocalItem &local : qAsConst(m_locals)) {
-            if (local.index < 0)
+        for (auto it = m_locals.cbegin(); it != m_locals.cend(); ++it) {
+            const LocalItem &local = *it;
+            if (local.index < 0 || !kept(it.key()))
                 continue;
             if (local.removed) {
                 gone << local.index;
@@ -486,7 +640,7 @@ private:
         }
         for (const QString &uid : qAsConst(m_added)) {
             const LocalItem &local = m_locals[uid];
-            if (local.index < 0 && !local.removed) {
+            if (local.index < 0 && !local.removed && kept(uid)) {
                 m_events.append(new Event(local.event));
                 m_outcome.listChanged = true;
             }
@@ -495,7 +649,7 @@ private:
 
     EventStore &m_events;
     SyncState &m_state;
-    SyncState m_work; // the state as this run leaves it, kept only when it succeeds
+    SyncState m_work; // the state as this run leaves it, kept whole only when it finishes
     RemoteCalendar &m_remote;
     const QDate m_today;
     const Preferences &m_defaults;
@@ -508,6 +662,12 @@ private:
     QHash<QString, QByteArray> m_foreign; // other clients' resources, left alone
     QHash<QString, int> m_names;          // the list's names as this run leaves it, with how many bear each
     QSet<QString> m_done;
+    QSet<QString> m_settled;
+    QHash<QString, QString> m_copyFor; // a conflict's copy → the item it was made for
+    QList<Pending> m_queue;
+    bool m_batching = false; // writes are queued, not sent
+    bool m_stopped = false;  // failed or cancelled: no more requests
+    bool m_cancelled = false;
     bool m_unsettled = false;
     bool m_wrote = false;
     bool m_timedOut = false;

@@ -470,6 +470,19 @@ private Q_SLOTS:
         QCOMPARE(resources().size(), 300);
     }
 
+    // A sync asked for has no limit as a whole: a first sync of hundreds of events, its writes
+    // several at a time, finishes in one run.
+    void firstSyncOfManyFinishesInOneRun()
+    {
+        QVERIFY(writeEvents(manyEvents(400), a));
+        const SyncOutcome up = sync(a, account, Password, 0);
+        QVERIFY2(up.ok, qPrintable(up.error));
+        QCOMPARE(up.uploaded, 400);
+        QVERIFY(sync(b, account, Password, 0).ok);
+        QCOMPARE(sortedEvents(b), sortedEvents(a));
+        QCOMPARE(resources().size(), 400);
+    }
+
     void unchangedSyncMakesOneRequest()
     {
         QVERIFY(startWith(manyEvents(1000)));

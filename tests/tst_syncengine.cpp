@@ -129,6 +129,9 @@ private slots:
     void readingStopsAtTheTimeLimit();
     void cutOffAnywhereThenFinishes_data();
     void cutOffAnywhereThenFinishes();
+    void stoppedFirstSyncKeepsWhatLanded_data();
+    void stoppedFirstSyncKeepsWhatLanded();
+    void refusedWriteAmongManyIsLookedAtAgain();
     void unchangedCollectionTakesOneRequest();
     void stateRoundTripAndDamage();
     void inconsistentStateIsNoState_data();
@@ -369,8 +372,9 @@ void TestSyncEngine::cutOffAnywhereThenFinishes()
         QHash<QString, QByteArray> serverBefore, serverAfter;
         w.server.listEtags(&serverBefore);
         w.server.failAfter = w.server.requests + n;
+        w.server.written.clear();
         const SyncOutcome cut = w.a.sync(w.server);
-        if (!cut.ok)
+        if (!cut.ok && !cut.keptSome)
             QCOMPARE(w.a.sorted(), listBefore);
         w.server.failAfter = -1;
         w.server.listEtags(&serverAfter);
@@ -385,6 +389,10 @@ void TestSyncEngine::cutOffAnywhereThenFinishes()
             const SyncOutcome outcome = m->sync(w.server);
             QVERIFY2(outcome.ok, qPrintable(outcome.error));
             conflicts += outcome.conflicts.size();
+            // The cut run and the one that finishes write each resource once.
+            if (m == &w.a)
+                for (const QString &href : qAsConst(w.server.written))
+                    QVERIFY2(w.server.written.count(href) == 1, qPrintable(href));
         }
         QVERIFY2(conflicts <= 1, qPrintable(QString::number(n)));
         QCOMPARE(w.a.sorted(), w.b.sorted());
@@ -397,6 +405,90 @@ void TestSyncEngine::cutOffAnywhereThenFinishes()
         QCOMPARE(w.a.sorted(), reference.a.sorted());
         QCOMPARE(w.server.resources.size(), reference.server.resources.size());
     }
+}
+
+void TestSyncEngine::stoppedFirstSyncKeepsWhatLanded_data()
+{
+    QTest::addColumn<int>("failAfter");   // requests; -1 none
+    QTest::addColumn<int>("cancelAfter"); // uploads; -1 never
+    QTest::newRow("server gone after 7 uploads") << 2 + 7 << -1;
+    QTest::newRow("cancelled after 5 uploads") << -1 << 5;
+    QTest::newRow("cancelled while reading") << -1 << 0;
+}
+
+// A first sync that stops mid-way keeps every upload that landed, so the next one goes on from
+// there; the uploads go out together.
+void TestSyncEngine::stoppedFirstSyncKeepsWhatLanded()
+{
+    QFETCH(int, failAfter);
+    QFETCH(int, cancelAfter);
+    const int count = 20;
+    FakeCalendar server;
+    Machine a;
+    for (int i = 0; i < count; ++i)
+        a.events << weekly().on(Qt::Friday).named(QStringLiteral("Event %1").arg(i)).make();
+    const QList<Event> list = a.sorted();
+    server.failAfter = failAfter;
+    QList<SyncProgress> told;
+    SyncOptions options;
+    options.progress = [&](const SyncProgress &p) {
+        told << p;
+        return cancelAfter < 0 ||
+               (cancelAfter > 0 && (p.stage != SyncProgress::Stage::Uploading || p.done < cancelAfter));
+    };
+    const SyncOutcome cut = syncEvents(a.events, a.state, server, today, Preferences(), options);
+    QVERIFY(!cut.ok && cut.partial == !server.resources.isEmpty());
+    QCOMPARE(cut.cancelled, cancelAfter >= 0);
+    QCOMPARE(server.resources.size(), qMax(0, cancelAfter) + (failAfter < 0 ? 0 : failAfter - 2));
+    QCOMPARE(a.state.items.size(), server.resources.size());
+    QVERIFY(a.state.collectionTag.isEmpty());
+    for (const SyncedItem &item : qAsConst(a.state.items))
+        QCOMPARE(item.etag, server.resources[item.href].etag);
+    QCOMPARE(a.sorted(), list);
+
+    const int landed = server.resources.size();
+    server.failAfter = -1;
+    options.progress = [&](const SyncProgress &p) {
+        told << p;
+        return true;
+    };
+    const SyncOutcome done = syncEvents(a.events, a.state, server, today, Preferences(), options);
+    QVERIFY(done.ok);
+    QCOMPARE(done.uploaded, count - landed);
+    QCOMPARE(server.written.size(), count);
+    QCOMPARE(QSet<QString>(server.written.cbegin(), server.written.cend()).size(), count);
+    QCOMPARE(a.sorted(), list);
+    QCOMPARE(server.batches.first(), count);
+    // Within each stage the count only grows, and the finished run's uploads end at their total.
+    for (int i = 1; i < told.size(); ++i)
+        if (told[i].stage == told[i - 1].stage && told[i].total == told[i - 1].total)
+            QVERIFY(told[i].done >= told[i - 1].done);
+    QCOMPARE(told.last().stage, SyncProgress::Stage::Uploading);
+    QCOMPARE(told.last().done, told.last().total);
+    QCOMPARE(told.last().total, done.uploaded);
+}
+
+// Among many uploads sent together, one finds the server changed (412): that one is looked at
+// again and kept twice, the others land once.
+void TestSyncEngine::refusedWriteAmongManyIsLookedAtAgain()
+{
+    World w;
+    for (int i = 0; i < 10; ++i)
+        w.a.events << singular(today).named(QStringLiteral("Cleo %1").arg(i)).make();
+    edit(w.a, 3);
+    edit(w.b, 5);
+    w.server.written.clear();
+    w.server.nextWriteAt = w.a.hrefOf("Bob");
+    w.server.beforeNextWrite = [&w] { QVERIFY(w.b.sync(w.server).ok); };
+    const SyncOutcome outcome = w.a.sync(w.server);
+    QVERIFY2(outcome.ok, qPrintable(outcome.error));
+    QCOMPARE(outcome.conflicts, QStringList{"Bob"});
+    QVERIFY(w.server.batches.contains(11));
+    for (const QString &href : qAsConst(w.server.written))
+        QCOMPARE(w.server.written.count(href), href == w.a.hrefOf("Bob") ? 3 : 1); // B's, A's refused, A's
+    QVERIFY(w.b.sync(w.server).ok);
+    QCOMPARE(w.b.sorted(), w.a.sorted());
+    QCOMPARE(w.a.events.size(), 13);
 }
 
 void TestSyncEngine::unchangedCollectionTakesOneRequest()

@@ -59,7 +59,7 @@ WriteResult FakeCalendar::put(const QString &href, const QByteArray &data, const
     if (!answer())
         return WriteResult::Failed;
     written << href;
-    if (beforeNextWrite)
+    if (beforeNextWrite && (nextWriteAt.isEmpty() || nextWriteAt == href))
         std::exchange(beforeNextWrite, nullptr)();
     const bool exists = resources.contains(href);
     if (ifMatch.isEmpty() ? exists : !exists || resources[href].etag != ifMatch)
@@ -74,12 +74,18 @@ WriteResult FakeCalendar::remove(const QString &href, const QByteArray &ifMatch)
     if (!answer())
         return WriteResult::Failed;
     written << href;
-    if (beforeNextWrite)
+    if (beforeNextWrite && (nextWriteAt.isEmpty() || nextWriteAt == href))
         std::exchange(beforeNextWrite, nullptr)();
     if (!resources.contains(href) || resources[href].etag != ifMatch)
         return WriteResult::PreconditionFailed;
     erase(href);
     return WriteResult::Done;
+}
+
+QList<Written> FakeCalendar::write(const QList<Write> &writes, const std::function<bool(const Written &)> &next)
+{
+    batches << writes.size();
+    return RemoteCalendar::write(writes, next);
 }
 
 QString FakeCalendar::hrefFor(const QString &uid) const

@@ -26,6 +26,7 @@ public:
     WriteResult put(const QString &href, const QByteArray &data, const QByteArray &ifMatch,
                     QByteArray *newEtag) override;
     WriteResult remove(const QString &href, const QByteArray &ifMatch) override;
+    QList<Written> write(const QList<Write> &writes, const std::function<bool(const Written &)> &next) override;
     QString hrefFor(const QString &uid) const override;
 
     // Another client's changes, straight into the collection.
@@ -36,8 +37,12 @@ public:
     int requests = 0;
     // Requests after this many fail, as a server gone mid-way would; -1 never.
     int failAfter = -1;
-    // Runs once just before the next put or remove reaches the collection: a concurrent change.
+    // Runs once just before the next put or remove (to `nextWriteAt`, when set) reaches the
+    // collection: a concurrent change.
     std::function<void()> beforeNextWrite;
+    QString nextWriteAt;
+    // The sizes of the batches of writes asked for, one by one ones included.
+    QList<int> batches;
     bool givesTag = true;
     // Listed and fetched without an ETag, as from a server that gives none or a weak one.
     QSet<QString> withoutEtag;
