@@ -99,6 +99,8 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
                 request.passwordFromStdin = true;
             } else if (request.command == Request::Command::Sync && argument == QLatin1String("--allow-deletions")) {
                 request.allowDeletions = true;
+            } else if (request.command == Request::Command::Sync && argument == QLatin1String("--quiet")) {
+                request.quiet = true;
             } else if (request.command == Request::Command::Sync && readValue(arguments, i, "--url", request.url)) {
                 request.urlGiven = true;
             } else if (request.command == Request::Command::Sync && readValue(arguments, i, "--user", request.user)) {
@@ -143,7 +145,9 @@ QString usageText()
                           "  export FILE               write every event to FILE (.ics: iCalendar,\n"
                           "                            otherwise an events file)\n"
                           "  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]\n"
-                          "                            two-way sync with the CalDAV calendar; --url and\n"
+                          "       [--quiet]            two-way sync with the CalDAV calendar, until it is\n"
+                          "                            done; on a terminal it shows how far it has come,\n"
+                          "                            and --quiet prints nothing but errors; --url and\n"
                           "                            --user are saved once a sync with them succeeded\n"
                           "                            (the address without a user and password in it);\n"
                           "                            the password is taken from the address, one line\n"

@@ -29,6 +29,7 @@ struct Request
     bool userGiven = false;
     bool passwordFromStdin = false;
     bool allowDeletions = false; // lets a sync delete most of the calendar
+    bool quiet = false;          // sync: no progress, and no summary when it worked
 };
 
 // Reads the arguments after the program's name. False on a usage error; `error` then says what

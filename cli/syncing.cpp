@@ -8,6 +8,43 @@
 
 #include <QTextStream>
 
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// How far the sync has come, in one line on the terminal that is rewritten as it goes on and wiped
+// when it ends, so that the summary or the error starts a clean line.
+class ProgressLine
+{
+public:
+    ProgressLine() = default;
+    ProgressLine(const ProgressLine &) = delete;
+    ProgressLine &operator=(const ProgressLine &) = delete;
+    ~ProgressLine() { show(QString()); }
+
+    void show(const QString &text)
+    {
+        if (text == shown)
+            return;
+        QString line = QLatin1Char('\r') + text;
+        // The rest of a longer line before is overwritten with blanks.
+        if (text.size() < shown.size())
+            line += QString(shown.size() - text.size(), QLatin1Char(' '));
+        if (text.isEmpty())
+            line += QLatin1Char('\r');
+        const QByteArray bytes = line.toLocal8Bit();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+        std::fflush(stderr);
+        shown = text;
+    }
+
+private:
+    QString shown;
+};
+
+} // namespace
+
 Outcome syncList(const Request &request, QString &out, QString &err)
 {
     InstanceLock lock;
@@ -46,6 +83,15 @@ Outcome syncList(const Request &request, QString &out, QString &err)
     }
     SyncOptions options;
     options.allowDeletions = request.allowDeletions;
+    // Asked for, the sync runs until it is done; each request keeps its own limit.
+    options.timeLimitMs = 0;
+    // Progress is for a person watching: a script or a log gets the summary alone.
+    ProgressLine progress;
+    if (!request.quiet && isatty(fileno(stderr)))
+        options.progress = [&progress](const SyncProgress &now) {
+            progress.show(now.text());
+            return true;
+        };
     const SyncOutcome outcome = syncEventsFile(settings, password, eventsFilePath(), options);
     if (!outcome.ok) {
         err += QStringLiteral("oriventa-cli: sync failed: %1\n").arg(outcome.error);
@@ -56,6 +102,7 @@ Outcome syncList(const Request &request, QString &out, QString &err)
     // Only an address and user that worked replace the stored ones; the calendar found is kept too.
     if (settings.url != stored.url || settings.user != stored.user || settings.calendar != stored.calendar)
         writeSyncSettings(settings);
-    out += outcome.summaryText() + QLatin1Char('\n');
+    if (!request.quiet)
+        out += outcome.summaryText() + QLatin1Char('\n');
     return Outcome::Done;
 }

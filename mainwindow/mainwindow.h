@@ -151,7 +151,8 @@ private:
     SyncSettings syncSettingsFromFields();
     // The calendars `found` for `account`, with the account's own chosen.
     void offerCalendars(const SyncSettings &account, const QList<CalendarChoice> &found);
-    // Saves the rows, syncs the file and takes the rows back from it when the sync changed them.
+    // Saves the rows, syncs the file until done or cancelled, with progress in a dialog, and takes the rows
+    // back from the file when the sync changed them.
     SyncOutcome syncRows(SyncSettings &settings, const QString &password, const SyncOptions &options = {});
     void reloadRows();
 

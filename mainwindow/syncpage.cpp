@@ -6,7 +6,11 @@
 #include "sync/passwordstore.h"
 #include "ui_mainwindow.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QProgressDialog>
+
+#include <optional>
 
 namespace {
 
@@ -25,6 +29,20 @@ void tellPasswordNotStored()
 QString accountOf(const SyncSettings &settings)
 {
     return settings.user + QLatin1Char('@') + settings.url.toString();
+}
+
+// What a cancelled "Sync now" tells: that it stopped, and what it had done by then.
+QString cancelledText(const SyncOutcome &outcome)
+{
+    const QString cancelled =
+        QObject::tr("The sync was cancelled. What it had done is kept, and the next sync goes on from "
+                    "there.");
+    if (!outcome.uploaded && !outcome.downloaded && !outcome.deletedHere && !outcome.deletedThere &&
+        !outcome.restored && outcome.conflicts.isEmpty())
+        return cancelled;
+    SyncOutcome done = outcome;
+    done.ok = true;
+    return cancelled + QLatin1String("\n\n") + done.summaryText();
 }
 
 } // namespace
@@ -110,6 +128,10 @@ void MainWindow::on_syncNowButton_clicked()
     // A refused password is not left for OK to keep.
     if (outcome.passwordRefused)
         ui->syncPasswordEdit->clear();
+    if (outcome.cancelled) {
+        Messages::inform(tr("Sync Cancelled"), cancelledText(outcome));
+        return;
+    }
     if (!outcome.ok) {
         Messages::warn(tr("Sync Failed"), outcome.error);
         return;
@@ -133,9 +155,38 @@ SyncOutcome MainWindow::syncRows(SyncSettings &settings, const QString &password
         outcome.error = tr("Your events could not be saved, so they were not synced: %1.").arg(eventsFile.saveError());
         return outcome;
     }
-    const Messages::BusyCursor busy;
-    outcome = syncEventsFile(settings, password, eventsFilePath(), options);
-    if (outcome.ok && outcome.listChanged)
+    // Asked for, the sync runs until it is done or cancelled; each request keeps its own limit.
+    SyncOptions explicitSync = options;
+    explicitSync.timeLimitMs = 0;
+    // Shown only when the sync takes more than a moment, so that a quick one does not flash it.
+    QProgressDialog dialog(SyncProgress().text(), tr("Cancel"), 0, 0, this);
+    dialog.setWindowTitle(tr("Sync"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAutoReset(false);
+    dialog.setAutoClose(false);
+    dialog.setMinimumDuration(500);
+    dialog.setValue(0);
+    // The wait cursor lasts until the dialog is there to be watched, and its Cancel to be clicked.
+    std::optional<Messages::BusyCursor> busy(std::in_place);
+    explicitSync.progress = [&dialog, &busy](const SyncProgress &progress) {
+        // Cancelled, the dialog is gone and blocks nothing: no input is let in while the sync winds up.
+        if (dialog.wasCanceled())
+            return false;
+        dialog.setLabelText(progress.text());
+        dialog.setMaximum(progress.total);
+        dialog.setValue(progress.done);
+        // The sync waits for the server without user input, as it must while a window opens or
+        // closes; here input is let in for the dialog alone, which blocks every other window once
+        // it shows. Until then input waits, or a click in the list would act in the middle of a sync.
+        const bool shown = dialog.isVisible();
+        if (shown)
+            busy.reset();
+        QCoreApplication::processEvents(shown ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        return !dialog.wasCanceled();
+    };
+    outcome = syncEventsFile(settings, password, eventsFilePath(), explicitSync);
+    // A cancelled or cut-off sync keeps the items it settled in the file too.
+    if (outcome.listChanged || outcome.cancelled || outcome.partial)
         reloadRows();
     return outcome;
 }

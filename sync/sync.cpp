@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLocale>
 #include <QScopeGuard>
 
 namespace {
@@ -181,6 +182,16 @@ QString syncStatePath(const QString &eventsPath)
 
 QString SyncProgress::text() const
 {
-    // Filled in with the progress display.
-    return QString();
+    // Before the server has said how much there is, only the stage is told.
+    static const char *const stages[][2] = {
+        {QT_TRANSLATE_NOOP("Sync", "Reading the calendar..."), QT_TRANSLATE_NOOP("Sync", "Reading %1 of %2")},
+        {QT_TRANSLATE_NOOP("Sync", "Uploading..."), QT_TRANSLATE_NOOP("Sync", "Uploading %1 of %2")},
+        {QT_TRANSLATE_NOOP("Sync", "Downloading..."), QT_TRANSLATE_NOOP("Sync", "Downloading %1 of %2")},
+        {QT_TRANSLATE_NOOP("Sync", "Deleting..."), QT_TRANSLATE_NOOP("Sync", "Deleting %1 of %2")},
+    };
+    const auto &texts = stages[int(stage)];
+    if (total <= 0)
+        return QCoreApplication::translate("Sync", texts[0]);
+    const QLocale locale;
+    return QCoreApplication::translate("Sync", texts[1]).arg(locale.toString(done), locale.toString(total));
 }

@@ -228,7 +228,8 @@ private Q_SLOTS:
     }
 
     // A sync that worked keeps its address, without the user and password typed into it; the user
-    // comes from the address when --user is not given.
+    // comes from the address when --user is not given. Standard error is no terminal here: it gets no
+    // progress, and --quiet leaves out the summary too.
     void syncKeepsAWorkingAccount()
     {
         if (!Radicale::available())
@@ -238,7 +239,13 @@ private Q_SLOTS:
         QVERIFY2(server.running(), qPrintable(server.problem()));
         QUrl address = server.base();
         address.setUserInfo(QStringLiteral("anna:") + QString::fromUtf8(password));
-        QCOMPARE(runProgram(cli, {"sync", "--url", address.toString()}).status, 0);
+        const ProgramRun first = runProgram(cli, {"sync", "--url", address.toString()});
+        QCOMPARE(first.status, 0);
+        QVERIFY2(first.out.endsWith(" events uploaded.\n"), first.out.constData());
+        QCOMPARE(first.err, QByteArray());
+        const ProgramRun quiet = runProgram(cli, {"sync", "--quiet", "--url", address.toString()});
+        QCOMPARE(quiet.status, 0);
+        QCOMPARE(quiet.out + quiet.err, QByteArray());
         const QSettings native = nativeSettings();
         QCOMPARE(native.value("syncUrl").toUrl(), server.base());
         QCOMPARE(native.value("syncUser").toString(), QStringLiteral("anna"));

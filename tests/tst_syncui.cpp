@@ -20,6 +20,8 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace TestHelpers;
@@ -201,6 +203,67 @@ private Q_SLOTS:
         qInstallMessageHandler(previous);
         QCOMPARE(warnings, 0);
         QCOMPARE(text, "1 event uploaded.\n2 events that could not be read here were taken back from the server.");
+    }
+
+    // Numbers in the user's format: the separator comes from the locale, not from the text.
+    void progressText_data()
+    {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("total unknown") << 0 << 0 << "en_US"
+                                       << "Reading the calendar...";
+        QTest::newRow("English") << 1 << 1000 << "en_US"
+                                 << "Uploading 120 of 1,000";
+        QTest::newRow("German") << 2 << 3000 << "de_DE"
+                                << "Downloading 120 of 3.000";
+    }
+
+    void progressText()
+    {
+        QFETCH(int, stage);
+        QFETCH(int, total);
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        const QString text = SyncProgress{SyncProgress::Stage(stage), 120, total}.text();
+        QLocale::setDefault(QLocale::c());
+        QTEST(text, "text");
+    }
+
+    // A sync long enough to show its progress: Cancel stops it at once; the list is kept, and told.
+    void cancelInTheProgressDialog()
+    {
+        if (!Radicale::available())
+            QSKIP("Radicale is not installed");
+        Radicale server(QStringLiteral("anna"), QString::fromUtf8(password));
+        QVERIFY2(server.running(), qPrintable(server.problem()));
+        EventStore many;
+        for (int i = 0; i < 300; ++i)
+            many << weekly().named(QStringLiteral("Event %1").arg(i)).on({1}).make();
+        BoxAnswerer answer;
+        openSettings(many);
+        const QStringList before = names();
+        type("syncUrlEdit", server.base().toString());
+        type("syncUserEdit", QStringLiteral("anna"));
+        type("syncPasswordEdit", QString::fromUtf8(password));
+        QTimer clicker;
+        QObject::connect(&clicker, &QTimer::timeout, [&clicker] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QProgressDialog *>(widget); dialog && dialog->isVisible()) {
+                    clicker.stop();
+                    QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+                }
+        });
+        clicker.start(50);
+        find<QAbstractButton>("syncNowButton")->click();
+        QCOMPARE(answer.seen.size(), 1);
+        QCOMPARE(answer.seen[0].title, QStringLiteral("Sync Cancelled"));
+        QVERIFY(!answer.seen[0].text.contains(QStringLiteral("300 events uploaded")));
+        // Taken back from the file, rows of one day may come in another order.
+        const QStringList after = names();
+        QCOMPARE(QSet<QString>(after.cbegin(), after.cend()), QSet<QString>(before.cbegin(), before.cend()));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     // A failed "Sync now" says why and leaves the rows and the events file as they were.
