@@ -153,7 +153,7 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     // server alike and only records that. A sync that stopped early keeps what it settled.
     if (outcome.listChanged && !file.save()) {
         SyncOutcome failed = failure(QStringLiteral("The events file could not be written: %1.").arg(file.saveError()));
-        failed.partial = outcome.uploaded + outcome.deletedThere > 0;
+        failed.partial = outcome.partial || outcome.uploaded + outcome.deletedThere > 0;
         return failed;
     }
     if (writeSyncState(state, statePath) && outcome.ok && effective.restoreMissing)
