@@ -321,6 +321,11 @@ void MainWindow::tellAboutTheFile()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (syncing) {
+        closeAfterSync = true;
+        event->ignore();
+        return;
+    }
     // A login window left open would keep the program running after its list was saved.
     facebookClose();
     if (!saveBeforeClosing()) {

@@ -179,4 +179,8 @@ private:
     int importMode = 0;
     // The account (user and address) whose calendars the calendar box offers.
     QString calendarsOf;
+    // A close asked for while "Sync now" runs (the desktop ending, for one) ends the sync first and
+    // then closes the window the normal way.
+    bool syncing = false;
+    bool closeAfterSync = false;
 };

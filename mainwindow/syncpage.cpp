@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include <optional>
 
@@ -120,6 +121,10 @@ void MainWindow::on_syncNowButton_clicked()
         ui->syncPasswordEdit->setText(password);
     }
     SyncOutcome outcome = syncRows(settings, password);
+    if (closeAfterSync) {
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
     if (outcome.deletionsHeld > 0 && Messages::allowDeletions(outcome.error)) {
         SyncOptions options;
         options.allowDeletions = true;
@@ -168,9 +173,9 @@ SyncOutcome MainWindow::syncRows(SyncSettings &settings, const QString &password
     dialog.setValue(0);
     // The wait cursor lasts until the dialog is there to be watched, and its Cancel to be clicked.
     std::optional<Messages::BusyCursor> busy(std::in_place);
-    explicitSync.progress = [&dialog, &busy](const SyncProgress &progress) {
+    explicitSync.progress = [this, &dialog, &busy](const SyncProgress &progress) {
         // Cancelled, the dialog is gone and blocks nothing: no input is let in while the sync winds up.
-        if (dialog.wasCanceled())
+        if (dialog.wasCanceled() || closeAfterSync)
             return false;
         dialog.setLabelText(progress.text());
         dialog.setMaximum(progress.total);
@@ -182,9 +187,11 @@ SyncOutcome MainWindow::syncRows(SyncSettings &settings, const QString &password
         if (shown)
             busy.reset();
         QCoreApplication::processEvents(shown ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-        return !dialog.wasCanceled();
+        return !dialog.wasCanceled() && !closeAfterSync;
     };
+    syncing = true;
     outcome = syncEventsFile(settings, password, eventsFilePath(), explicitSync);
+    syncing = false;
     // A cancelled or cut-off sync keeps the items it settled in the file too.
     if (outcome.listChanged || outcome.cancelled || outcome.partial)
         reloadRows();

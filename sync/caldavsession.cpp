@@ -75,6 +75,9 @@ CalDavSession::Flight *CalDavSession::start(const CalDavRequest &sent)
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [flight] { flight->take(); });
     flight->limit.setSingleShot(true);
     QObject::connect(&flight->limit, &QTimer::timeout, reply, [flight] {
+        // An answer that came but has not been read yet is an answer, not a time-out.
+        if (flight->reply->isFinished())
+            return;
         flight->timedOut = true;
         flight->reply->abort();
     });
@@ -141,8 +144,14 @@ int CalDavSession::sendWindow(const QList<CalDavRequest> &batch, QList<CalDavAns
         if (open == 0)
             return sent;
         // User input waits: a sync runs while a window opens or closes and must not be re-entered.
-        if (ended.isEmpty())
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // A loop entered after the application was told to quit returns at once and delivers
+        // nothing: what is in flight ends here as failed, rather than being waited for forever.
+        if (ended.isEmpty() && loop.exec(QEventLoop::ExcludeUserInputEvents) < 0) {
+            more = false;
+            for (const auto &flight : flights)
+                if (flight && flight->reply && !flight->reply->isFinished())
+                    flight->reply->abort();
+        }
         while (!ended.isEmpty()) {
             const int i = ended.takeFirst();
             land(*flights[size_t(i)], &(*answers)[i]);

@@ -122,7 +122,8 @@ private:
         const SyncOutcome kept = std::exchange(m_outcome, SyncOutcome());
         m_outcome.listChanged = kept.listChanged;
         m_outcome.keptSome = kept.keptSome;
-        m_outcome.partial = m_wrote;
+        // Part of the work: written on the server, or taken into the list.
+        m_outcome.partial = m_wrote || kept.listChanged;
         m_outcome.cancelled = m_cancelled;
         m_outcome.error = m_cancelled                  ? QStringLiteral("cancelled")
                           : m_timedOut                 ? QStringLiteral("timed out")
@@ -386,6 +387,10 @@ private:
             for (int i = 0; i < results.size(); ++i)
                 finish(wave[i].uid, wave[i].then(results[i]));
             m_unsettled = m_unsettled || results.size() < wave.size();
+            // Writes left unsent (a failure or a cancel on the way, even one a redirect later
+            // mended) end the run as stopped, keeping only what was settled.
+            if (results.size() < wave.size())
+                m_stopped = true;
         }
     }
 
