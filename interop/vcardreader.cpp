@@ -167,8 +167,11 @@ ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDa
         report.damage = QStringLiteral("The file ends in the middle of a contact, which was left out.");
     }
 
+    // KContacts joins a quoted-printable value ending in "=" with the lines after it; run up to the
+    // last line, it starts over from the top of the text and never ends. Two blank lines, which it
+    // skips, keep the join inside the text.
     KContacts::VCardConverter converter;
-    const KContacts::Addressee::List contacts = converter.parseVCards(keepEveryAnniversary(whole));
+    const KContacts::Addressee::List contacts = converter.parseVCards(keepEveryAnniversary(whole) + "\r\n\r\n");
     for (const KContacts::Addressee &contact : contacts) {
         const QString name = contactName(contact);
         struct Dated

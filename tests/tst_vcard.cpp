@@ -281,6 +281,12 @@ void TestVCard::keepsWholePartsOfDamagedFiles_data()
         << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-01-02\r\nEND:VCARD\r\n"
                       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bo\r\nBDAY:1990-0")
         << FileFormat::VCard << QStringList{"Ann's Birthday"};
+    // A soft line break of quoted-printable runs into the end: the reader once never came back.
+    QTest::newRow("vCard whose continued value runs into the cut")
+        << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nBDAY:1990-01-02\r\nEND:VCARD\r\n"
+                      "BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:M=C3=\r\nX=\r\nEND:VCARD\r\n"
+                      "BEGIN:VCARD\r\nFN:Bo")
+        << FileFormat::VCard << QStringList{"Ann's Birthday"};
     QTest::newRow("events file cut in its third record")
         << eventsBytes({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}).chopped(10)
         << FileFormat::Events << QStringList{"A", "B"};
