@@ -12,7 +12,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocale>
-#include <QScopeGuard>
 
 namespace {
 
