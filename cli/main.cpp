@@ -7,6 +7,7 @@
 #include "cli/transfer.h"
 #include "model/clock.h"
 #include "model/eventstore.h"
+#include "translations/languages.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -82,6 +83,7 @@ int main(int argc, char *argv[])
         return int(show(request, today));
 
     QCoreApplication app(argc, argv);
+    Languages::install();
     QString out;
     QString err;
     Outcome outcome = Outcome::Done;

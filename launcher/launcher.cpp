@@ -14,6 +14,7 @@
 #include "model/reminderrules.h"
 #include "reminders/reminderwindow.h"
 #include "sync/backgroundsync.h"
+#include "translations/languages.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +32,7 @@ int run(int argc, char *argv[])
 int runFull(int argc, char *argv[], FastPath::Answer early, std::unique_ptr<InstanceLock> lock)
 {
     SingleApplication app(argc, argv, std::move(lock));
+    Languages::install();
     // Installed first: a termination request during start-up waits in the watcher until the
     // session below is connected to it.
     TerminationWatcher watcher;

@@ -7,7 +7,8 @@ BUILD_DIR="${ORIVENTA_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake make g++ qtbase5-dev qttools5-dev qttools5-dev-tools libqt5webkit5-dev libjsoncpp-dev
           xvfb xauth openbox xdotool x11-utils imagemagick dbus python3-dbusmock
-          libkf5calendarcore-dev libkf5contacts-dev libical-dev qtkeychain-qt5-dev radicale xandikos openssl python3)
+          libkf5calendarcore-dev libkf5contacts-dev libical-dev qtkeychain-qt5-dev radicale xandikos openssl python3
+          qttranslations5-l10n at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
 
 install_missing_packages() {
     local missing=()

@@ -1,0 +1,677 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>EventsFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be read (%1), and saving would replace it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FacebookDialog</name>
+    <message>
+        <source>Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about:blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ferrule::Updater</name>
+    <message>
+        <source>Oriventa %1 is available. You can download it from:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oriventa is up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check for a newer version of Oriventa failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Oriventa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a new event to be notified of.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the selected event&apos;s details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the selected event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View details of the selected event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the program settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load friends&apos; birthdays from Facebook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facebook Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load events from Facebook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load events from file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save events to file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add - Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify me of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This event has occurred</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This event is:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Singular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occurring once on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Weekly </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This event occurs every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Monthly </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This event occurs on the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of the month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Yearly </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days before the event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only show notification once a day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event Description: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The event will occur next on </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, in </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This event has occurred </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This event is </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occurring once on the </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occurring </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> of the month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will be notified </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will not be notified of this event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will only be shown one notification per day for this event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notification Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify me using a tray notification.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify me using a popup dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notification Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show each notification separately.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facebook Import Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logout of Facebook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for updates automatically.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://dav.example.org/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All supported files (*.evt *.ics *.vcf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard (*.vcf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was imported only in part. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Events Elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written either.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events Saved Elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your events were saved in %1. Import that file once Oriventa can save its list again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your friend&apos;s birthdays have been imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Facebook events have been imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facebook Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was an error connecting to Facebook, please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have logged out of Facebook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Damaged Events File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your events file could not be read to its end. Your events have been saved, but the damaged file could not be kept beside them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your events could not be saved: %1 could not be read when Oriventa started (%2), so it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your events could not be saved in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events File Unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your events file %1 could not be read: %2.
+
+Oriventa leaves it as it is and will not save over it; events you add now can be saved elsewhere when you close the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next sync will take back what the server holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unread part could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unread part is kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your events file %1 could not be read to its end: only %2 of its events could be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New calendar &quot;Oriventa&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the address of the server first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your events could not be saved, so they were not synced: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password for %1 on %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the user name or password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Events Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Elsewhere...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete on the Server?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete these events on the server?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days Remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Not Stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No secret store runs on this desktop, so the password is kept only until Oriventa closes. You will be asked for it again at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync was cancelled. What it had done is kept, and the next sync goes on from there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Oriventa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sync</name>
+    <message numerus="yes">
+        <source>%n events uploaded.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events downloaded.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events deleted here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events deleted on the server.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events that could not be read here were taken back from the server.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed here and elsewhere: both are kept, the other as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything was already in sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the calendar...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploading %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
