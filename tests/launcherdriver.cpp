@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program with one user step played in it: once the main window shows, the button named
 // by ORIVENTA_DRIVER_BUTTON is pressed, and "dialog" is printed when a modal dialog has opened, so
-// that a test can act from outside at that moment.
+// that a test can act from outside at that moment. ORIVENTA_DRIVER_SELECT names an item view whose
+// first row is made current before the press, for buttons that act on the current row.
 // ORIVENTA_DRIVER_PASSWORD, when set, answers the start-up sync's password prompt instead.
-// ORIVENTA_DRIVER_REPORT names a widget: once its window is on the screen, its animations have
-// ended and it has stopped moving and growing, "<name> x y width height" gives the widget's place on
-// the screen, once.
+// ORIVENTA_DRIVER_REPORT names a widget: once it shows, its window is on the screen, its
+// animations have ended and it has stopped moving and growing, "<name> x y width height" gives the
+// widget's place on the screen, once.
 #include "launcher/launcher.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QInputDialog>
 #include <QMainWindow>
@@ -25,8 +27,9 @@ void playStep()
 {
     const QString button = qEnvironmentVariable("ORIVENTA_DRIVER_BUTTON");
     const QString password = qEnvironmentVariable("ORIVENTA_DRIVER_PASSWORD");
+    const QString select = qEnvironmentVariable("ORIVENTA_DRIVER_SELECT");
     auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, button, password] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, button, password, select] {
         auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (prompt && !password.isEmpty()) {
             if (prompt->textValue().isEmpty()) {
@@ -47,6 +50,8 @@ void playStep()
                 window->isVisible() && !button.isEmpty() ? window->findChild<QAbstractButton *>(button) : nullptr;
             if (pressed && !pressed->property("pressedByDriver").toBool()) {
                 pressed->setProperty("pressedByDriver", true);
+                if (auto *view = select.isEmpty() ? nullptr : window->findChild<QAbstractItemView *>(select))
+                    view->setCurrentIndex(view->model()->index(0, 0));
                 // Queued, so that the dialog's own event loop does not run inside this poll.
                 QTimer::singleShot(0, pressed, &QAbstractButton::click);
             }
@@ -74,7 +79,7 @@ void reportWhenStill()
     QObject::connect(poll, &QTimer::timeout, poll, [poll, name, last, stillFor] {
         for (QWidget *window : QApplication::topLevelWidgets()) {
             const QWidget *widget = window->findChild<QWidget *>(name);
-            if (!widget || !window->windowHandle() || !window->windowHandle()->isExposed())
+            if (!widget || !widget->isVisible() || !window->windowHandle() || !window->windowHandle()->isExposed())
                 continue;
             // A window manager may hold a window that is still sliding in for a while.
             if (animates(window)) {
