@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/arguments.h"
 
+#include "cli/texts.h"
+
 namespace {
 
 bool isOption(const QString &argument)
@@ -55,7 +57,7 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
         }
     }
     if (arguments.isEmpty()) {
-        error = QStringLiteral("a command is needed");
+        error = Cli::tr("a command is needed");
         return false;
     }
     const QString command = arguments.first();
@@ -70,7 +72,7 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
     else if (command == QLatin1String("sync"))
         request.command = Request::Command::Sync;
     else {
-        error = QStringLiteral("unknown command \"%1\"").arg(command);
+        error = Cli::tr("unknown command \"%1\"").arg(command);
         return false;
     }
 
@@ -86,12 +88,12 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
                 request.json = true;
             } else if (request.command == Request::Command::List && argument.startsWith(QLatin1String("--days="))) {
                 if (!readDays(argument.mid(7), request.days)) {
-                    error = QStringLiteral("--days needs a whole number of days, not \"%1\"").arg(argument.mid(7));
+                    error = Cli::tr("--days needs a whole number of days, not \"%1\"").arg(argument.mid(7));
                     return false;
                 }
             } else if (request.command == Request::Command::List && argument == QLatin1String("--days")) {
                 if (i + 1 >= arguments.size() || !readDays(arguments.at(i + 1), request.days)) {
-                    error = QStringLiteral("--days needs a whole number of days");
+                    error = Cli::tr("--days needs a whole number of days");
                     return false;
                 }
                 ++i;
@@ -108,25 +110,28 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
             } else if (request.command == Request::Command::Sync &&
                        QStringList{QStringLiteral("--url"), QStringLiteral("--user")}.contains(
                            argument.section(QLatin1Char('='), 0, 0))) {
-                error = QStringLiteral("%1 needs a value").arg(argument.section(QLatin1Char('='), 0, 0));
+                //: %1 is an option: --url or --user
+                error = Cli::tr("%1 needs a value").arg(argument.section(QLatin1Char('='), 0, 0));
                 return false;
             } else {
-                error = QStringLiteral("unknown option \"%1\" for %2").arg(argument, command);
+                //: %1 is the option given, %2 the command (list, due, import, export or sync)
+                error = Cli::tr("unknown option \"%1\" for %2").arg(argument, command);
                 return false;
             }
         } else if (takesFiles) {
             request.files << argument;
         } else {
-            error = QStringLiteral("%1 takes no file: \"%2\"").arg(command, argument);
+            //: %1 is the command (list, due or sync), %2 the argument it cannot take
+            error = Cli::tr("%1 takes no file: \"%2\"").arg(command, argument);
             return false;
         }
     }
     if (request.command == Request::Command::Import && request.files.isEmpty()) {
-        error = QStringLiteral("import needs at least one FILE");
+        error = Cli::tr("import needs at least one FILE");
         return false;
     }
     if (request.command == Request::Command::Export && request.files.size() != 1) {
-        error = QStringLiteral("export needs exactly one FILE");
+        error = Cli::tr("export needs exactly one FILE");
         return false;
     }
     return true;
@@ -134,35 +139,39 @@ bool parseArguments(const QStringList &arguments, Request &request, QString &err
 
 QString usageText()
 {
-    return QStringLiteral("Usage: oriventa-cli COMMAND [OPTIONS]\n"
-                          "Reads and changes Oriventa's list of events without a window.\n"
-                          "\n"
-                          "Commands:\n"
-                          "  list [--days N] [--json]  events by date then name; with --days only those\n"
-                          "                            whose next occurrence is at most N days away\n"
-                          "  due [--json]              the reminders that 'oriventa auto' would show today\n"
-                          "  import FILE...            add the events of .evt, .ics and .vcf files\n"
-                          "  export FILE               write every event to FILE (.ics: iCalendar,\n"
-                          "                            otherwise an events file)\n"
-                          "  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]\n"
-                          "       [--quiet]            two-way sync with the CalDAV calendar, until it is\n"
-                          "                            done; on a terminal it shows how far it has come,\n"
-                          "                            and --quiet prints nothing but errors; --url and\n"
-                          "                            --user are saved once a sync with them succeeded\n"
-                          "                            (the address without a user and password in it);\n"
-                          "                            the password is taken from the address, one line\n"
-                          "                            of standard input or the desktop's secret store;\n"
-                          "                            a sync that would delete most of the calendar (20\n"
-                          "                            events or more) stops unless --allow-deletions is\n"
-                          "                            given\n"
-                          "\n"
-                          "Options:\n"
-                          "  --json     print a JSON array of events instead of lines of text\n"
-                          "  --help     show this text\n"
-                          "  --version  show the version\n"
-                          "\n"
-                          "Exit status: 0 done, 1 a file could not be read or written or the sync\n"
-                          "failed with nothing changed, 2 usage, 3 Oriventa is running (import and sync\n"
-                          "only), 4 the sync failed after part of its work (list and server agree; the\n"
-                          "next sync goes on).\n");
+    // In paragraphs, each whole for the translator; commands and options keep their names.
+    return Cli::tr("Usage: oriventa-cli COMMAND [OPTIONS]\n"
+                   "Reads and changes Oriventa's list of events without a window.\n") +
+           QLatin1Char('\n') +
+           //: Keep the commands and options as they are, and the descriptions in the second column (at most 80 columns
+           //: in all)
+           Cli::tr("Commands:\n"
+                   "  list [--days N] [--json]  events by date then name; with --days only those\n"
+                   "                            whose next occurrence is at most N days away\n"
+                   "  due [--json]              the reminders that 'oriventa auto' would show today\n"
+                   "  import FILE...            add the events of .evt, .ics and .vcf files\n"
+                   "  export FILE               write every event to FILE (.ics: iCalendar,\n"
+                   "                            otherwise an events file)\n"
+                   "  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]\n"
+                   "       [--quiet]            two-way sync with the CalDAV calendar, until it is\n"
+                   "                            done; on a terminal it shows how far it has come,\n"
+                   "                            and --quiet prints nothing but errors; --url and\n"
+                   "                            --user are saved once a sync with them succeeded\n"
+                   "                            (the address without a user and password in it);\n"
+                   "                            the password is taken from the address, one line\n"
+                   "                            of standard input or the desktop's secret store;\n"
+                   "                            a sync that would delete most of the calendar (20\n"
+                   "                            events or more) stops unless --allow-deletions is\n"
+                   "                            given\n") +
+           QLatin1Char('\n') +
+           //: Keep the options as they are, and the descriptions in the second column
+           Cli::tr("Options:\n"
+                   "  --json     print a JSON array of events instead of lines of text\n"
+                   "  --help     show this text\n"
+                   "  --version  show the version\n") +
+           QLatin1Char('\n') +
+           Cli::tr("Exit status: 0 done, 1 a file could not be read or written or the sync\n"
+                   "failed with nothing changed, 2 usage, 3 Oriventa is running (import and sync\n"
+                   "only), 4 the sync failed after part of its work (list and server agree; the\n"
+                   "next sync goes on).\n");
 }

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <cstdio>
 #include <functional>
 
@@ -244,6 +245,11 @@ EventsFile::State dueEvents(const QString &path, QDate today, Listing &listing, 
 
 QByteArray listText(const Listing &listing)
 {
+    // English keeps the ISO date that scripts have long read; another language gets its own short
+    // form, in the same 10 columns. Qt names the system locale after LANGUAGE but takes its formats
+    // from LC_TIME: the named locale's own formats go with the language's texts.
+    const QLocale locale(QLocale().name());
+    const bool iso = locale.language() == QLocale::C || locale.language() == QLocale::English;
     QByteArray text;
     for (const ListedEvent &entry : listing) {
         if (entry.next.isNull()) {
@@ -251,7 +257,10 @@ QByteArray listText(const Listing &listing)
             text.append(14, ' ');
             text.append('-');
         } else {
-            appendDate(text, entry.next);
+            if (iso)
+                appendDate(text, entry.next);
+            else
+                text.append(locale.toString(entry.next, QLocale::ShortFormat).leftJustified(10).toUtf8());
             text.append(' ');
             appendNumber(text, entry.daysRemaining, 5);
         }

@@ -43,7 +43,8 @@ EventsFile::State dueEvents(const QString &path, QDate today, Listing &listing, 
 QString terminalText(const QString &text);
 
 // One line per event: "YYYY-MM-DD  DAYS  NAME" with the date in 10 columns, the days right-aligned
-// in 5 and the name from column 19 ("-" for date and days without a coming occurrence).
+// in 5 and the name from column 19 ("-" for date and days without a coming occurrence). The date is
+// the default locale's short one when that speaks another language than English.
 QByteArray listText(const Listing &listing);
 // One reminder sentence per line.
 QByteArray dueText(const Listing &listing);

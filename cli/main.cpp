@@ -11,11 +11,33 @@
 #include "version.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+// The application object with the user's language, built on first need: the English list needs
+// neither, and the application object costs as much as looking through a large list.
+class Speech
+{
+public:
+    Speech(int &count, char **arguments) : argc(count), argv(arguments) {}
+
+    void begin()
+    {
+        if (app)
+            return;
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        Languages::install();
+    }
+
+private:
+    int &argc;
+    char **argv;
+    std::unique_ptr<QCoreApplication> app;
+};
 
 void write(std::FILE *stream, const QByteArray &bytes)
 {
@@ -28,14 +50,20 @@ void write(std::FILE *stream, const QString &text)
     write(stream, terminalText(text).toLocal8Bit());
 }
 
-Outcome show(const Request &request, QDate today)
+Outcome show(const Request &request, QDate today, Speech &speech)
 {
+    // A due reminder's sentence has plural forms, even in English.
+    if (request.command == Request::Command::Due ||
+        Languages::chosen(QLocale::system().uiLanguages()) != QLatin1String("en"))
+        speech.begin();
     Listing listing;
     const QString path = eventsFilePath();
     QString reason;
     const EventsFile::State state = request.command == Request::Command::Due
                                         ? dueEvents(path, today, listing, &reason)
                                         : listEvents(path, today, request.days, listing, &reason);
+    if (state != EventsFile::State::Fine)
+        speech.begin();
     if (state == EventsFile::State::Unreadable) {
         write(stderr, fileProblem(path, reason));
         return Outcome::FileError;
@@ -57,14 +85,19 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    Speech speech(argc, argv);
     Request request;
     QString error;
     if (!parseArguments(arguments, request, error)) {
+        // Once more in the user's language.
+        speech.begin();
+        parseArguments(arguments, request, error);
         write(stderr, QStringLiteral("oriventa-cli: ") + error + QLatin1String("\n\n") + usageText());
         return int(Outcome::Usage);
     }
     switch (request.command) {
     case Request::Command::Help:
+        speech.begin();
         write(stdout, usageText());
         return int(Outcome::Done);
     case Request::Command::Version:
@@ -74,16 +107,14 @@ int main(int argc, char *argv[])
         break;
     }
 
-    // The names alone place the data directory and the lock; an application object costs as much
-    // as looking through a large list, so only the commands that reach KDE's readers and writers
-    // build one.
+    // The names alone place the data directory and the lock; the commands that reach KDE's readers
+    // and writers need the application object too.
     Startup::setApplicationIdentity();
     const QDate today = Clock::today();
     if (request.command == Request::Command::List || request.command == Request::Command::Due)
-        return int(show(request, today));
+        return int(show(request, today, speech));
 
-    QCoreApplication app(argc, argv);
-    Languages::install();
+    speech.begin();
     QString out;
     QString err;
     Outcome outcome = Outcome::Done;

@@ -2,6 +2,7 @@
 #include "cli/syncing.h"
 
 #include "app/instancelock.h"
+#include "cli/texts.h"
 #include "model/eventstore.h"
 #include "sync/passwordstore.h"
 #include "sync/sync.h"
@@ -49,7 +50,7 @@ Outcome syncList(const Request &request, QString &out, QString &err)
 {
     InstanceLock lock;
     if (lock.isHeldElsewhere()) {
-        err += QStringLiteral("Oriventa is running; close it and try again.\n");
+        err += runningText();
         return Outcome::Running;
     }
     const SyncSettings stored = readSyncSettings();
@@ -66,7 +67,7 @@ Outcome syncList(const Request &request, QString &out, QString &err)
     if (settings.url != stored.url || settings.user != stored.user)
         settings.calendar.clear();
     if (!settings.isConfigured()) {
-        err += QStringLiteral("oriventa-cli: no server address: use --url\n");
+        err += Cli::tr("oriventa-cli: no server address: use --url\n");
         return Outcome::FileError;
     }
     // A password in the address is used for this sync only, as one from standard input is.
@@ -74,11 +75,11 @@ Outcome syncList(const Request &request, QString &out, QString &err)
         QTextStream input(stdin);
         password = input.readLine();
         if (password.isEmpty()) {
-            err += QStringLiteral("oriventa-cli: no password: standard input gave none\n");
+            err += Cli::tr("oriventa-cli: no password: standard input gave none\n");
             return Outcome::FileError;
         }
     } else if (password.isEmpty() && !PasswordStore::availablePassword(settings, &password)) {
-        err += QStringLiteral("oriventa-cli: no password: use --password-stdin\n");
+        err += Cli::tr("oriventa-cli: no password: use --password-stdin\n");
         return Outcome::FileError;
     }
     SyncOptions options;
@@ -94,9 +95,10 @@ Outcome syncList(const Request &request, QString &out, QString &err)
         };
     const SyncOutcome outcome = syncEventsFile(settings, password, eventsFilePath(), options);
     if (!outcome.ok) {
-        err += QStringLiteral("oriventa-cli: sync failed: %1\n").arg(outcome.error);
+        //: %1 is what went wrong, as the sync tells it
+        err += Cli::tr("oriventa-cli: sync failed: %1\n").arg(outcome.error);
         if (outcome.deletionsHeld > 0)
-            err += QStringLiteral("oriventa-cli: run the sync again with --allow-deletions to delete them\n");
+            err += Cli::tr("oriventa-cli: run the sync again with --allow-deletions to delete them\n");
         return outcome.partial ? Outcome::Partial : Outcome::FileError;
     }
     // Only an address and user that worked replace the stored ones; the calendar found is kept too.

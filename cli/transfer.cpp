@@ -2,6 +2,7 @@
 #include "cli/transfer.h"
 
 #include "app/instancelock.h"
+#include "cli/texts.h"
 #include "interop/fileexport.h"
 #include "interop/fileimport.h"
 #include "model/eventsfile.h"
@@ -43,22 +44,28 @@ QString asLines(const QString &summary)
 
 } // namespace
 
+QString runningText()
+{
+    return Cli::tr("Oriventa is running; close it and try again.\n");
+}
+
 QString fileProblem(const QString &path, const QString &reason)
 {
-    return problem(path, QStringLiteral("the events file cannot be read: %1").arg(reason));
+    //: %1 is the reason the system gives
+    return problem(path, Cli::tr("the events file cannot be read: %1").arg(reason));
 }
 
 QString fileDamaged(const QString &path)
 {
-    return problem(path, QStringLiteral("the events file is damaged: only the events before the damage are used; "
-                                        "open Oriventa to keep them and set the rest aside"));
+    return problem(path, Cli::tr("the events file is damaged: only the events before the damage are used; "
+                                 "open Oriventa to keep them and set the rest aside"));
 }
 
 Outcome importFiles(const QStringList &files, QDate today, QString &out, QString &err)
 {
     InstanceLock lock;
     if (lock.isHeldElsewhere()) {
-        err += QStringLiteral("Oriventa is running; close it and try again.\n");
+        err += runningText();
         return Outcome::Running;
     }
     Preferences defaults;
@@ -72,7 +79,7 @@ Outcome importFiles(const QStringList &files, QDate today, QString &out, QString
     for (const QString &file : files) {
         FileImport import = readImportFile(file, defaults, today);
         if (!import.ok) {
-            err += problem(file, import.error.isEmpty() ? QStringLiteral("cannot be imported") : import.error);
+            err += problem(file, import.error.isEmpty() ? Cli::tr("cannot be imported") : import.error);
             qDeleteAll(import.report.events);
             discard();
             return Outcome::FileError;
@@ -106,13 +113,15 @@ Outcome importFiles(const QStringList &files, QDate today, QString &out, QString
     if (events.size() > before) {
         const bool wasDamaged = list.state() == EventsFile::State::Damaged;
         if (!list.save()) {
-            err += problem(
-                list.path(),
-                QStringLiteral("the events file could not be saved (%1); nothing was imported").arg(list.saveError()));
+            err +=
+                problem(list.path(),
+                        //: %1 is the reason the system gives
+                        Cli::tr("the events file could not be saved (%1); nothing was imported").arg(list.saveError()));
             outcome = Outcome::FileError;
         } else if (wasDamaged && !list.keptCopy().isEmpty()) {
             err += problem(list.path(),
-                           QStringLiteral("the events file was damaged; it was kept as %1").arg(list.keptCopy()));
+                           //: %1 is the path of the copy kept
+                           Cli::tr("the events file was damaged; it was kept as %1").arg(list.keptCopy()));
         }
     }
     if (outcome == Outcome::Done) {
@@ -132,12 +141,14 @@ Outcome exportEvents(const QString &file, QDate today, QString &out, QString &er
     const bool written = exportFile(list.events(), file, today, &report, &error);
     const int count = list.events().size();
     if (!written) {
-        err += problem(file, QStringLiteral("could not be written: %1").arg(error));
+        //: %1 is the reason the system gives
+        err += problem(file, Cli::tr("could not be written: %1").arg(error));
         return Outcome::FileError;
     }
     // An events file keeps everything; saying how many went there is enough.
     out += exportHasSummary(file)
                ? asLines(exportSummaryText(QFileInfo(file).fileName(), report))
-               : QStringLiteral("Exported %1 events to %2.\n").arg(count).arg(QFileInfo(file).fileName());
+               //: %1 is the name of the file written
+               : Cli::tr("Exported %n events to %1.\n", nullptr, count).arg(QFileInfo(file).fileName());
     return Outcome::Done;
 }

@@ -19,6 +19,8 @@ enum class Outcome
 // the events before the damage are used).
 QString fileProblem(const QString &path, const QString &reason);
 QString fileDamaged(const QString &path);
+// What import and sync say when a window of the program has the events file open.
+QString runningText();
 
 // The window's import: reads every file first and changes nothing when one of them cannot be
 // imported, then adds the events whose names are free to the events file and saves it. The

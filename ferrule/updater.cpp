@@ -22,7 +22,8 @@ constexpr qint64 maxFeedSize = 64 * 1024;
 
 void tell(QMessageBox::Icon icon, const QString &text, bool modal)
 {
-    auto *box = new QMessageBox(icon, QStringLiteral("Oriventa Update"), text, QMessageBox::Ok);
+    auto *box = new QMessageBox(icon, QCoreApplication::translate("Ferrule::Updater", "Oriventa Update"), text,
+                                QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setTextFormat(Qt::PlainText);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -180,7 +180,8 @@ void FacebookDialog::adjustTitle()
     if (progress <= 0 || progress >= 100)
         setWindowTitle(ui->webView->title());
     else
-        setWindowTitle(QStringLiteral("%1 (%2%)").arg(ui->webView->title()).arg(progress));
+        //: The window title while a page loads: %1 is the page's title, %2 how much of it has come in percent
+        setWindowTitle(tr("%1 (%2%)").arg(ui->webView->title()).arg(progress));
 }
 
 void FacebookDialog::setProgress(int p)

@@ -76,8 +76,7 @@ bool parseEventsReply(const QByteArray &body, QStringList &names, QStringList &d
         const QString location = member(entry, "location");
         const QString startTime = member(entry, "start_time").remove(QStringLiteral("+0000"));
         const QDateTime start = QDateTime::fromString(startTime, Qt::ISODate);
-        const QString time =
-            start.isValid() ? QLocale::system().toString(start.time(), QLocale::ShortFormat) : QString();
+        const QString time = start.isValid() ? QLocale().toString(start.time(), QLocale::ShortFormat) : QString();
         names << name + QStringLiteral(" - ") + location + QStringLiteral(" - ") + time;
         dates << startTime;
     }

@@ -356,6 +356,63 @@ private Q_SLOTS:
         QVERIFY(fileState() == before);
     }
 
+    // Under another language the texts are that language's and the dates its short ones; the
+    // rest of the line stays in its columns.
+    void speaksTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("expected");
+        const QStringList list{"list", "--days", "0"};
+        QTest::newRow("de list") << "de" << list << "dd.MM.yy"
+                                 << "%1       0  Dentist\n";
+        QTest::newRow("fr list") << "fr" << list << "dd/MM/yyyy"
+                                 << "%1     0  Dentist\n";
+        QTest::newRow("es list") << "es" << list << "dd/MM/yy"
+                                 << "%1       0  Dentist\n";
+        QTest::newRow("de usage") << "de" << QStringList{"frob"} << ""
+                                  << "unbekannter Befehl „frob“";
+        QTest::newRow("fr usage") << "fr" << QStringList{"frob"} << ""
+                                  << "commande inconnue « frob »";
+        QTest::newRow("es usage") << "es" << QStringList{"frob"} << ""
+                                  << "comando desconocido «frob»";
+    }
+
+    void speaksTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, expected);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANGUAGE"), language);
+        const ProgramRun run = runProgram(cli, arguments, env);
+        const QString said = QString::fromUtf8(run.out + run.err);
+        if (!dateFormat.isEmpty())
+            expected = expected.arg(today.toString(dateFormat));
+        QVERIFY2(said.contains(expected), qPrintable(said));
+    }
+
+    // The English summary says "1 event" but "0 events" and "2 events".
+    void exportCounts_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("none") << 0 << QByteArray("Exported 0 events to some.evt.\n");
+        QTest::newRow("one") << 1 << QByteArray("Exported 1 event to some.evt.\n");
+        QTest::newRow("two") << 2 << QByteArray("Exported 2 events to some.evt.\n");
+    }
+
+    void exportCounts()
+    {
+        QFETCH(int, count);
+        QFETCH(QByteArray, expected);
+        QVERIFY(save(sampleEvents().mid(0, count)));
+        const ProgramRun run = runProgram(cli, {"export", TestEnvironment::root() + QStringLiteral("/some.evt")});
+        QCOMPARE(run.out, expected);
+    }
+
     void importMerges()
     {
         const QString first = importFile(QStringLiteral("first.evt"), {weekly().on({3}).named("Bin day").event(),

@@ -38,7 +38,7 @@ QString utf8(const char *text)
 // A time of day as the event names show it.
 QString timeOfDay(int hour, int minute, int second = 0)
 {
-    return QLocale::system().toString(QTime(hour, minute, second), QLocale::ShortFormat);
+    return QLocale().toString(QTime(hour, minute, second), QLocale::ShortFormat);
 }
 
 const QByteArray friendsUtf8 =

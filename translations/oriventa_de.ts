@@ -2,6 +2,203 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>a command is needed</source>
+        <translation>ein Befehl wird benötigt</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &quot;%1&quot;</source>
+        <translation>--days braucht eine ganze Zahl von Tagen, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days</source>
+        <translation>--days braucht eine ganze Zahl von Tagen</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 is an option: --url or --user</extracomment>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; for %2</source>
+        <extracomment>%1 is the option given, %2 the command (list, due, import, export or sync)</extracomment>
+        <translation>unbekannte Option „%1“ für %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no file: &quot;%2&quot;</source>
+        <extracomment>%1 is the command (list, due or sync), %2 the argument it cannot take</extracomment>
+        <translation>%1 nimmt keine Datei: „%2“</translation>
+    </message>
+    <message>
+        <source>import needs at least one FILE</source>
+        <translation>import braucht mindestens eine DATEI</translation>
+    </message>
+    <message>
+        <source>export needs exactly one FILE</source>
+        <translation>export braucht genau eine DATEI</translation>
+    </message>
+    <message>
+        <source>Usage: oriventa-cli COMMAND [OPTIONS]
+Reads and changes Oriventa&apos;s list of events without a window.
+</source>
+        <translation>Aufruf: oriventa-cli BEFEHL [OPTIONEN]
+Liest und ändert die Ereignisliste von Oriventa ohne Fenster.
+</translation>
+    </message>
+    <message>
+        <source>Commands:
+  list [--days N] [--json]  events by date then name; with --days only those
+                            whose next occurrence is at most N days away
+  due [--json]              the reminders that &apos;oriventa auto&apos; would show today
+  import FILE...            add the events of .evt, .ics and .vcf files
+  export FILE               write every event to FILE (.ics: iCalendar,
+                            otherwise an events file)
+  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]
+       [--quiet]            two-way sync with the CalDAV calendar, until it is
+                            done; on a terminal it shows how far it has come,
+                            and --quiet prints nothing but errors; --url and
+                            --user are saved once a sync with them succeeded
+                            (the address without a user and password in it);
+                            the password is taken from the address, one line
+                            of standard input or the desktop&apos;s secret store;
+                            a sync that would delete most of the calendar (20
+                            events or more) stops unless --allow-deletions is
+                            given
+</source>
+        <extracomment>Keep the commands and options as they are, and the descriptions in the second column (at most 80 columns in all)</extracomment>
+        <translation>Befehle:
+  list [--days N] [--json]  Ereignisse nach Datum, dann Name; mit --days nur
+                            die, deren nächster Termin höchstens N Tage
+                            entfernt ist
+  due [--json]              die Erinnerungen, die &apos;oriventa auto&apos; heute zeigen
+                            würde
+  import DATEI...           die Ereignisse aus .evt-, .ics- und .vcf-Dateien
+                            hinzufügen
+  export DATEI              alle Ereignisse in DATEI schreiben (.ics:
+                            iCalendar, sonst eine Ereignisdatei)
+  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]
+       [--quiet]            mit dem CalDAV-Kalender in beide Richtungen
+                            abgleichen, bis alles erledigt ist; im Terminal
+                            zeigt er den Fortschritt, mit --quiet nur Fehler;
+                            --url und --user werden gespeichert, sobald ein
+                            Abgleich mit ihnen gelungen ist (die Adresse ohne
+                            Benutzer und Passwort); das Passwort kommt aus der
+                            Adresse, aus einer Zeile der Standardeingabe oder
+                            aus dem Schlüsselbund der Arbeitsumgebung; ein
+                            Abgleich, der den größten Teil des Kalenders
+                            löschen würde (20 Ereignisse oder mehr), bricht
+                            ab, außer mit --allow-deletions
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --json     print a JSON array of events instead of lines of text
+  --help     show this text
+  --version  show the version
+</source>
+        <extracomment>Keep the options as they are, and the descriptions in the second column</extracomment>
+        <translation>Optionen:
+  --json     ein JSON-Array von Ereignissen statt Textzeilen ausgeben
+  --help     diesen Text anzeigen
+  --version  die Version anzeigen
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 a file could not be read or written or the sync
+failed with nothing changed, 2 usage, 3 Oriventa is running (import and sync
+only), 4 the sync failed after part of its work (list and server agree; the
+next sync goes on).
+</source>
+        <translation>Rückgabewert: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben
+werden oder der Abgleich schlug fehl, ohne etwas zu ändern, 2 falscher Aufruf,
+3 Oriventa läuft (nur import und sync), 4 der Abgleich schlug nach einem Teil
+seiner Arbeit fehl (Liste und Server stimmen überein; der nächste Abgleich
+macht weiter).
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no server address: use --url
+</source>
+        <translation>oriventa-cli: keine Serveradresse: verwenden Sie --url
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no password: standard input gave none
+</source>
+        <translation>oriventa-cli: kein Passwort: die Standardeingabe lieferte keines
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no password: use --password-stdin
+</source>
+        <translation>oriventa-cli: kein Passwort: verwenden Sie --password-stdin
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: sync failed: %1
+</source>
+        <extracomment>%1 is what went wrong, as the sync tells it</extracomment>
+        <translation>oriventa-cli: Abgleich fehlgeschlagen: %1
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: run the sync again with --allow-deletions to delete them
+</source>
+        <translation>oriventa-cli: starten Sie den Abgleich erneut mit --allow-deletions, um sie zu löschen
+</translation>
+    </message>
+    <message>
+        <source>Oriventa is running; close it and try again.
+</source>
+        <translation>Oriventa läuft; schließen Sie es und versuchen Sie es erneut.
+</translation>
+    </message>
+    <message>
+        <source>the events file cannot be read: %1</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>die Ereignisdatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the events file is damaged: only the events before the damage are used; open Oriventa to keep them and set the rest aside</source>
+        <translation>die Ereignisdatei ist beschädigt: nur die Ereignisse vor der beschädigten Stelle werden verwendet; öffnen Sie Oriventa, um sie zu behalten und den Rest beiseitezulegen</translation>
+    </message>
+    <message>
+        <source>cannot be imported</source>
+        <translation>kann nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>the events file could not be saved (%1); nothing was imported</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>die Ereignisdatei konnte nicht gespeichert werden (%1); nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>the events file was damaged; it was kept as %1</source>
+        <extracomment>%1 is the path of the copy kept</extracomment>
+        <translation>die Ereignisdatei war beschädigt; sie wurde als %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>could not be written: %1</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n events to %1.
+</source>
+        <extracomment>%1 is the name of the file written</extracomment>
+        <translation>
+            <numerusform>%n Ereignis nach %1 exportiert.
+</numerusform>
+            <numerusform>%n Ereignisse nach %1 exportiert.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EventsFile</name>
     <message>
         <source>it is a folder</source>
@@ -16,11 +213,24 @@
     <name>FacebookDialog</name>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
-        <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <source>Facebook login page</source>
+        <translation>Facebook-Anmeldeseite</translation>
+    </message>
+    <message>
+        <source>Log in to Facebook here to import your friends&apos; birthdays or your events.</source>
+        <translation>Melden Sie sich hier bei Facebook an, um die Geburtstage Ihrer Freunde oder Ihre Veranstaltungen zu importieren.</translation>
+    </message>
+    <message>
+        <source>Facebook entries</source>
+        <translation>Facebook-Einträge</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <extracomment>The window title while a page loads: %1 is the page&apos;s title, %2 how much of it has come in percent</extracomment>
+        <translation>%1 (%2 %)</translation>
     </message>
 </context>
 <context>
@@ -28,15 +238,20 @@
     <message>
         <source>Oriventa %1 is available. You can download it from:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa %1 ist verfügbar. Sie können es hier herunterladen:
+%2</translation>
     </message>
     <message>
         <source>Oriventa is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa ist auf dem neuesten Stand.</translation>
     </message>
     <message>
         <source>The check for a newer version of Oriventa failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche nach einer neueren Version von Oriventa ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Oriventa Update</source>
+        <translation>Oriventa-Aktualisierung</translation>
     </message>
 </context>
 <context>
@@ -95,7 +310,7 @@
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Facebook</translation>
     </message>
     <message>
         <source>Load friends&apos; birthdays from Facebook.</source>

@@ -2,6 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>Cli</name>
+    <message numerus="yes">
+        <source>Exported %n events to %1.
+</source>
+        <extracomment>%1 is the name of the file written</extracomment>
+        <translation>
+            <numerusform>Exported %n event to %1.
+</numerusform>
+            <numerusform>Exported %n events to %1.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Sync</name>
     <message numerus="yes">
         <source>%n events uploaded.</source>

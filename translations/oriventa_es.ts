@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>a command is needed</source>
+        <translation>se necesita un comando</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>comando desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &quot;%1&quot;</source>
+        <translation>--days necesita un número entero de días, no «%1»</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days</source>
+        <translation>--days necesita un número entero de días</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 is an option: --url or --user</extracomment>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; for %2</source>
+        <extracomment>%1 is the option given, %2 the command (list, due, import, export or sync)</extracomment>
+        <translation>opción desconocida «%1» para %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no file: &quot;%2&quot;</source>
+        <extracomment>%1 is the command (list, due or sync), %2 the argument it cannot take</extracomment>
+        <translation>%1 no admite archivos: «%2»</translation>
+    </message>
+    <message>
+        <source>import needs at least one FILE</source>
+        <translation>import necesita al menos un ARCHIVO</translation>
+    </message>
+    <message>
+        <source>export needs exactly one FILE</source>
+        <translation>export necesita exactamente un ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Usage: oriventa-cli COMMAND [OPTIONS]
+Reads and changes Oriventa&apos;s list of events without a window.
+</source>
+        <translation>Uso: oriventa-cli COMANDO [OPCIONES]
+Lee y modifica la lista de eventos de Oriventa sin abrir ninguna ventana.
+</translation>
+    </message>
+    <message>
+        <source>Commands:
+  list [--days N] [--json]  events by date then name; with --days only those
+                            whose next occurrence is at most N days away
+  due [--json]              the reminders that &apos;oriventa auto&apos; would show today
+  import FILE...            add the events of .evt, .ics and .vcf files
+  export FILE               write every event to FILE (.ics: iCalendar,
+                            otherwise an events file)
+  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]
+       [--quiet]            two-way sync with the CalDAV calendar, until it is
+                            done; on a terminal it shows how far it has come,
+                            and --quiet prints nothing but errors; --url and
+                            --user are saved once a sync with them succeeded
+                            (the address without a user and password in it);
+                            the password is taken from the address, one line
+                            of standard input or the desktop&apos;s secret store;
+                            a sync that would delete most of the calendar (20
+                            events or more) stops unless --allow-deletions is
+                            given
+</source>
+        <extracomment>Keep the commands and options as they are, and the descriptions in the second column (at most 80 columns in all)</extracomment>
+        <translation>Comandos:
+  list [--days N] [--json]  los eventos por fecha y luego por nombre; con
+                            --days, solo aquellos cuya próxima fecha está a
+                            N días o menos
+  due [--json]              los recordatorios que &apos;oriventa auto&apos; mostraría
+                            hoy
+  import ARCHIVO...         añadir los eventos de archivos .evt, .ics y .vcf
+  export ARCHIVO            escribir todos los eventos en ARCHIVO (.ics:
+                            iCalendar; si no, un archivo de eventos)
+  sync [--url URL] [--user NOMBRE] [--password-stdin] [--allow-deletions]
+       [--quiet]            sincronizar en ambos sentidos con el calendario
+                            CalDAV hasta terminar; en un terminal muestra el
+                            progreso, y --quiet solo muestra los errores;
+                            --url y --user se guardan cuando una
+                            sincronización con ellos ha salido bien (la
+                            dirección sin usuario ni contraseña); la
+                            contraseña se toma de la dirección, de una línea
+                            de la entrada estándar o del depósito de claves
+                            del escritorio; una sincronización que borraría
+                            la mayor parte del calendario (20 eventos o más)
+                            se detiene, salvo con --allow-deletions
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --json     print a JSON array of events instead of lines of text
+  --help     show this text
+  --version  show the version
+</source>
+        <extracomment>Keep the options as they are, and the descriptions in the second column</extracomment>
+        <translation>Opciones:
+  --json     mostrar una matriz JSON de eventos en lugar de líneas de texto
+  --help     mostrar este texto
+  --version  mostrar la versión
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 a file could not be read or written or the sync
+failed with nothing changed, 2 usage, 3 Oriventa is running (import and sync
+only), 4 the sync failed after part of its work (list and server agree; the
+next sync goes on).
+</source>
+        <translation>Código de salida: 0 hecho, 1 no se pudo leer o escribir un archivo o la
+sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abierto
+(solo import y sync), 4 la sincronización falló tras hacer parte de su trabajo
+(la lista y el servidor coinciden; la siguiente sincronización continúa).
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no server address: use --url
+</source>
+        <translation>oriventa-cli: no hay dirección de servidor: use --url
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no password: standard input gave none
+</source>
+        <translation>oriventa-cli: no hay contraseña: la entrada estándar no dio ninguna
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no password: use --password-stdin
+</source>
+        <translation>oriventa-cli: no hay contraseña: use --password-stdin
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: sync failed: %1
+</source>
+        <extracomment>%1 is what went wrong, as the sync tells it</extracomment>
+        <translation>oriventa-cli: la sincronización falló: %1
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: run the sync again with --allow-deletions to delete them
+</source>
+        <translation>oriventa-cli: vuelva a sincronizar con --allow-deletions para borrarlos
+</translation>
+    </message>
+    <message>
+        <source>Oriventa is running; close it and try again.
+</source>
+        <translation>Oriventa está abierto; ciérrelo y vuelva a intentarlo.
+</translation>
+    </message>
+    <message>
+        <source>the events file cannot be read: %1</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>no se puede leer el archivo de eventos: %1</translation>
+    </message>
+    <message>
+        <source>the events file is damaged: only the events before the damage are used; open Oriventa to keep them and set the rest aside</source>
+        <translation>el archivo de eventos está dañado: solo se usan los eventos anteriores al daño; abra Oriventa para conservarlos y apartar el resto</translation>
+    </message>
+    <message>
+        <source>cannot be imported</source>
+        <translation>no se puede importar</translation>
+    </message>
+    <message>
+        <source>the events file could not be saved (%1); nothing was imported</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>no se pudo guardar el archivo de eventos (%1); no se importó nada</translation>
+    </message>
+    <message>
+        <source>the events file was damaged; it was kept as %1</source>
+        <extracomment>%1 is the path of the copy kept</extracomment>
+        <translation>el archivo de eventos estaba dañado; se guardó como %1</translation>
+    </message>
+    <message>
+        <source>could not be written: %1</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>no se pudo escribir: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n events to %1.
+</source>
+        <extracomment>%1 is the name of the file written</extracomment>
+        <translation>
+            <numerusform>%n evento exportado a %1.
+</numerusform>
+            <numerusform>%n eventos exportados a %1.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EventsFile</name>
     <message>
         <source>it is a folder</source>
@@ -16,11 +211,24 @@
     <name>FacebookDialog</name>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
-        <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <source>Facebook login page</source>
+        <translation>Página de inicio de sesión de Facebook</translation>
+    </message>
+    <message>
+        <source>Log in to Facebook here to import your friends&apos; birthdays or your events.</source>
+        <translation>Inicie sesión aquí en Facebook para importar los cumpleaños de sus amigos o sus eventos.</translation>
+    </message>
+    <message>
+        <source>Facebook entries</source>
+        <translation>Entradas de Facebook</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <extracomment>The window title while a page loads: %1 is the page&apos;s title, %2 how much of it has come in percent</extracomment>
+        <translation>%1 (%2 %)</translation>
     </message>
 </context>
 <context>
@@ -28,15 +236,20 @@
     <message>
         <source>Oriventa %1 is available. You can download it from:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa %1 está disponible. Puede descargarlo desde:
+%2</translation>
     </message>
     <message>
         <source>Oriventa is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa está actualizado.</translation>
     </message>
     <message>
         <source>The check for a newer version of Oriventa failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo comprobar si hay una versión más reciente de Oriventa.</translation>
+    </message>
+    <message>
+        <source>Oriventa Update</source>
+        <translation>Actualización de Oriventa</translation>
     </message>
 </context>
 <context>
@@ -95,7 +308,7 @@
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Facebook</translation>
     </message>
     <message>
         <source>Load friends&apos; birthdays from Facebook.</source>

@@ -2,6 +2,203 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>a command is needed</source>
+        <translation>une commande est nécessaire</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &quot;%1&quot;</source>
+        <translation>--days demande un nombre entier de jours, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days</source>
+        <translation>--days demande un nombre entier de jours</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 is an option: --url or --user</extracomment>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; for %2</source>
+        <extracomment>%1 is the option given, %2 the command (list, due, import, export or sync)</extracomment>
+        <translation>option inconnue « %1 » pour %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no file: &quot;%2&quot;</source>
+        <extracomment>%1 is the command (list, due or sync), %2 the argument it cannot take</extracomment>
+        <translation>%1 ne prend pas de fichier : « %2 »</translation>
+    </message>
+    <message>
+        <source>import needs at least one FILE</source>
+        <translation>import demande au moins un FICHIER</translation>
+    </message>
+    <message>
+        <source>export needs exactly one FILE</source>
+        <translation>export demande exactement un FICHIER</translation>
+    </message>
+    <message>
+        <source>Usage: oriventa-cli COMMAND [OPTIONS]
+Reads and changes Oriventa&apos;s list of events without a window.
+</source>
+        <translation>Utilisation : oriventa-cli COMMANDE [OPTIONS]
+Lit et modifie la liste des événements d&apos;Oriventa sans fenêtre.
+</translation>
+    </message>
+    <message>
+        <source>Commands:
+  list [--days N] [--json]  events by date then name; with --days only those
+                            whose next occurrence is at most N days away
+  due [--json]              the reminders that &apos;oriventa auto&apos; would show today
+  import FILE...            add the events of .evt, .ics and .vcf files
+  export FILE               write every event to FILE (.ics: iCalendar,
+                            otherwise an events file)
+  sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]
+       [--quiet]            two-way sync with the CalDAV calendar, until it is
+                            done; on a terminal it shows how far it has come,
+                            and --quiet prints nothing but errors; --url and
+                            --user are saved once a sync with them succeeded
+                            (the address without a user and password in it);
+                            the password is taken from the address, one line
+                            of standard input or the desktop&apos;s secret store;
+                            a sync that would delete most of the calendar (20
+                            events or more) stops unless --allow-deletions is
+                            given
+</source>
+        <extracomment>Keep the commands and options as they are, and the descriptions in the second column (at most 80 columns in all)</extracomment>
+        <translation>Commandes :
+  list [--days N] [--json]  les événements par date puis par nom ; avec --days,
+                            seulement ceux dont la prochaine date est dans
+                            N jours au plus
+  due [--json]              les rappels qu&apos;afficherait &apos;oriventa auto&apos;
+                            aujourd&apos;hui
+  import FICHIER...         ajouter les événements de fichiers .evt, .ics et
+                            .vcf
+  export FICHIER            écrire tous les événements dans FICHIER (.ics :
+                            iCalendar, sinon un fichier d&apos;événements)
+  sync [--url URL] [--user NOM] [--password-stdin] [--allow-deletions]
+       [--quiet]            synchroniser dans les deux sens avec l&apos;agenda
+                            CalDAV, jusqu&apos;au bout ; dans un terminal, la
+                            progression s&apos;affiche, et --quiet n&apos;affiche que
+                            les erreurs ; --url et --user sont enregistrés
+                            dès qu&apos;une synchronisation avec eux a réussi
+                            (l&apos;adresse sans utilisateur ni mot de passe) ; le
+                            mot de passe vient de l&apos;adresse, d&apos;une ligne de
+                            l&apos;entrée standard ou du trousseau du bureau ; une
+                            synchronisation qui supprimerait la plus grande
+                            partie de l&apos;agenda (20 événements ou plus)
+                            s&apos;arrête, sauf avec --allow-deletions
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --json     print a JSON array of events instead of lines of text
+  --help     show this text
+  --version  show the version
+</source>
+        <extracomment>Keep the options as they are, and the descriptions in the second column</extracomment>
+        <translation>Options :
+  --json     afficher un tableau JSON d&apos;événements au lieu de lignes de texte
+  --help     afficher ce texte
+  --version  afficher la version
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 a file could not be read or written or the sync
+failed with nothing changed, 2 usage, 3 Oriventa is running (import and sync
+only), 4 the sync failed after part of its work (list and server agree; the
+next sync goes on).
+</source>
+        <translation>Code de sortie : 0 terminé, 1 un fichier n&apos;a pu être lu ou écrit, ou la
+synchronisation a échoué sans rien changer, 2 utilisation incorrecte, 3 Oriventa
+est ouvert (import et sync seulement), 4 la synchronisation a échoué après une
+partie de son travail (la liste et le serveur concordent ; la prochaine
+synchronisation reprend).
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no server address: use --url
+</source>
+        <translation>oriventa-cli : pas d&apos;adresse de serveur : utilisez --url
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no password: standard input gave none
+</source>
+        <translation>oriventa-cli : pas de mot de passe : l&apos;entrée standard n&apos;en a fourni aucun
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: no password: use --password-stdin
+</source>
+        <translation>oriventa-cli : pas de mot de passe : utilisez --password-stdin
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: sync failed: %1
+</source>
+        <extracomment>%1 is what went wrong, as the sync tells it</extracomment>
+        <translation>oriventa-cli : la synchronisation a échoué : %1
+</translation>
+    </message>
+    <message>
+        <source>oriventa-cli: run the sync again with --allow-deletions to delete them
+</source>
+        <translation>oriventa-cli : relancez la synchronisation avec --allow-deletions pour les supprimer
+</translation>
+    </message>
+    <message>
+        <source>Oriventa is running; close it and try again.
+</source>
+        <translation>Oriventa est ouvert ; fermez-le et réessayez.
+</translation>
+    </message>
+    <message>
+        <source>the events file cannot be read: %1</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>le fichier d&apos;événements ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>the events file is damaged: only the events before the damage are used; open Oriventa to keep them and set the rest aside</source>
+        <translation>le fichier d&apos;événements est endommagé : seuls les événements avant la partie endommagée sont utilisés ; ouvrez Oriventa pour les garder et mettre le reste de côté</translation>
+    </message>
+    <message>
+        <source>cannot be imported</source>
+        <translation>ne peut pas être importé</translation>
+    </message>
+    <message>
+        <source>the events file could not be saved (%1); nothing was imported</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>le fichier d&apos;événements n&apos;a pas pu être enregistré (%1) ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>the events file was damaged; it was kept as %1</source>
+        <extracomment>%1 is the path of the copy kept</extracomment>
+        <translation>le fichier d&apos;événements était endommagé ; il a été conservé sous %1</translation>
+    </message>
+    <message>
+        <source>could not be written: %1</source>
+        <extracomment>%1 is the reason the system gives</extracomment>
+        <translation>n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n events to %1.
+</source>
+        <extracomment>%1 is the name of the file written</extracomment>
+        <translation>
+            <numerusform>%n événement exporté vers %1.
+</numerusform>
+            <numerusform>%n événements exportés vers %1.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EventsFile</name>
     <message>
         <source>it is a folder</source>
@@ -16,11 +213,24 @@
     <name>FacebookDialog</name>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
-        <source>about:blank</source>
-        <translation type="unfinished"></translation>
+        <source>Facebook login page</source>
+        <translation>Page de connexion à Facebook</translation>
+    </message>
+    <message>
+        <source>Log in to Facebook here to import your friends&apos; birthdays or your events.</source>
+        <translation>Connectez-vous ici à Facebook pour importer les anniversaires de vos amis ou vos événements.</translation>
+    </message>
+    <message>
+        <source>Facebook entries</source>
+        <translation>Entrées Facebook</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <extracomment>The window title while a page loads: %1 is the page&apos;s title, %2 how much of it has come in percent</extracomment>
+        <translation>%1 (%2 %)</translation>
     </message>
 </context>
 <context>
@@ -28,15 +238,20 @@
     <message>
         <source>Oriventa %1 is available. You can download it from:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa %1 est disponible. Vous pouvez le télécharger ici :
+%2</translation>
     </message>
     <message>
         <source>Oriventa is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa est à jour.</translation>
     </message>
     <message>
         <source>The check for a newer version of Oriventa failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche d&apos;une nouvelle version d&apos;Oriventa a échoué.</translation>
+    </message>
+    <message>
+        <source>Oriventa Update</source>
+        <translation>Mise à jour d&apos;Oriventa</translation>
     </message>
 </context>
 <context>
@@ -95,7 +310,7 @@
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Facebook</translation>
     </message>
     <message>
         <source>Load friends&apos; birthdays from Facebook.</source>
