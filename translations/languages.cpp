@@ -55,16 +55,22 @@ void install()
     initTranslationResources();
     // Installed first, so that a language loaded after it is asked first.
     load(QStringLiteral("oriventa_en"), resourceDir);
-    const QLocale system = QLocale::system();
-    const QString language = chosen(system.uiLanguages());
+    const QStringList userLanguages = QLocale::system().uiLanguages();
+    const QString language = chosen(userLanguages);
     if (language == QLatin1String("en"))
         return;
     load(QStringLiteral("qtbase_") + language, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     load(QStringLiteral("oriventa_") + language, resourceDir);
-    // LANGUAGE=fr under an English or C locale: French sentences want French dates in them.
-    const QLocale spoken(language);
-    if (system.language() != spoken.language())
-        QLocale::setDefault(spoken);
+    // The sentences want dates of their own language in them. Qt names the system locale after
+    // LANGUAGE but takes its date formats from LC_TIME, which may be C or English: the default
+    // locale is the user's own form of the chosen language ("de-AT"), or the language alone.
+    for (const QString &entry : userLanguages) {
+        const QLocale spoken(entry);
+        if (spoken.language() == QLocale(language).language()) {
+            QLocale::setDefault(spoken);
+            break;
+        }
+    }
 }
 
 } // namespace Languages
