@@ -3,28 +3,25 @@
 
 #include "model/savefile.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace {
 
-QString events(int n)
-{
-    return n == 1 ? QStringLiteral("1 event") : QStringLiteral("%1 events").arg(n);
-}
-
-QString wasWere(int n)
-{
-    return events(n) + (n == 1 ? QStringLiteral(" was") : QStringLiteral(" were"));
-}
+constexpr int ListedEntries = 10;
 
 // The first ten entries, one a line, and how many more there are.
 QString listed(const QList<Unrepresentable> &entries)
 {
     QString text;
-    for (int i = 0; i < entries.size() && i < 10; ++i)
-        text += QStringLiteral("\n    %1: %2").arg(entries[i].name, entries[i].reason);
-    if (entries.size() > 10)
-        text += QStringLiteral("\n    and %1 more").arg(entries.size() - 10);
+    for (int i = 0; i < entries.size() && i < ListedEntries; ++i)
+        //: An entry of a list: %1 is an event's name, %2 why it is listed ("has no date", …).
+        text += QStringLiteral("\n    ") +
+                QCoreApplication::translate("Export", "%1: %2").arg(entries[i].name, entries[i].reason);
+    if (entries.size() > ListedEntries)
+        //: The end of a list too long to show whole.
+        text += QStringLiteral("\n    ") +
+                QCoreApplication::translate("Export", "and %n more", nullptr, entries.size() - ListedEntries);
     return text;
 }
 
@@ -54,12 +51,18 @@ bool exportFile(const EventStore &events, const QString &path, QDate today, Expo
 
 QString exportSummaryText(const QString &fileName, const ExportReport &report)
 {
-    QString text = QStringLiteral("Wrote %1 to %2.").arg(events(report.written), fileName);
+    //: %1 is the file's name.
+    QString text =
+        QCoreApplication::translate("Export", "Wrote %n events to %1.", nullptr, report.written).arg(fileName);
     if (!report.inexact.isEmpty())
-        text += QStringLiteral("\n\n%1 written with the closest rule a calendar can state:")
-                    .arg(wasWere(report.inexact.size())) +
+        text += QStringLiteral("\n\n") +
+                QCoreApplication::translate(
+                    "Export", "%n events were written with the closest rule a calendar can state:", nullptr,
+                    report.inexact.size()) +
                 listed(report.inexact);
     if (!report.skipped.isEmpty())
-        text += QStringLiteral("\n\n%1 left out:").arg(wasWere(report.skipped.size())) + listed(report.skipped);
+        text += QStringLiteral("\n\n") +
+                QCoreApplication::translate("Export", "%n events were left out:", nullptr, report.skipped.size()) +
+                listed(report.skipped);
     return text;
 }

@@ -5,6 +5,7 @@
 #include "interop/vcardreader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 
@@ -36,11 +37,6 @@ FileFormat textFormat(const QByteArray &data)
     return FileFormat::Unknown;
 }
 
-QString plural(int n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
-
 // An events file is one that reads whole, or of which at least one record reads before the damage.
 bool readEventsFile(QIODevice &device, ImportReport *report)
 {
@@ -49,8 +45,9 @@ bool readEventsFile(QIODevice &device, ImportReport *report)
     if (status == LoadStatus::Complete)
         return true;
     if (status == LoadStatus::Damaged && !report->events.isEmpty()) {
-        report->damage = QStringLiteral("The file is damaged; only the %1 before the damage could be read.")
-                             .arg(plural(report->events.size(), "event", "events"));
+        report->damage = QCoreApplication::translate(
+            "Import", "The file is damaged; only the %n events before the damage could be read.", nullptr,
+            report->events.size());
         return true;
     }
     qDeleteAll(report->events);
@@ -75,9 +72,17 @@ FileImport failed(const QString &error)
     return result;
 }
 
+FileImport couldNotRead(const QFile &file)
+{
+    //: Why a file could not be imported, after "<file> could not be imported: "; %1 is the system's reason.
+    return failed(QCoreApplication::translate("Import", "could not be read: %1").arg(file.errorString()));
+}
+
 FileImport unknownFormat()
 {
-    return failed(QStringLiteral("is neither an events file, an iCalendar file nor a vCard file"));
+    //: Why a file could not be imported, after "<file> could not be imported: ".
+    return failed(
+        QCoreApplication::translate("Import", "is neither an events file, an iCalendar file nor a vCard file"));
 }
 
 // A file that held nothing readable but said it was damaged is refused as a whole: the user
@@ -87,7 +92,9 @@ FileImport finish(FileFormat format, ImportReport &&report)
     const bool nothingRead =
         report.events.isEmpty() && report.skipped.isEmpty() && report.undated == 0 && !report.damage.isEmpty();
     FileImport result =
-        nothingRead ? failed(QStringLiteral("is damaged and holds nothing that could be read")) : FileImport();
+        //: Why a file could not be imported, after "<file> could not be imported: ".
+        nothingRead ? failed(QCoreApplication::translate("Import", "is damaged and holds nothing that could be read"))
+                    : FileImport();
     result.format = format;
     if (!nothingRead) {
         result.ok = true;
@@ -113,16 +120,18 @@ FileImport readImportFile(const QString &path, const Preferences &defaults, QDat
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("could not be read: %1").arg(file.errorString()));
+        return couldNotRead(file);
     const auto tooLarge = [] {
-        return failed(QStringLiteral("is larger than %1 MiB, too large for a contacts or calendar file")
-                          .arg(MaxTextFileSize / (1024 * 1024)));
+        //: Why a file could not be imported, after "<file> could not be imported: ".
+        return failed(
+            QCoreApplication::translate("Import", "is larger than %1 MiB, too large for a contacts or calendar file")
+                .arg(MaxTextFileSize / (1024 * 1024)));
     };
     if (file.isSequential() || file.size() <= MaxTextFileSize) {
         // Bounded even for a device that never ends.
         const QByteArray data = file.read(MaxTextFileSize + 1);
         if (file.error() != QFileDevice::NoError)
-            return failed(QStringLiteral("could not be read: %1").arg(file.errorString()));
+            return couldNotRead(file);
         return data.size() > MaxTextFileSize ? tooLarge() : readImportData(data, defaults, today);
     }
     // Only an events file may be this large: it is read from the file as it goes.
@@ -179,29 +188,38 @@ ImportSummary takeNewEvents(ImportReport &report, const std::function<bool(const
 QString importSummaryText(const QString &fileName, const ImportSummary &summary)
 {
     QStringList lines;
+    //: %1 is the file's name.
     lines << (summary.added == 0
-                  ? QStringLiteral("Nothing was added from %1.").arg(fileName)
-                  : QStringLiteral("Added %1 from %2.").arg(plural(summary.added, "event", "events"), fileName));
-    if (!summary.nameTaken.isEmpty()) {
-        QString line = QStringLiteral("Skipped %1 because the name is already taken: %2")
-                           .arg(plural(summary.nameTaken.size(), "event", "events"),
-                                summary.nameTaken.mid(0, ListedNames).join(QStringLiteral(", ")));
-        if (summary.nameTaken.size() > ListedNames)
-            line += QStringLiteral(" and %1 more").arg(summary.nameTaken.size() - ListedNames);
-        lines << line + QLatin1Char('.');
-    }
+                  ? QCoreApplication::translate("Import", "Nothing was added from %1.").arg(fileName)
+                  : QCoreApplication::translate("Import", "Added %n events from %1.", nullptr, summary.added)
+                        .arg(fileName));
+    const int taken = summary.nameTaken.size();
+    const QString takenNames = summary.nameTaken.mid(0, ListedNames).join(QStringLiteral(", "));
+    if (taken > ListedNames)
+        //: %1 lists the first names, %2 is how many more there are.
+        lines << QCoreApplication::translate(
+                     "Import", "Skipped %n events because the name is already taken: %1 and %2 more.", nullptr, taken)
+                     .arg(takenNames, QString::number(taken - ListedNames));
+    else if (taken > 0)
+        //: %1 lists the names.
+        lines << QCoreApplication::translate("Import", "Skipped %n events because the name is already taken: %1.",
+                                             nullptr, taken)
+                     .arg(takenNames);
     if (!summary.skipped.isEmpty()) {
-        lines << QStringLiteral("Left out %1 that Oriventa cannot represent:")
-                     .arg(plural(summary.skipped.size(), "entry", "entries"));
+        lines << QCoreApplication::translate("Import", "Left out %n entries that Oriventa cannot represent:", nullptr,
+                                             summary.skipped.size());
         for (int i = 0; i < summary.skipped.size() && i < ListedNames; ++i)
-            lines << QStringLiteral("  %1: %2.").arg(summary.skipped[i].name, summary.skipped[i].reason);
+            //: An entry left out: %1 is its name, %2 why ("has no date", …).
+            lines << QStringLiteral("  ") + QCoreApplication::translate("Import", "%1: %2.")
+                                                .arg(summary.skipped[i].name, summary.skipped[i].reason);
         if (summary.skipped.size() > ListedNames)
-            lines << QStringLiteral("  and %1 more.").arg(summary.skipped.size() - ListedNames);
+            //: The end of a list too long to show whole.
+            lines << QStringLiteral("  ") + QCoreApplication::translate("Import", "and %n more.", nullptr,
+                                                                        summary.skipped.size() - ListedNames);
     }
     if (summary.undated > 0)
-        lines << (summary.undated == 1
-                      ? QStringLiteral("1 contact has neither a birthday nor an anniversary.")
-                      : QStringLiteral("%1 contacts have neither a birthday nor an anniversary.").arg(summary.undated));
+        lines << QCoreApplication::translate("Import", "%n contacts have neither a birthday nor an anniversary.",
+                                             nullptr, summary.undated);
     if (!summary.damage.isEmpty())
         lines << summary.damage;
     return lines.join(QLatin1Char('\n'));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/icalcheck.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <libical/ical.h>
@@ -98,6 +99,12 @@ bool mayHaveLostEntries(const QByteArray &data, int entriesRead, int rulesRead)
     return counts.entries != entriesRead || counts.rules != rulesRead || counts.exceptions > 0;
 }
 
+QString entryName(const QString &summary)
+{
+    //: The name given to a calendar entry that has no title.
+    return summary.isEmpty() ? QCoreApplication::translate("Import", "(untitled)") : summary;
+}
+
 LostInReading findLostEntries(const QByteArray &data)
 {
     LostInReading lost;
@@ -121,8 +128,9 @@ LostInReading findLostEntries(const QByteArray &data)
         // Changed occurrences share their event's UID; only a second whole entry is lost.
         const bool occurrence = icalcomponent_get_first_property(entry, ICAL_RECURRENCEID_PROPERTY) != nullptr;
         if (!occurrence && !uid.isEmpty() && seen.contains(uid)) {
-            lost.dropped.append({summary.isEmpty() ? QStringLiteral("(untitled)") : summary,
-                                 QStringLiteral("has the same UID as an earlier entry")});
+            //: Why a calendar entry was left out, after its name and ": ".
+            lost.dropped.append(
+                {entryName(summary), QCoreApplication::translate("Import", "has the same UID as an earlier entry")});
             continue;
         }
         seen.insert(uid);

@@ -21,6 +21,9 @@ struct LostInReading
     QList<Unrepresentable> dropped; // entries dropped altogether
 };
 
+// An entry's summary, or "(untitled)" in the user's language when it has none.
+QString entryName(const QString &summary);
+
 // Cheap: whether the text holds more entries or rules than KCalendarCore handed over, or rules it
 // might have read only in part; only then is the text read a second time.
 bool mayHaveLostEntries(const QByteArray &data, int entriesRead, int rulesRead);

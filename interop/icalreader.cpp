@@ -7,6 +7,7 @@
 #include <KCalendarCore/ICalFormat>
 #include <KCalendarCore/MemoryCalendar>
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 namespace {
@@ -27,12 +28,6 @@ public:
     }
 };
 
-QString displayName(const KCalendarCore::Incidence &incidence)
-{
-    const QString name = incidence.summary().trimmed();
-    return name.isEmpty() ? QStringLiteral("(untitled)") : name;
-}
-
 } // namespace
 
 ImportReport readICalendar(const QByteArray &data, const Preferences &defaults, QDate today)
@@ -44,7 +39,7 @@ ImportReport readICalendar(const QByteArray &data, const Preferences &defaults, 
     KCalendarCore::ICalFormat format;
     const QByteArray text = foldLongLines(data);
     if (!format.fromRawString(calendar, text))
-        report.damage = QStringLiteral("It could not be read as a calendar.");
+        report.damage = QCoreApplication::translate("Import", "It could not be read as a calendar.");
     calendar->unregisterObserver(&order);
 
     int rulesRead = 0;
@@ -58,15 +53,17 @@ ImportReport readICalendar(const QByteArray &data, const Preferences &defaults, 
         QString reason;
         Event *event = nullptr;
         if (lost.brokenUids.contains(incidence->uid()))
-            reason = QStringLiteral("has a repeat rule or exception that could not be read");
+            //: Why a calendar entry was left out, after its name and ": ".
+            reason = QCoreApplication::translate("Import", "has a repeat rule or exception that could not be read");
         else if (incidence->recurs() && !incidence->hasRecurrenceId() && !calendar->instances(incidence).isEmpty())
-            reason = QStringLiteral("has changed occurrences");
+            //: Why a calendar entry was left out, after its name and ": ".
+            reason = QCoreApplication::translate("Import", "has changed occurrences");
         else
             event = fromVEvent(*incidence, defaults, today, &reason);
         if (event)
             report.events.append(event);
         else
-            report.skipped.append({displayName(*incidence), reason});
+            report.skipped.append({entryName(incidence->summary().trimmed()), reason});
     }
     report.skipped += lost.dropped;
     return report;

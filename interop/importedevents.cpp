@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/importedevents.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 void applyImportDefaults(Event &event, const Preferences &preferences, QDate today)
@@ -34,14 +35,20 @@ Event *yearlyDayEvent(const QString &title, int month, int day, int year, const 
     return event;
 }
 
+QString birthdayTitle(const QString &name)
+{
+    //: The name of an imported birthday; %1 is the person's name.
+    return QCoreApplication::translate("Import", "%1's Birthday").arg(name);
+}
+
 Event *birthdayEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today)
 {
     // The day and month stand at fixed places of the text; the year counts only when the whole
     // text reads as a date.
     const QDate birth = QDate::fromString(dateText, QStringLiteral("MM/dd/yyyy"));
     const int year = dateText.size() == 10 && birth.isValid() ? birth.year() : 0;
-    return yearlyDayEvent(name + QStringLiteral("'s Birthday"), dateText.mid(0, 2).toInt(), dateText.mid(3, 2).toInt(),
-                          year, preferences, today);
+    return yearlyDayEvent(birthdayTitle(name), dateText.mid(0, 2).toInt(), dateText.mid(3, 2).toInt(), year,
+                          preferences, today);
 }
 
 Event *socialEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today)

@@ -15,6 +15,8 @@ void applyImportDefaults(Event &event, const Preferences &preferences, QDate tod
 // the count is the number of years at the last occurrence on or before today.
 Event *yearlyDayEvent(const QString &title, int month, int day, int year, const Preferences &preferences, QDate today);
 
+// "<name>'s Birthday" in the user's language: the name of every birthday an import makes.
+QString birthdayTitle(const QString &name);
 // A friend's birthday from the social network, "MM/dd" or "MM/dd/yyyy": a yearly event named
 // "<name>'s Birthday", counted when the year is known.
 Event *birthdayEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today);

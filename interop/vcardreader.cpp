@@ -7,6 +7,7 @@
 #include <KContacts/FieldGroup>
 #include <KContacts/VCardConverter>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -164,7 +165,8 @@ ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDa
     const int end = upper.lastIndexOf("END:VCARD");
     if (upper.lastIndexOf("BEGIN:VCARD") > end) {
         whole = end < 0 ? QByteArray() : data.left(end + 9);
-        report.damage = QStringLiteral("The file ends in the middle of a contact, which was left out.");
+        report.damage =
+            QCoreApplication::translate("Import", "The file ends in the middle of a contact, which was left out.");
     }
 
     // KContacts joins a quoted-printable value ending in "=" with the lines after it; run up to the
@@ -176,7 +178,7 @@ ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDa
         const QString name = contactName(contact);
         struct Dated
         {
-            QString suffix;
+            QString title;
             bool ok;
             DayOfYear date;
             QString text;
@@ -185,13 +187,13 @@ ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDa
         // A BDAY that is no date at all is dropped by KContacts without a trace.
         const QDate birthday = contact.birthday().date();
         if (birthday.isValid())
-            dates << Dated{
-                QStringLiteral("'s Birthday"), true, {birthday.year(), birthday.month(), birthday.day()}, {}};
+            dates << Dated{birthdayTitle(name), true, {birthday.year(), birthday.month(), birthday.day()}, {}};
         const QString anniversary = anniversaryText(contact);
         if (!anniversary.isEmpty()) {
             DayOfYear date;
             const bool ok = readDateText(anniversary, &date);
-            dates << Dated{QStringLiteral("'s Anniversary"), ok, date, anniversary};
+            //: The name of an imported wedding anniversary; %1 is the person's name.
+            dates << Dated{QCoreApplication::translate("Import", "%1's Anniversary").arg(name), ok, date, anniversary};
         }
 
         if (dates.isEmpty()) {
@@ -199,14 +201,19 @@ ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDa
             continue;
         }
         if (name.isEmpty()) {
-            report.skipped << Unrepresentable{QStringLiteral("(no name)"), QStringLiteral("has no name")};
+            //: Stands for the name of a contact that has none.
+            report.skipped << Unrepresentable{QCoreApplication::translate("Import", "(no name)"),
+                                              //: Why a contact was left out, after its name and ": ".
+                                              QCoreApplication::translate("Import", "has no name")};
             continue;
         }
         for (const Dated &dated : dates) {
-            const QString title = name + dated.suffix;
+            const QString &title = dated.title;
             if (!dated.ok) {
+                //: Why a contact's date was left out, after its name and ": "; %1 is the date as the file has it.
                 report.skipped << Unrepresentable{
-                    title, QStringLiteral("has the date \"%1\", which is not a day of the year").arg(dated.text)};
+                    title, QCoreApplication::translate("Import", "has the date \"%1\", which is not a day of the year")
+                               .arg(dated.text)};
                 continue;
             }
             const DayOfYear &d = dated.date;

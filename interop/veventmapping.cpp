@@ -6,6 +6,7 @@
 #include <KCalendarCore/Alarm>
 #include <KCalendarCore/Recurrence>
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QUuid>
 
@@ -66,12 +67,14 @@ QString monthlyRule(const Event &event, RecurrenceRule &rule)
     if (event.useDayNumber) {
         rule.setByMonthDays({std::min(n, 31)});
         if (n > 28)
-            inexact = QStringLiteral("day %1 runs into the next month when a month is shorter; calendars skip those "
-                                     "months")
-                          .arg(n);
+            //: Why an event was written only approximately; %1 is a day of the month.
+            inexact =
+                QCoreApplication::translate(
+                    "Export", "day %1 runs into the next month when a month is shorter; calendars skip those months")
+                    .arg(n);
         if (byWeekday)
-            inexact = QStringLiteral("falls on a day number and on weekdays; a calendar takes only one of them, so "
-                                     "only the day number was written");
+            inexact = QCoreApplication::translate("Export", "falls on a day number and on weekdays; a calendar takes "
+                                                            "only one of them, so only the day number was written");
     } else if (byWeekday) {
         rule.setByDays(chosenWeekdays(event, n));
     }
@@ -89,8 +92,9 @@ QString yearlyRule(const Event &event, RecurrenceRule &rule)
     const bool weekdayOfYear = event.hasWeekday() && event.wholeYear;
     QString inexact;
     if (int(dayOfMonths) + int(weekdayOfMonths) + int(dayOfYear) + int(weekdayOfYear) > 1)
-        inexact = QStringLiteral("combines several yearly choices; a calendar takes only one of them, so only the "
-                                 "first was written");
+        inexact = QCoreApplication::translate(
+            "Export",
+            "combines several yearly choices; a calendar takes only one of them, so only the first was written");
 
     if (dayOfMonths) {
         rule.setByMonths(months);
@@ -102,28 +106,33 @@ QString yearlyRule(const Event &event, RecurrenceRule &rule)
         // Past the end of every chosen month our day is that month's last: a calendar says so exactly.
         rule.setByMonthDays({!inEvery && beyondEvery ? -1 : day});
         if (!inEvery && !beyondEvery && inexact.isEmpty())
-            inexact = QStringLiteral("day %1 does not exist in every chosen month; Oriventa takes the month's last "
-                                     "day there, calendars skip it")
+            inexact = QCoreApplication::translate("Export", "day %1 does not exist in every chosen month; Oriventa "
+                                                            "takes the month's last day there, calendars skip it")
                           .arg(n);
     } else if (weekdayOfMonths) {
         rule.setByMonths(months);
         rule.setByDays(chosenWeekdays(event, std::min(n, 5)));
         if (n > 4 && inexact.isEmpty())
-            inexact = QStringLiteral("a %1 weekday runs into the next month when a month has fewer; calendars skip "
-                                     "that month")
-                          .arg(Event::ordinalSuffix(n));
+            //: %1 is an ordinal number ("5th").
+            inexact =
+                QCoreApplication::translate(
+                    "Export", "a %1 weekday runs into the next month when a month has fewer; calendars skip that month")
+                    .arg(Event::ordinalSuffix(n));
     } else if (dayOfYear) {
         rule.setByYearDays({std::min(n, 366)});
         if (n > 365 && inexact.isEmpty())
-            inexact = QStringLiteral("day %1 runs into the next year when a year is shorter; calendars skip those "
-                                     "years")
+            //: %1 is a day of the year.
+            inexact = QCoreApplication::translate(
+                          "Export", "day %1 runs into the next year when a year is shorter; calendars skip those years")
                           .arg(n);
     } else if (weekdayOfYear) {
         rule.setByDays(chosenWeekdays(event, std::min(n, 53)));
         if (n > 52 && inexact.isEmpty())
-            inexact = QStringLiteral("a %1 weekday runs into the next year when a year has fewer; calendars skip that "
-                                     "year")
-                          .arg(Event::ordinalSuffix(n));
+            //: %1 is an ordinal number ("53rd").
+            inexact =
+                QCoreApplication::translate(
+                    "Export", "a %1 weekday runs into the next year when a year has fewer; calendars skip that year")
+                    .arg(Event::ordinalSuffix(n));
     }
     return inexact;
 }
@@ -189,11 +198,11 @@ QString commonPosition(const QList<RecurrenceRule::WDayPos> &days, int *position
     *position = days.first().pos();
     for (const auto &d : days)
         if (d.pos() != *position)
-            return QStringLiteral("falls on different weeks for different weekdays");
+            return QCoreApplication::translate("Import", "falls on different weeks for different weekdays");
     if (*position == 0)
-        return QStringLiteral("falls on every such weekday of the period");
+        return QCoreApplication::translate("Import", "falls on every such weekday of the period");
     if (*position < 0)
-        return QStringLiteral("counts weekdays from the end of the period");
+        return QCoreApplication::translate("Import", "counts weekdays from the end of the period");
     return {};
 }
 
@@ -208,10 +217,11 @@ void setWeekdays(Event &event, const QList<RecurrenceRule::WDayPos> &days)
 QString dayInEveryMonth(int day, const QList<int> &months)
 {
     if (day < 1)
-        return QStringLiteral("counts days from the end of the month");
+        return QCoreApplication::translate("Import", "counts days from the end of the month");
     for (int m : months)
         if (day > shortestMonth(m))
-            return QStringLiteral("falls on day %1, which a chosen month does not always have").arg(day);
+            return QCoreApplication::translate("Import", "falls on day %1, which a chosen month does not always have")
+                .arg(day);
     return {};
 }
 
@@ -222,7 +232,8 @@ QString differenceFromCalendar(const KCalendarCore::Incidence &incidence, const 
 {
     const QDate next = event.nextOccurrence(today);
     if (next < start)
-        return QStringLiteral("begins on %1, and Oriventa would remind of earlier days")
+        //: Why a calendar entry was left out; %1 is its first date (2030-01-08).
+        return QCoreApplication::translate("Import", "begins on %1, and Oriventa would remind of earlier days")
             .arg(start.toString(Qt::ISODate));
     if (incidence.allDay())
         return {};
@@ -241,45 +252,53 @@ QString differenceFromCalendar(const KCalendarCore::Incidence &incidence, const 
          day = event.nextOccurrence(day.addDays(1)))
         ours << day;
     if (ours != theirs)
-        return QStringLiteral("falls on other days here at times of the year (its time zone)");
+        return QCoreApplication::translate("Import", "falls on other days here at times of the year (its time zone)");
     return {};
 }
 
 // Our rule for an RRULE from another program (first day `start`), or the reason there is none.
 QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
 {
-    static const char *const often[] = {"", "every second", "every minute", "hourly", "daily"};
+    static const char *const often[] = {
+        "",
+        QT_TRANSLATE_NOOP("Import", "repeats every second"),
+        QT_TRANSLATE_NOOP("Import", "repeats every minute"),
+        QT_TRANSLATE_NOOP("Import", "repeats hourly"),
+        QT_TRANSLATE_NOOP("Import", "repeats daily"),
+    };
     const auto type = rule.recurrenceType();
     if (type >= RecurrenceRule::rSecondly && type <= RecurrenceRule::rDaily)
-        return QStringLiteral("repeats %1").arg(QLatin1String(often[type]));
+        return QCoreApplication::translate("Import", often[type]);
     if (type != RecurrenceRule::rWeekly && type != RecurrenceRule::rMonthly && type != RecurrenceRule::rYearly)
-        return QStringLiteral("repeats in a way Oriventa does not know");
+        return QCoreApplication::translate("Import", "repeats in a way Oriventa does not know");
     if (rule.frequency() != 1) {
-        static const char *const units[] = {"weeks", "months", "years"};
-        return QStringLiteral("repeats every %1 %2")
-            .arg(rule.frequency())
-            .arg(QLatin1String(units[type - RecurrenceRule::rWeekly]));
+        static const char *const every[] = {
+            QT_TRANSLATE_N_NOOP("Import", "repeats every %n weeks"),
+            QT_TRANSLATE_N_NOOP("Import", "repeats every %n months"),
+            QT_TRANSLATE_N_NOOP("Import", "repeats every %n years"),
+        };
+        return QCoreApplication::translate("Import", every[type - RecurrenceRule::rWeekly], nullptr, rule.frequency());
     }
     if (rule.duration() != -1)
-        return QStringLiteral("has a COUNT or UNTIL limit");
+        return QCoreApplication::translate("Import", "has a COUNT or UNTIL limit");
     if (!rule.bySetPos().isEmpty() || !rule.byWeekNumbers().isEmpty() || !rule.byHours().isEmpty() ||
         !rule.byMinutes().isEmpty() || !rule.bySeconds().isEmpty())
-        return QStringLiteral("picks its days by position, week number or time of day");
+        return QCoreApplication::translate("Import", "picks its days by position, week number or time of day");
 
     const QList<RecurrenceRule::WDayPos> &days = rule.byDays();
     const QList<int> &monthDays = rule.byMonthDays();
     const QList<int> &yearDays = rule.byYearDays();
     QList<int> months = rule.byMonths();
     if (!days.isEmpty() && !monthDays.isEmpty())
-        return QStringLiteral("falls only where a day number and a weekday meet");
+        return QCoreApplication::translate("Import", "falls only where a day number and a weekday meet");
 
     if (type == RecurrenceRule::rWeekly) {
         if (!months.isEmpty() || !monthDays.isEmpty() || !yearDays.isEmpty())
-            return QStringLiteral("repeats weekly only on some days of the year");
+            return QCoreApplication::translate("Import", "repeats weekly only on some days of the year");
         event.schedule = Weekly;
         for (const auto &d : days)
             if (d.pos() != 0)
-                return QStringLiteral("counts weeks within the period");
+                return QCoreApplication::translate("Import", "counts weeks within the period");
         setWeekdays(event, days);
         if (days.isEmpty())
             event.weekdays[start.dayOfWeek() - 1] = true;
@@ -288,13 +307,13 @@ QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
 
     if (type == RecurrenceRule::rMonthly) {
         if (!months.isEmpty() || !yearDays.isEmpty())
-            return QStringLiteral("repeats monthly only in some months");
+            return QCoreApplication::translate("Import", "repeats monthly only in some months");
         event.schedule = Monthly;
         if (!days.isEmpty()) {
             int position = 0;
             QString reason = commonPosition(days, &position);
             if (reason.isEmpty() && position > 5)
-                reason = QStringLiteral("falls on a weekday no month has");
+                reason = QCoreApplication::translate("Import", "falls on a weekday no month has");
             if (!reason.isEmpty())
                 return reason;
             event.ordinal = position;
@@ -302,12 +321,12 @@ QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
             return {};
         }
         if (monthDays.size() > 1)
-            return QStringLiteral("falls on several days of the month");
+            return QCoreApplication::translate("Import", "falls on several days of the month");
         const int day = monthDays.isEmpty() ? start.day() : monthDays.first();
         if (day < 1)
-            return QStringLiteral("counts days from the end of the month");
+            return QCoreApplication::translate("Import", "counts days from the end of the month");
         if (day > 28)
-            return QStringLiteral("falls on day %1, which not every month has").arg(day);
+            return QCoreApplication::translate("Import", "falls on day %1, which not every month has").arg(day);
         event.useDayNumber = true;
         event.ordinal = day;
         return {};
@@ -316,13 +335,14 @@ QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
     event.schedule = Yearly;
     if (!yearDays.isEmpty()) {
         if (!months.isEmpty() || !days.isEmpty() || !monthDays.isEmpty())
-            return QStringLiteral("combines a day of the year with other choices");
+            return QCoreApplication::translate("Import", "combines a day of the year with other choices");
         if (yearDays.size() > 1)
-            return QStringLiteral("falls on several days of the year");
+            return QCoreApplication::translate("Import", "falls on several days of the year");
         if (yearDays.first() < 1)
-            return QStringLiteral("counts days from the end of the year");
+            return QCoreApplication::translate("Import", "counts days from the end of the year");
         if (yearDays.first() > 365)
-            return QStringLiteral("falls on day %1 of the year, which not every year has").arg(yearDays.first());
+            return QCoreApplication::translate("Import", "falls on day %1 of the year, which not every year has")
+                .arg(yearDays.first());
         event.useDayNumber = true;
         event.wholeYear = true;
         event.ordinal = yearDays.first();
@@ -333,10 +353,14 @@ QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
         QString reason = commonPosition(days, &position);
         if (reason.isEmpty() && !months.isEmpty() && position > 4)
             reason =
-                QStringLiteral("falls on a %1 weekday, which not every month has").arg(Event::ordinalSuffix(position));
+                //: Why a calendar entry was left out; %1 is an ordinal number ("5th").
+                QCoreApplication::translate("Import", "falls on a %1 weekday, which not every month has")
+                    .arg(Event::ordinalSuffix(position));
         if (reason.isEmpty() && months.isEmpty() && position > 52)
             reason =
-                QStringLiteral("falls on a %1 weekday, which not every year has").arg(Event::ordinalSuffix(position));
+                //: Why a calendar entry was left out; %1 is an ordinal number ("53rd").
+                QCoreApplication::translate("Import", "falls on a %1 weekday, which not every year has")
+                    .arg(Event::ordinalSuffix(position));
         if (!reason.isEmpty())
             return reason;
         event.ordinal = position;
@@ -344,7 +368,7 @@ QString ruleFromRRule(const RecurrenceRule &rule, QDate start, Event &event)
         event.wholeYear = months.isEmpty();
     } else {
         if (monthDays.size() > 1)
-            return QStringLiteral("falls on several days of the month");
+            return QCoreApplication::translate("Import", "falls on several days of the month");
         // Without BYMONTH a yearly rule keeps to the month of its start, with or without BYMONTHDAY.
         if (months.isEmpty())
             months = QList<int>{start.month()};
@@ -402,7 +426,7 @@ VEventExport toVEvent(const Event &event, QDate today)
     VEventExport result;
     const QDate start = event.nextOccurrence(today);
     if (start.isNull() || (event.schedule != Singular && today.daysTo(start) >= NoOccurrence)) {
-        result.skipped = QStringLiteral("has no date");
+        result.skipped = QCoreApplication::translate("Export", "has no date");
         return result;
     }
     KCalendarCore::Event::Ptr vevent(new KCalendarCore::Event);
@@ -446,18 +470,18 @@ Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
         return nullptr;
     };
     if (incidence.type() == KCalendarCore::IncidenceBase::TypeTodo)
-        return fail(QStringLiteral("is a to-do, not an event"));
+        return fail(QCoreApplication::translate("Import", "is a to-do, not an event"));
     if (incidence.type() == KCalendarCore::IncidenceBase::TypeJournal)
-        return fail(QStringLiteral("is a journal entry, not an event"));
+        return fail(QCoreApplication::translate("Import", "is a journal entry, not an event"));
     if (incidence.type() != KCalendarCore::IncidenceBase::TypeEvent)
-        return fail(QStringLiteral("is not an event"));
+        return fail(QCoreApplication::translate("Import", "is not an event"));
     if (incidence.hasRecurrenceId())
-        return fail(QStringLiteral("changes one occurrence of a repeating event"));
+        return fail(QCoreApplication::translate("Import", "changes one occurrence of a repeating event"));
     if (incidence.summary().trimmed().isEmpty())
-        return fail(QStringLiteral("has no title"));
+        return fail(QCoreApplication::translate("Import", "has no title"));
     const QDateTime start = incidence.dtStart();
     if (!start.isValid())
-        return fail(QStringLiteral("has no date"));
+        return fail(QCoreApplication::translate("Import", "has no date"));
     const QDate localDate = incidence.allDay() ? start.date() : start.toLocalTime().date();
 
     Event event;
@@ -468,14 +492,14 @@ Event *fromVEvent(const KCalendarCore::Incidence &incidence, const Preferences &
         const KCalendarCore::Recurrence *recurrence = incidence.recurrence();
         const RecurrenceRule::List rules = recurrence->rRules();
         if (rules.isEmpty() || !recurrence->rDates().isEmpty() || !recurrence->rDateTimes().isEmpty())
-            return fail(QStringLiteral("has extra dates"));
+            return fail(QCoreApplication::translate("Import", "has extra dates"));
         if (rules.size() > 1)
-            return fail(QStringLiteral("has several repeat rules"));
+            return fail(QCoreApplication::translate("Import", "has several repeat rules"));
         if (!recurrence->exRules().isEmpty() || !recurrence->exDates().isEmpty() ||
             !recurrence->exDateTimes().isEmpty())
-            return fail(QStringLiteral("has exceptions"));
+            return fail(QCoreApplication::translate("Import", "has exceptions"));
         if (!incidence.allDay() && localDate != start.date())
-            return fail(QStringLiteral("repeats at a time that falls on another day here"));
+            return fail(QCoreApplication::translate("Import", "repeats at a time that falls on another day here"));
         event.date = QDate();
 
         // Our own rule comes back as it was, unless another program has changed the RRULE since.

@@ -4,6 +4,7 @@
 #include "sync/caldavsession.h"
 #include "sync/caldavxml.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 using CalDavXml::CalDavNs;
@@ -71,11 +72,12 @@ bool CalDavClient::Private::request(const Write &write, CalDavRequest *request)
     const QByteArray condition = CalDavXml::usableEtag(write.ifMatch);
     const QUrl url = memberUrl(write.href);
     if (url.isEmpty())
-        return refuse(write.href, QStringLiteral("it is not in the calendar"));
+        return refuse(write.href, QCoreApplication::translate("CalDav", "it is not in the calendar"));
     if (write.remove) {
         // Without a condition the delete would take whatever another client wrote there meanwhile.
         if (condition.isEmpty())
-            return refuse(write.href, QStringLiteral("the server gave no usable ETag to delete it by"));
+            return refuse(write.href,
+                          QCoreApplication::translate("CalDav", "the server gave no usable ETag to delete it by"));
         *request = {"DELETE", url, {{"If-Match", condition}}, {}};
         return true;
     }
@@ -114,7 +116,8 @@ QUrl CalDavClient::Private::memberUrl(const QString &href) const
 
 bool CalDavClient::Private::refuse(const QString &href, const QString &why)
 {
-    session.error = QStringLiteral("%1 is left alone: %2").arg(href, why);
+    //: %1 is an event's address on the server, %2 the reason ("it is not in the calendar", …).
+    session.error = QCoreApplication::translate("CalDav", "%1 is left alone: %2").arg(href, why);
     return false;
 }
 
@@ -153,10 +156,10 @@ bool CalDavClient::Private::findHome(const QUrl &server, const CalDavXml::Respon
     }
     if (homes.isEmpty()) {
         // An answer that could not be read says more than that nothing was found.
-        session.error =
-            !session.unreadable.isEmpty()
-                ? session.unreadable
-                : QStringLiteral("no CalDAV calendars found at %1").arg(server.toDisplayString(QUrl::RemoveUserInfo));
+        session.error = !session.unreadable.isEmpty()
+                            ? session.unreadable
+                            : QCoreApplication::translate("CalDav", "no CalDAV calendars found at %1")
+                                  .arg(server.toDisplayString(QUrl::RemoveUserInfo));
         return false;
     }
     *home = withSlash(CalDavXml::urlFor(base, homes.first()));

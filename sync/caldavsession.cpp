@@ -3,6 +3,7 @@
 
 #include "version.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -20,6 +21,12 @@ namespace {
 constexpr int MostRedirects = 5;
 // Read in pieces of this size, so that Qt holds no more than this unread.
 constexpr qint64 ReadBufferBytes = 1024 * 1024;
+
+QString timedOut()
+{
+    //: Why a request or a sync failed, shown after "sync failed: ".
+    return QCoreApplication::translate("CalDav", "timed out");
+}
 
 } // namespace
 
@@ -102,11 +109,14 @@ void CalDavSession::land(Flight &flight, CalDavAnswer *answer)
     flight.reply = nullptr;
 
     if (flight.tooLarge)
-        answer->error = QStringLiteral("the server's answer is too large (over %1 MiB)").arg(MostReplyBytes >> 20);
+        answer->error = QCoreApplication::translate("CalDav", "the server's answer is too large (over %1 MiB)")
+                            .arg(MostReplyBytes >> 20);
     else if (flight.timedOut)
-        answer->error = QStringLiteral("timed out");
+        answer->error = timedOut();
     else if (!flight.sslErrors.isEmpty())
-        answer->error = QStringLiteral("SSL error: ") + flight.sslErrors.join(QStringLiteral("; "));
+        //: %1 lists the errors Qt reports, separated by "; ".
+        answer->error =
+            QCoreApplication::translate("CalDav", "SSL error: %1").arg(flight.sslErrors.join(QStringLiteral("; ")));
     else if (answer->status == 0)
         answer->error = transportError;
     else if (answer->status >= 300 && answer->status < 400 && !location.isEmpty())
@@ -130,7 +140,7 @@ int CalDavSession::sendWindow(const QList<CalDavRequest> &batch, QList<CalDavAns
             Flight *flight = start(batch[i]);
             if (!flight) {
                 (*answers)[i].url = batch[i].url;
-                (*answers)[i].error = QStringLiteral("timed out");
+                (*answers)[i].error = timedOut();
                 told(i);
                 continue;
             }
@@ -174,7 +184,8 @@ int CalDavSession::sendAll(const QList<CalDavRequest> &batch, QList<CalDavAnswer
         for (int hop = 0; answer.error.isEmpty() && answer.url != request.url; ++hop) {
             // The credentials go along, so only as far as the same server.
             if (hop == MostRedirects || !CalDavXml::sameServer(answer.url, request.url)) {
-                answer.error = QStringLiteral("the server sent the request elsewhere (%1)")
+                //: %1 is the address the server sent the request to.
+                answer.error = QCoreApplication::translate("CalDav", "the server sent the request elsewhere (%1)")
                                    .arg(answer.url.toDisplayString(QUrl::RemoveUserInfo));
                 break;
             }
@@ -203,9 +214,11 @@ void CalDavSession::fail(const CalDavAnswer &answer)
     lookFurther = answer.status != 401;
     refused = answer.status == 401;
     if (answer.status == 401)
-        error = QStringLiteral("the server refused the user name or password");
+        error = QCoreApplication::translate("CalDav", "the server refused the user name or password");
     else
-        error = QStringLiteral("the server answered %1 %2").arg(answer.status).arg(QString::fromUtf8(answer.reason));
+        //: %1 is the HTTP status code, %2 its reason phrase as the server sent it (e.g. "404 Not Found").
+        error = QCoreApplication::translate("CalDav", "the server answered %1 %2")
+                    .arg(QString::number(answer.status), QString::fromUtf8(answer.reason));
 }
 
 bool CalDavSession::multistatus(const QByteArray &verb, const QUrl &url, int depth, const QByteArray &body,
@@ -232,7 +245,9 @@ bool CalDavSession::readMultistatus(const CalDavAnswer &answer, const QUrl &url,
         return false;
     }
     if (answer.status != 207 || !CalDavXml::parseMultistatus(answer.body, answer.url, responses)) {
-        error = QStringLiteral("the server's answer is not WebDAV (%1)").arg(url.toDisplayString(QUrl::RemoveUserInfo));
+        //: %1 is the address asked.
+        error = QCoreApplication::translate("CalDav", "the server's answer is not WebDAV (%1)")
+                    .arg(url.toDisplayString(QUrl::RemoveUserInfo));
         if (unreadable.isEmpty())
             unreadable = error;
         lookFurther = true;
@@ -240,7 +255,7 @@ bool CalDavSession::readMultistatus(const CalDavAnswer &answer, const QUrl &url,
     }
     // Reading a large answer takes time too.
     if (deadline.hasExpired()) {
-        error = QStringLiteral("timed out");
+        error = timedOut();
         return false;
     }
     if (answered)

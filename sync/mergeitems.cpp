@@ -4,6 +4,7 @@
 #include "interop/icalwriter.h"
 #include "sync/syncresource.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QVector>
 
@@ -74,12 +75,23 @@ bool mergeAnswers(const Event &a, const Event &b, Event *merged)
     return true;
 }
 
-QString freeName(const QString &name, const QString &note, const std::function<bool(const QString &)> &taken)
+QString freeName(const QString &name, NameNote note, const std::function<bool(const QString &)> &taken)
 {
+    // A copy's name goes to every machine of the account: it is said in the language of the one
+    // that made it, like any name the user types.
+    const bool noted = note == NameNote::ChangedElsewhere;
     for (int n = 1;; ++n) {
         const QString number = QString::number(n);
-        const QString suffix = n == 1 ? note : note.isEmpty() ? number : note + QLatin1Char(' ') + number;
-        const QString candidate = suffix.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, suffix);
+        QString candidate = name;
+        if (n == 1 && noted)
+            //: A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.
+            candidate = QCoreApplication::translate("Sync", "%1 (changed elsewhere)").arg(name);
+        else if (noted)
+            //: The same, when that name is taken too; %2 is 2, 3, …
+            candidate = QCoreApplication::translate("Sync", "%1 (changed elsewhere %2)").arg(name, number);
+        else if (n > 1)
+            //: An event name made unique; %1 is the name, %2 is 2, 3, …
+            candidate = QCoreApplication::translate("Sync", "%1 (%2)").arg(name, number);
         if (!taken(candidate))
             return candidate;
     }

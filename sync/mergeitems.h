@@ -46,9 +46,16 @@ QHash<QString, LocalItem> claimLocalEvents(const EventStore &events, const QHash
 // fields. False when anything else differs.
 bool mergeAnswers(const Event &a, const Event &b, Event *merged);
 
-// `name` when `taken` says it is free, else "<name> (2)", "<name> (3)", …; with a `note`,
-// "<name> (<note>)", "<name> (<note> 2)", …: the list's names stay unique.
-QString freeName(const QString &name, const QString &note, const std::function<bool(const QString &)> &taken);
+enum class NameNote
+{
+    None,
+    ChangedElsewhere, // the server's version of an event changed on both sides
+};
+
+// `name` when `taken` says it is free, else "<name> (2)", "<name> (3)", …; with a note,
+// "<name> (changed elsewhere)", "<name> (changed elsewhere 2)", …, in the user's language: the
+// list's names stay unique, whatever the words.
+QString freeName(const QString &name, NameNote note, const std::function<bool(const QString &)> &taken);
 
 // The UID of a new event of that name, taken by neither side.
 QString freeUid(const QString &name, const QHash<QString, LocalItem> &locals, const QHash<QString, SyncedItem> &synced);

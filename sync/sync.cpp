@@ -13,40 +13,26 @@
 #include <QDir>
 #include <QLocale>
 
-namespace {
-
-// A count in a line, as `many` (with %n) says it. Without a translation Qt only puts the number
-// in, which gives "1 events"; the English `one` is said instead, so only translators need forms.
-QString countLine(int count, const char *many, const char *one)
-{
-    const QString line = QCoreApplication::translate("Sync", many, nullptr, count);
-    if (count == 1 && line == QString::fromLatin1(many).replace(QLatin1String("%n"), QLatin1String("1")))
-        return QString::fromLatin1(one);
-    return line;
-}
-
-} // namespace
-
 QString SyncOutcome::summaryText() const
 {
     if (!ok)
         return error;
+    // The English singular comes from the English plural forms, like every language's.
+    const auto countLine = [](int count, const char *text) {
+        return QCoreApplication::translate("Sync", text, nullptr, count);
+    };
     QStringList lines;
     if (uploaded)
-        lines << countLine(uploaded, QT_TRANSLATE_N_NOOP("Sync", "%n events uploaded."), "1 event uploaded.");
+        lines << countLine(uploaded, QT_TRANSLATE_N_NOOP("Sync", "%n events uploaded."));
     if (downloaded)
-        lines << countLine(downloaded, QT_TRANSLATE_N_NOOP("Sync", "%n events downloaded."), "1 event downloaded.");
+        lines << countLine(downloaded, QT_TRANSLATE_N_NOOP("Sync", "%n events downloaded."));
     if (deletedHere)
-        lines << countLine(deletedHere, QT_TRANSLATE_N_NOOP("Sync", "%n events deleted here."),
-                           "1 event deleted here.");
+        lines << countLine(deletedHere, QT_TRANSLATE_N_NOOP("Sync", "%n events deleted here."));
     if (deletedThere)
-        lines << countLine(deletedThere, QT_TRANSLATE_N_NOOP("Sync", "%n events deleted on the server."),
-                           "1 event deleted on the server.");
+        lines << countLine(deletedThere, QT_TRANSLATE_N_NOOP("Sync", "%n events deleted on the server."));
     if (restored)
-        lines << countLine(restored,
-                           QT_TRANSLATE_N_NOOP("Sync", "%n events that could not be read here were taken back "
-                                                       "from the server."),
-                           "1 event that could not be read here was taken back from the server.");
+        lines << countLine(restored, QT_TRANSLATE_N_NOOP("Sync", "%n events that could not be read here were taken "
+                                                                 "back from the server."));
     for (int i = 0; i < conflicts.size(); ++i)
         lines << QCoreApplication::translate("Sync", "\"%1\" was changed here and elsewhere: both are kept, the "
                                                      "other as \"%2\".")
@@ -101,17 +87,20 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     const QDeadlineTimer deadline =
         options.timeLimitMs > 0 ? QDeadlineTimer(options.timeLimitMs) : QDeadlineTimer(QDeadlineTimer::Forever);
     if (!settings.isConfigured())
-        return failure(QStringLiteral("No server address is set up."));
+        return failure(QCoreApplication::translate("Sync", "No server address is set up."));
     // Read first: a list that could not be read would look as if its events had been deleted here,
     // and the sync would delete them on the server too.
     EventsFile file(eventsPath);
     switch (file.open()) {
     case EventsFile::State::Unreadable:
-        return failure(QStringLiteral("The events file %1 could not be read: %2. Nothing was synced.")
-                           .arg(QDir::toNativeSeparators(eventsPath), file.reason()));
+        //: %1 is the events file's path, %2 the system's reason.
+        return failure(
+            QCoreApplication::translate("Sync", "The events file %1 could not be read: %2. Nothing was synced.")
+                .arg(QDir::toNativeSeparators(eventsPath), file.reason()));
     case EventsFile::State::Damaged:
-        return failure(QStringLiteral("The events file is damaged: open Oriventa once to keep what can be read, "
-                                      "then sync again."));
+        return failure(QCoreApplication::translate("Sync",
+                                                   "The events file is damaged: open Oriventa once to keep what "
+                                                   "can be read, then sync again."));
     default:
         break;
     }
@@ -151,7 +140,9 @@ SyncOutcome syncEventsFile(SyncSettings &settings, const QString &password, cons
     // The list first, then the state: cut off in between, the next sync finds the list and the
     // server alike and only records that. A sync that stopped early keeps what it settled.
     if (outcome.listChanged && !file.save()) {
-        SyncOutcome failed = failure(QStringLiteral("The events file could not be written: %1.").arg(file.saveError()));
+        //: %1 is the system's reason.
+        SyncOutcome failed = failure(
+            QCoreApplication::translate("Sync", "The events file could not be written: %1.").arg(file.saveError()));
         failed.partial = outcome.partial || outcome.uploaded + outcome.deletedThere > 0;
         return failed;
     }

@@ -125,10 +125,15 @@ private:
         // Part of the work: written on the server, or taken into the list.
         m_outcome.partial = m_wrote || kept.listChanged;
         m_outcome.cancelled = m_cancelled;
-        m_outcome.error = m_cancelled                  ? QStringLiteral("cancelled")
-                          : m_timedOut                 ? QStringLiteral("timed out")
-                          : m_remote.error().isEmpty() ? QStringLiteral("The server did not answer as expected.")
-                                                       : m_remote.error();
+        if (m_cancelled)
+            //: Why a sync ended, shown after "sync failed: " (the user stopped it).
+            m_outcome.error = QCoreApplication::translate("Sync", "cancelled");
+        else if (m_timedOut)
+            m_outcome.error = QCoreApplication::translate("CalDav", "timed out");
+        else if (m_remote.error().isEmpty())
+            m_outcome.error = QCoreApplication::translate("Sync", "The server did not answer as expected.");
+        else
+            m_outcome.error = m_remote.error();
         return m_outcome;
     }
 
@@ -184,7 +189,7 @@ private:
     }
 
     // A name no event here bears, but the one that now bears `own`.
-    QString freeName(const QString &name, const QString &note, const QString &own = QString()) const
+    QString freeName(const QString &name, NameNote note, const QString &own = QString()) const
     {
         return ::freeName(name, note, [&](const QString &candidate) {
             return m_names.value(candidate) > (candidate == own ? 1 : 0);
@@ -447,7 +452,7 @@ private:
     Step keepBoth(const QString &uid, const Event ours, const RemoteItemState theirs)
     {
         Event copy = adopted(theirs, &ours);
-        copy.name = freeName(theirs.event.name, QStringLiteral("changed elsewhere"));
+        copy.name = freeName(theirs.event.name, NameNote::ChangedElsewhere);
         const QString copyUid = freeUid(copy.name, m_locals, m_work.items);
         m_locals.insert(copyUid, LocalItem{-1, copy, true, false});
         m_added << copyUid;
@@ -545,7 +550,7 @@ private:
         const QString name = syncedForm(event).name;
         const bool renamed = name != own && m_names.contains(name);
         if (renamed)
-            event.name = freeName(name, QString(), own);
+            event.name = freeName(name, NameNote::None, own);
         // Taken now, so that no other event is given it while the write is out.
         useName(event.name, 1);
         int *count = &counted;

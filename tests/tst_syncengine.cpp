@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "sync/mergeitems.h"
 #include "sync/syncengine.h"
 #include "sync/syncresource.h"
 #include "sync/syncstate.h"
 #include "tests/support/events.h"
 #include "tests/support/fakecalendar.h"
+#include "tests/support/inlanguage.h"
 #include "tests/support/randomevents.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
@@ -136,6 +138,8 @@ private slots:
     void stateRoundTripAndDamage();
     void inconsistentStateIsNoState_data();
     void inconsistentStateIsNoState();
+    void copyNameIsFree_data();
+    void copyNameIsFree();
 };
 
 void TestSyncEngine::resourceCarriesEveryField()
@@ -611,6 +615,35 @@ void TestSyncEngine::inconsistentStateIsNoState()
     QCOMPARE(w.a.names(), (QStringList{"Ann", "Bob", "Cleo"}));
     QCOMPARE(w.b.sorted(), w.a.sorted());
     QCOMPARE(w.server.resources.size(), 3);
+}
+
+// A copy's name in the user's words is still one no event bears, whatever the name holds.
+void TestSyncEngine::copyNameIsFree_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("copy");
+    QTest::newRow("English") << ""
+                             << "Bob"
+                             << "Bob (changed elsewhere 2)";
+    QTest::newRow("German") << "de"
+                            << "Bob"
+                            << "Bob (anderswo geändert 2)";
+    QTest::newRow("placeholder in the name") << ""
+                                             << "50%2 off"
+                                             << "50%2 off (changed elsewhere 2)";
+}
+
+void TestSyncEngine::copyNameIsFree()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    const InLanguage translated(language);
+    QVERIFY(translated.loaded());
+    QStringList taken{name};
+    const auto isTaken = [&taken](const QString &candidate) { return taken.contains(candidate); };
+    taken << freeName(name, NameNote::ChangedElsewhere, isTaken);
+    QTEST(freeName(name, NameNote::ChangedElsewhere, isTaken), "copy");
 }
 
 QTEST_GUILESS_MAIN(TestSyncEngine)

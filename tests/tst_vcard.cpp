@@ -4,6 +4,7 @@
 #include "interop/fileimport.h"
 #include "interop/vcardreader.h"
 #include "tests/support/events.h"
+#include "tests/support/inlanguage.h"
 #include "tests/support/testenvironment.h"
 #include "tests/support/testhelpers.h"
 
@@ -90,6 +91,8 @@ private slots:
     void keepsWholePartsOfDamagedFiles();
     void takeNewEvents();
     void summaryNamesTheFirstTen();
+    void summaryCounts_data();
+    void summaryCounts();
 };
 
 void TestVCard::readsProducers_data()
@@ -359,6 +362,32 @@ void TestVCard::summaryNamesTheFirstTen()
     QVERIFY(text.contains(QLatin1String("  Odd 10: repeats every 2 weeks.\n  and 3 more.")));
     QVERIFY(!text.contains(QLatin1String("Odd 11")));
     QVERIFY(!text.contains(QLatin1String("contact")));
+}
+
+// One count and more in English, and a whole sentence in another language, not English pieces.
+void TestVCard::summaryCounts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one") << "" << 1
+                         << "Added 1 event from f.vcf.\n1 contact has neither a birthday nor an anniversary.";
+    QTest::newRow("two") << "" << 2
+                         << "Added 2 events from f.vcf.\n2 contacts have neither a birthday nor an anniversary.";
+    QTest::newRow("German") << "de" << 2
+                            << "2 Ereignisse aus f.vcf hinzugefügt.\n2 Kontakte haben weder einen Geburtstag noch "
+                               "einen Jahrestag.";
+}
+
+void TestVCard::summaryCounts()
+{
+    QFETCH(QString, language);
+    QFETCH(int, count);
+    const InLanguage translated(language);
+    QVERIFY(translated.loaded());
+    ImportSummary summary;
+    summary.added = summary.undated = count;
+    QTEST(importSummaryText(QStringLiteral("f.vcf"), summary), "text");
 }
 
 QTEST_GUILESS_MAIN(TestVCard)

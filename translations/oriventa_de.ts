@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CalDav</name>
+    <message>
+        <source>it is not in the calendar</source>
+        <translation>es liegt nicht im Kalender</translation>
+    </message>
+    <message>
+        <source>the server gave no usable ETag to delete it by</source>
+        <translation>der Server hat kein brauchbares ETag zum Löschen geliefert</translation>
+    </message>
+    <message>
+        <source>%1 is left alone: %2</source>
+        <extracomment>%1 is an event&apos;s address on the server, %2 the reason (&quot;it is not in the calendar&quot;, …).</extracomment>
+        <translation>%1 bleibt unverändert: %2</translation>
+    </message>
+    <message>
+        <source>no CalDAV calendars found at %1</source>
+        <translation>keine CalDAV-Kalender unter %1 gefunden</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <extracomment>Why a request or a sync failed, shown after &quot;sync failed: &quot;.</extracomment>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is too large (over %1 MiB)</source>
+        <translation>die Antwort des Servers ist zu groß (über %1 MiB)</translation>
+    </message>
+    <message>
+        <source>SSL error: %1</source>
+        <extracomment>%1 lists the errors Qt reports, separated by &quot;; &quot;.</extracomment>
+        <translation>SSL-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <extracomment>%1 is the address the server sent the request to.</extracomment>
+        <translation>der Server hat die Anfrage anderswohin umgeleitet (%1)</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>der Server hat den Benutzernamen oder das Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <extracomment>%1 is the HTTP status code, %2 its reason phrase as the server sent it (e.g. &quot;404 Not Found&quot;).</extracomment>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not WebDAV (%1)</source>
+        <extracomment>%1 is the address asked.</extracomment>
+        <translation>die Antwort des Servers ist kein WebDAV (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>a command is needed</source>
@@ -210,6 +263,80 @@ macht weiter).
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An entry of a list: %1 is an event&apos;s name, %2 why it is listed (&quot;has no date&quot;, …).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n events to %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%n Ereignis in %1 geschrieben.</numerusform>
+            <numerusform>%n Ereignisse in %1 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were written with the closest rule a calendar can state:</source>
+        <translation>
+            <numerusform>%n Ereignis wurde mit der nächstliegenden Regel geschrieben, die ein Kalender ausdrücken kann:</numerusform>
+            <numerusform>%n Ereignisse wurden mit der nächstliegenden Regel geschrieben, die ein Kalender ausdrücken kann:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were left out:</source>
+        <translation>
+            <numerusform>%n Ereignis wurde ausgelassen:</numerusform>
+            <numerusform>%n Ereignisse wurden ausgelassen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>day %1 runs into the next month when a month is shorter; calendars skip those months</source>
+        <extracomment>Why an event was written only approximately; %1 is a day of the month.</extracomment>
+        <translation>Tag %1 reicht in kürzeren Monaten in den nächsten Monat; Kalender überspringen diese Monate</translation>
+    </message>
+    <message>
+        <source>falls on a day number and on weekdays; a calendar takes only one of them, so only the day number was written</source>
+        <translation>fällt auf eine Tageszahl und auf Wochentage; ein Kalender kennt nur eines davon, daher wurde nur die Tageszahl geschrieben</translation>
+    </message>
+    <message>
+        <source>combines several yearly choices; a calendar takes only one of them, so only the first was written</source>
+        <translation>verbindet mehrere jährliche Angaben; ein Kalender kennt nur eine davon, daher wurde nur die erste geschrieben</translation>
+    </message>
+    <message>
+        <source>day %1 does not exist in every chosen month; Oriventa takes the month&apos;s last day there, calendars skip it</source>
+        <translation>Tag %1 gibt es nicht in jedem gewählten Monat; Oriventa nimmt dort den letzten Tag des Monats, Kalender lassen ihn aus</translation>
+    </message>
+    <message>
+        <source>a %1 weekday runs into the next month when a month has fewer; calendars skip that month</source>
+        <extracomment>%1 is an ordinal number (&quot;5th&quot;).</extracomment>
+        <translation>ein %1 Wochentag reicht in den nächsten Monat, wenn ein Monat weniger hat; Kalender überspringen diesen Monat</translation>
+    </message>
+    <message>
+        <source>day %1 runs into the next year when a year is shorter; calendars skip those years</source>
+        <extracomment>%1 is a day of the year.</extracomment>
+        <translation>Tag %1 reicht in kürzeren Jahren ins nächste Jahr; Kalender überspringen diese Jahre</translation>
+    </message>
+    <message>
+        <source>a %1 weekday runs into the next year when a year has fewer; calendars skip that year</source>
+        <extracomment>%1 is an ordinal number (&quot;53rd&quot;).</extracomment>
+        <translation>ein %1 Wochentag reicht ins nächste Jahr, wenn ein Jahr weniger hat; Kalender überspringen dieses Jahr</translation>
+    </message>
+    <message>
+        <source>has no date</source>
+        <translation>hat kein Datum</translation>
+    </message>
+</context>
+<context>
     <name>FacebookDialog</name>
     <message>
         <source>Facebook</source>
@@ -252,6 +379,316 @@ macht weiter).
     <message>
         <source>Oriventa Update</source>
         <translation>Oriventa-Aktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message numerus="yes">
+        <source>The file is damaged; only the %n events before the damage could be read.</source>
+        <translation>
+            <numerusform>Die Datei ist beschädigt; nur das %n Ereignis vor der beschädigten Stelle konnte gelesen werden.</numerusform>
+            <numerusform>Die Datei ist beschädigt; nur die %n Ereignisse vor der beschädigten Stelle konnten gelesen werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;; %1 is the system&apos;s reason.</extracomment>
+        <translation>konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>is neither an events file, an iCalendar file nor a vCard file</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>ist weder eine Ereignisdatei noch eine iCalendar- oder vCard-Datei</translation>
+    </message>
+    <message>
+        <source>is damaged and holds nothing that could be read</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>ist beschädigt und enthält nichts Lesbares</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MiB, too large for a contacts or calendar file</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>ist größer als %1 MiB, zu groß für eine Kontakt- oder Kalenderdatei</translation>
+    </message>
+    <message>
+        <source>Nothing was added from %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Aus %1 wurde nichts hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n events from %1.</source>
+        <translation>
+            <numerusform>%n Ereignis aus %1 hinzugefügt.</numerusform>
+            <numerusform>%n Ereignisse aus %1 hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1 and %2 more.</source>
+        <extracomment>%1 lists the first names, %2 is how many more there are.</extracomment>
+        <translation>
+            <numerusform>%n Ereignis übersprungen, weil der Name schon vergeben ist: %1 und %2 weitere.</numerusform>
+            <numerusform>%n Ereignisse übersprungen, weil der Name schon vergeben ist: %1 und %2 weitere.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1.</source>
+        <extracomment>%1 lists the names.</extracomment>
+        <translation>
+            <numerusform>%n Ereignis übersprungen, weil der Name schon vergeben ist: %1.</numerusform>
+            <numerusform>%n Ereignisse übersprungen, weil der Name schon vergeben ist: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out %n entries that Oriventa cannot represent:</source>
+        <translation>
+            <numerusform>%n Eintrag ausgelassen, den Oriventa nicht darstellen kann:</numerusform>
+            <numerusform>%n Einträge ausgelassen, die Oriventa nicht darstellen kann:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>An entry left out: %1 is its name, %2 why (&quot;has no date&quot;, …).</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>und %n weiterer.</numerusform>
+            <numerusform>und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts have neither a birthday nor an anniversary.</source>
+        <translation>
+            <numerusform>%n Kontakt hat weder einen Geburtstag noch einen Jahrestag.</numerusform>
+            <numerusform>%n Kontakte haben weder einen Geburtstag noch einen Jahrestag.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <extracomment>The name given to a calendar entry that has no title.</extracomment>
+        <translation>(ohne Titel)</translation>
+    </message>
+    <message>
+        <source>has the same UID as an earlier entry</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>hat dieselbe UID wie ein früherer Eintrag</translation>
+    </message>
+    <message>
+        <source>It could not be read as a calendar.</source>
+        <translation>Sie konnte nicht als Kalender gelesen werden.</translation>
+    </message>
+    <message>
+        <source>has a repeat rule or exception that could not be read</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>hat eine Wiederholungsregel oder Ausnahme, die nicht gelesen werden konnte</translation>
+    </message>
+    <message>
+        <source>has changed occurrences</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>hat geänderte Termine</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Birthday</source>
+        <extracomment>The name of an imported birthday; %1 is the person&apos;s name.</extracomment>
+        <translation>Geburtstag von %1</translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of a contact, which was left out.</source>
+        <translation>Die Datei endet mitten in einem Kontakt; dieser wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Anniversary</source>
+        <extracomment>The name of an imported wedding anniversary; %1 is the person&apos;s name.</extracomment>
+        <translation>Jahrestag von %1</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <extracomment>Stands for the name of a contact that has none.</extracomment>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <extracomment>Why a contact was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>has the date &quot;%1&quot;, which is not a day of the year</source>
+        <extracomment>Why a contact&apos;s date was left out, after its name and &quot;: &quot;; %1 is the date as the file has it.</extracomment>
+        <translation>hat das Datum „%1“, das kein Tag des Jahres ist</translation>
+    </message>
+    <message>
+        <source>falls on different weeks for different weekdays</source>
+        <translation>fällt für verschiedene Wochentage in verschiedene Wochen</translation>
+    </message>
+    <message>
+        <source>falls on every such weekday of the period</source>
+        <translation>fällt auf jeden solchen Wochentag des Zeitraums</translation>
+    </message>
+    <message>
+        <source>counts weekdays from the end of the period</source>
+        <translation>zählt Wochentage vom Ende des Zeitraums</translation>
+    </message>
+    <message>
+        <source>counts days from the end of the month</source>
+        <translation>zählt Tage vom Monatsende</translation>
+    </message>
+    <message>
+        <source>falls on day %1, which a chosen month does not always have</source>
+        <translation>fällt auf Tag %1, den ein gewählter Monat nicht immer hat</translation>
+    </message>
+    <message>
+        <source>begins on %1, and Oriventa would remind of earlier days</source>
+        <extracomment>Why a calendar entry was left out; %1 is its first date (2030-01-08).</extracomment>
+        <translation>beginnt am %1, und Oriventa würde an frühere Tage erinnern</translation>
+    </message>
+    <message>
+        <source>falls on other days here at times of the year (its time zone)</source>
+        <translation>fällt hier zu manchen Jahreszeiten auf andere Tage (seine Zeitzone)</translation>
+    </message>
+    <message>
+        <source>repeats every second</source>
+        <translation>wiederholt sich jede Sekunde</translation>
+    </message>
+    <message>
+        <source>repeats every minute</source>
+        <translation>wiederholt sich jede Minute</translation>
+    </message>
+    <message>
+        <source>repeats hourly</source>
+        <translation>wiederholt sich stündlich</translation>
+    </message>
+    <message>
+        <source>repeats daily</source>
+        <translation>wiederholt sich täglich</translation>
+    </message>
+    <message>
+        <source>repeats in a way Oriventa does not know</source>
+        <translation>wiederholt sich auf eine Weise, die Oriventa nicht kennt</translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n weeks</source>
+        <translation>
+            <numerusform>wiederholt sich jede %n. Woche</numerusform>
+            <numerusform>wiederholt sich alle %n Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n months</source>
+        <translation>
+            <numerusform>wiederholt sich jeden %n. Monat</numerusform>
+            <numerusform>wiederholt sich alle %n Monate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n years</source>
+        <translation>
+            <numerusform>wiederholt sich jedes %n. Jahr</numerusform>
+            <numerusform>wiederholt sich alle %n Jahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has a COUNT or UNTIL limit</source>
+        <translation>hat eine Grenze mit COUNT oder UNTIL</translation>
+    </message>
+    <message>
+        <source>picks its days by position, week number or time of day</source>
+        <translation>wählt seine Tage nach Position, Wochennummer oder Uhrzeit</translation>
+    </message>
+    <message>
+        <source>falls only where a day number and a weekday meet</source>
+        <translation>fällt nur dorthin, wo eine Tageszahl und ein Wochentag zusammentreffen</translation>
+    </message>
+    <message>
+        <source>repeats weekly only on some days of the year</source>
+        <translation>wiederholt sich wöchentlich nur an manchen Tagen des Jahres</translation>
+    </message>
+    <message>
+        <source>counts weeks within the period</source>
+        <translation>zählt Wochen innerhalb des Zeitraums</translation>
+    </message>
+    <message>
+        <source>repeats monthly only in some months</source>
+        <translation>wiederholt sich monatlich nur in manchen Monaten</translation>
+    </message>
+    <message>
+        <source>falls on a weekday no month has</source>
+        <translation>fällt auf einen Wochentag, den kein Monat hat</translation>
+    </message>
+    <message>
+        <source>falls on several days of the month</source>
+        <translation>fällt auf mehrere Tage des Monats</translation>
+    </message>
+    <message>
+        <source>falls on day %1, which not every month has</source>
+        <translation>fällt auf Tag %1, den nicht jeder Monat hat</translation>
+    </message>
+    <message>
+        <source>combines a day of the year with other choices</source>
+        <translation>verbindet einen Tag des Jahres mit anderen Angaben</translation>
+    </message>
+    <message>
+        <source>falls on several days of the year</source>
+        <translation>fällt auf mehrere Tage des Jahres</translation>
+    </message>
+    <message>
+        <source>counts days from the end of the year</source>
+        <translation>zählt Tage vom Jahresende</translation>
+    </message>
+    <message>
+        <source>falls on day %1 of the year, which not every year has</source>
+        <translation>fällt auf Tag %1 des Jahres, den nicht jedes Jahr hat</translation>
+    </message>
+    <message>
+        <source>falls on a %1 weekday, which not every month has</source>
+        <extracomment>Why a calendar entry was left out; %1 is an ordinal number (&quot;5th&quot;).</extracomment>
+        <translation>fällt auf einen %1 Wochentag, den nicht jeder Monat hat</translation>
+    </message>
+    <message>
+        <source>falls on a %1 weekday, which not every year has</source>
+        <extracomment>Why a calendar entry was left out; %1 is an ordinal number (&quot;53rd&quot;).</extracomment>
+        <translation>fällt auf einen %1 Wochentag, den nicht jedes Jahr hat</translation>
+    </message>
+    <message>
+        <source>is a to-do, not an event</source>
+        <translation>ist eine Aufgabe, kein Ereignis</translation>
+    </message>
+    <message>
+        <source>is a journal entry, not an event</source>
+        <translation>ist ein Journaleintrag, kein Ereignis</translation>
+    </message>
+    <message>
+        <source>is not an event</source>
+        <translation>ist kein Ereignis</translation>
+    </message>
+    <message>
+        <source>changes one occurrence of a repeating event</source>
+        <translation>ändert einen Termin eines sich wiederholenden Ereignisses</translation>
+    </message>
+    <message>
+        <source>has no title</source>
+        <translation>hat keinen Titel</translation>
+    </message>
+    <message>
+        <source>has no date</source>
+        <translation>hat kein Datum</translation>
+    </message>
+    <message>
+        <source>has extra dates</source>
+        <translation>hat zusätzliche Termine</translation>
+    </message>
+    <message>
+        <source>has several repeat rules</source>
+        <translation>hat mehrere Wiederholungsregeln</translation>
+    </message>
+    <message>
+        <source>has exceptions</source>
+        <translation>hat Ausnahmen</translation>
+    </message>
+    <message>
+        <source>repeats at a time that falls on another day here</source>
+        <translation>wiederholt sich zu einer Uhrzeit, die hier auf einen anderen Tag fällt</translation>
     </message>
 </context>
 <context>
@@ -808,85 +1245,127 @@ Oriventa leaves it as it is and will not save over it; events you add now can be
     <name>Sync</name>
     <message numerus="yes">
         <source>%n events uploaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis hochgeladen.</numerusform>
+            <numerusform>%n Ereignisse hochgeladen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events downloaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis heruntergeladen.</numerusform>
+            <numerusform>%n Ereignisse heruntergeladen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis hier gelöscht.</numerusform>
+            <numerusform>%n Ereignisse hier gelöscht.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted on the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis auf dem Server gelöscht.</numerusform>
+            <numerusform>%n Ereignisse auf dem Server gelöscht.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events that could not be read here were taken back from the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis, das hier nicht gelesen werden konnte, wurde vom Server zurückgeholt.</numerusform>
+            <numerusform>%n Ereignisse, die hier nicht gelesen werden konnten, wurden vom Server zurückgeholt.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed here and elsewhere: both are kept, the other as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde hier und anderswo geändert: Beide bleiben erhalten, das andere als „%2“.</translation>
     </message>
     <message>
         <source>Everything was already in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles war bereits abgeglichen.</translation>
     </message>
     <message>
         <source>Reading the calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wird gelesen …</translation>
     </message>
     <message>
         <source>Reading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 wird gelesen</translation>
     </message>
     <message>
         <source>Uploading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird hochgeladen …</translation>
     </message>
     <message>
         <source>Uploading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 wird hochgeladen</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird heruntergeladen …</translation>
     </message>
     <message>
         <source>Downloading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 wird heruntergeladen</translation>
     </message>
     <message>
         <source>Deleting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelöscht …</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 wird gelöscht</translation>
     </message>
     <message numerus="yes">
         <source>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dieser Abgleich würde %1 von %n Ereignis auf dem Server löschen, weil es nicht mehr in Ihrer Liste steht. Nichts wurde geändert: Wenn Sie es gelöscht haben, erlauben Sie das Löschen.</numerusform>
+            <numerusform>Dieser Abgleich würde %1 der %n Ereignisse auf dem Server löschen, weil sie nicht mehr in Ihrer Liste stehen. Nichts wurde geändert: Wenn Sie sie gelöscht haben, erlauben Sie das Löschen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (changed elsewhere)</source>
+        <extracomment>A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.</extracomment>
+        <translation>%1 (anderswo geändert)</translation>
+    </message>
+    <message>
+        <source>%1 (changed elsewhere %2)</source>
+        <extracomment>The same, when that name is taken too; %2 is 2, 3, …</extracomment>
+        <translation>%1 (anderswo geändert %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An event name made unique; %1 is the name, %2 is 2, 3, …</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No server address is set up.</source>
+        <translation>Es ist keine Serveradresse eingerichtet.</translation>
+    </message>
+    <message>
+        <source>The events file %1 could not be read: %2. Nothing was synced.</source>
+        <extracomment>%1 is the events file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Die Ereignisdatei %1 konnte nicht gelesen werden: %2. Nichts wurde abgeglichen.</translation>
+    </message>
+    <message>
+        <source>The events file is damaged: open Oriventa once to keep what can be read, then sync again.</source>
+        <translation>Die Ereignisdatei ist beschädigt: Öffnen Sie Oriventa einmal, um das Lesbare zu behalten, und gleichen Sie dann erneut ab.</translation>
+    </message>
+    <message>
+        <source>The events file could not be written: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Die Ereignisdatei konnte nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <extracomment>Why a sync ended, shown after &quot;sync failed: &quot; (the user stopped it).</extracomment>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>The server did not answer as expected.</source>
+        <translation>Der Server hat nicht wie erwartet geantwortet.</translation>
     </message>
 </context>
 </TS>

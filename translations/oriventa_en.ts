@@ -16,47 +16,156 @@
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n events to %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Wrote 1 event to %1.</numerusform>
+            <numerusform>Wrote %n events to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were written with the closest rule a calendar can state:</source>
+        <translation>
+            <numerusform>1 event was written with the closest rule a calendar can state:</numerusform>
+            <numerusform>%n events were written with the closest rule a calendar can state:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were left out:</source>
+        <translation>
+            <numerusform>1 event was left out:</numerusform>
+            <numerusform>%n events were left out:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message numerus="yes">
+        <source>The file is damaged; only the %n events before the damage could be read.</source>
+        <translation>
+            <numerusform>The file is damaged; only the 1 event before the damage could be read.</numerusform>
+            <numerusform>The file is damaged; only the %n events before the damage could be read.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n events from %1.</source>
+        <translation>
+            <numerusform>Added 1 event from %1.</numerusform>
+            <numerusform>Added %n events from %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1 and %2 more.</source>
+        <extracomment>%1 lists the first names, %2 is how many more there are.</extracomment>
+        <translation>
+            <numerusform>Skipped 1 event because the name is already taken: %1 and %2 more.</numerusform>
+            <numerusform>Skipped %n events because the name is already taken: %1 and %2 more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1.</source>
+        <extracomment>%1 lists the names.</extracomment>
+        <translation>
+            <numerusform>Skipped 1 event because the name is already taken: %1.</numerusform>
+            <numerusform>Skipped %n events because the name is already taken: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out %n entries that Oriventa cannot represent:</source>
+        <translation>
+            <numerusform>Left out 1 entry that Oriventa cannot represent:</numerusform>
+            <numerusform>Left out %n entries that Oriventa cannot represent:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>and %n more.</numerusform>
+            <numerusform>and %n more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts have neither a birthday nor an anniversary.</source>
+        <translation>
+            <numerusform>1 contact has neither a birthday nor an anniversary.</numerusform>
+            <numerusform>%n contacts have neither a birthday nor an anniversary.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n weeks</source>
+        <translation>
+            <numerusform>repeats every %n week</numerusform>
+            <numerusform>repeats every %n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n months</source>
+        <translation>
+            <numerusform>repeats every %n month</numerusform>
+            <numerusform>repeats every %n months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n years</source>
+        <translation>
+            <numerusform>repeats every %n year</numerusform>
+            <numerusform>repeats every %n years</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Sync</name>
     <message numerus="yes">
         <source>%n events uploaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>1 event uploaded.</numerusform>
+            <numerusform>%n events uploaded.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events downloaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>1 event downloaded.</numerusform>
+            <numerusform>%n events downloaded.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>1 event deleted here.</numerusform>
+            <numerusform>%n events deleted here.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted on the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>1 event deleted on the server.</numerusform>
+            <numerusform>%n events deleted on the server.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events that could not be read here were taken back from the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>1 event that could not be read here was taken back from the server.</numerusform>
+            <numerusform>%n events that could not be read here were taken back from the server.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>This sync would delete %1 of the %n event on the server, because it is no longer in your list. Nothing was changed: if you did delete it, allow the deletion.</numerusform>
+            <numerusform>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CalDav</name>
+    <message>
+        <source>it is not in the calendar</source>
+        <translation>no está en el calendario</translation>
+    </message>
+    <message>
+        <source>the server gave no usable ETag to delete it by</source>
+        <translation>el servidor no dio ninguna ETag válida para eliminarlo</translation>
+    </message>
+    <message>
+        <source>%1 is left alone: %2</source>
+        <extracomment>%1 is an event&apos;s address on the server, %2 the reason (&quot;it is not in the calendar&quot;, …).</extracomment>
+        <translation>%1 no se modifica: %2</translation>
+    </message>
+    <message>
+        <source>no CalDAV calendars found at %1</source>
+        <translation>no se encontraron calendarios CalDAV en %1</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <extracomment>Why a request or a sync failed, shown after &quot;sync failed: &quot;.</extracomment>
+        <translation>se agotó el tiempo de espera</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is too large (over %1 MiB)</source>
+        <translation>la respuesta del servidor es demasiado grande (más de %1 MiB)</translation>
+    </message>
+    <message>
+        <source>SSL error: %1</source>
+        <extracomment>%1 lists the errors Qt reports, separated by &quot;; &quot;.</extracomment>
+        <translation>error de SSL: %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <extracomment>%1 is the address the server sent the request to.</extracomment>
+        <translation>el servidor redirigió la petición a otro sitio (%1)</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>el servidor rechazó el nombre de usuario o la contraseña</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <extracomment>%1 is the HTTP status code, %2 its reason phrase as the server sent it (e.g. &quot;404 Not Found&quot;).</extracomment>
+        <translation>el servidor respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not WebDAV (%1)</source>
+        <extracomment>%1 is the address asked.</extracomment>
+        <translation>la respuesta del servidor no es WebDAV (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>a command is needed</source>
@@ -208,6 +261,80 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An entry of a list: %1 is an event&apos;s name, %2 why it is listed (&quot;has no date&quot;, …).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n events to %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Se escribió %n evento en %1.</numerusform>
+            <numerusform>Se escribieron %n eventos en %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were written with the closest rule a calendar can state:</source>
+        <translation>
+            <numerusform>%n evento se escribió con la regla más parecida que puede expresar un calendario:</numerusform>
+            <numerusform>%n eventos se escribieron con la regla más parecida que puede expresar un calendario:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were left out:</source>
+        <translation>
+            <numerusform>%n evento se omitió:</numerusform>
+            <numerusform>%n eventos se omitieron:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>day %1 runs into the next month when a month is shorter; calendars skip those months</source>
+        <extracomment>Why an event was written only approximately; %1 is a day of the month.</extracomment>
+        <translation>el día %1 pasa al mes siguiente cuando un mes es más corto; los calendarios omiten esos meses</translation>
+    </message>
+    <message>
+        <source>falls on a day number and on weekdays; a calendar takes only one of them, so only the day number was written</source>
+        <translation>cae en un número de día y en días de la semana; un calendario solo admite uno de ellos, así que solo se escribió el número de día</translation>
+    </message>
+    <message>
+        <source>combines several yearly choices; a calendar takes only one of them, so only the first was written</source>
+        <translation>combina varias opciones anuales; un calendario solo admite una, así que solo se escribió la primera</translation>
+    </message>
+    <message>
+        <source>day %1 does not exist in every chosen month; Oriventa takes the month&apos;s last day there, calendars skip it</source>
+        <translation>el día %1 no existe en todos los meses elegidos; Oriventa toma allí el último día del mes, los calendarios lo omiten</translation>
+    </message>
+    <message>
+        <source>a %1 weekday runs into the next month when a month has fewer; calendars skip that month</source>
+        <extracomment>%1 is an ordinal number (&quot;5th&quot;).</extracomment>
+        <translation>un %1 día de la semana pasa al mes siguiente cuando un mes tiene menos; los calendarios omiten ese mes</translation>
+    </message>
+    <message>
+        <source>day %1 runs into the next year when a year is shorter; calendars skip those years</source>
+        <extracomment>%1 is a day of the year.</extracomment>
+        <translation>el día %1 pasa al año siguiente cuando un año es más corto; los calendarios omiten esos años</translation>
+    </message>
+    <message>
+        <source>a %1 weekday runs into the next year when a year has fewer; calendars skip that year</source>
+        <extracomment>%1 is an ordinal number (&quot;53rd&quot;).</extracomment>
+        <translation>un %1 día de la semana pasa al año siguiente cuando un año tiene menos; los calendarios omiten ese año</translation>
+    </message>
+    <message>
+        <source>has no date</source>
+        <translation>no tiene fecha</translation>
+    </message>
+</context>
+<context>
     <name>FacebookDialog</name>
     <message>
         <source>Facebook</source>
@@ -250,6 +377,316 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     <message>
         <source>Oriventa Update</source>
         <translation>Actualización de Oriventa</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message numerus="yes">
+        <source>The file is damaged; only the %n events before the damage could be read.</source>
+        <translation>
+            <numerusform>El archivo está dañado; solo se pudo leer %n evento anterior al daño.</numerusform>
+            <numerusform>El archivo está dañado; solo se pudieron leer los %n eventos anteriores al daño.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;; %1 is the system&apos;s reason.</extracomment>
+        <translation>no se pudo leer: %1</translation>
+    </message>
+    <message>
+        <source>is neither an events file, an iCalendar file nor a vCard file</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>no es un archivo de eventos, ni un archivo iCalendar, ni un archivo vCard</translation>
+    </message>
+    <message>
+        <source>is damaged and holds nothing that could be read</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>está dañado y no contiene nada legible</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MiB, too large for a contacts or calendar file</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>ocupa más de %1 MiB, demasiado para un archivo de contactos o de calendario</translation>
+    </message>
+    <message>
+        <source>Nothing was added from %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se añadió nada de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n events from %1.</source>
+        <translation>
+            <numerusform>Se añadió %n evento de %1.</numerusform>
+            <numerusform>Se añadieron %n eventos de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1 and %2 more.</source>
+        <extracomment>%1 lists the first names, %2 is how many more there are.</extracomment>
+        <translation>
+            <numerusform>Se omitió %n evento porque el nombre ya está en uso: %1 y %2 más.</numerusform>
+            <numerusform>Se omitieron %n eventos porque el nombre ya está en uso: %1 y %2 más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1.</source>
+        <extracomment>%1 lists the names.</extracomment>
+        <translation>
+            <numerusform>Se omitió %n evento porque el nombre ya está en uso: %1.</numerusform>
+            <numerusform>Se omitieron %n eventos porque el nombre ya está en uso: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out %n entries that Oriventa cannot represent:</source>
+        <translation>
+            <numerusform>Se omitió %n entrada que Oriventa no puede representar:</numerusform>
+            <numerusform>Se omitieron %n entradas que Oriventa no puede representar:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>An entry left out: %1 is its name, %2 why (&quot;has no date&quot;, …).</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>y %n más.</numerusform>
+            <numerusform>y %n más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts have neither a birthday nor an anniversary.</source>
+        <translation>
+            <numerusform>%n contacto no tiene ni cumpleaños ni aniversario.</numerusform>
+            <numerusform>%n contactos no tienen ni cumpleaños ni aniversario.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <extracomment>The name given to a calendar entry that has no title.</extracomment>
+        <translation>(sin título)</translation>
+    </message>
+    <message>
+        <source>has the same UID as an earlier entry</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>tiene el mismo UID que una entrada anterior</translation>
+    </message>
+    <message>
+        <source>It could not be read as a calendar.</source>
+        <translation>No se pudo leer como calendario.</translation>
+    </message>
+    <message>
+        <source>has a repeat rule or exception that could not be read</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>tiene una regla de repetición o una excepción que no se pudo leer</translation>
+    </message>
+    <message>
+        <source>has changed occurrences</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>tiene repeticiones modificadas</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Birthday</source>
+        <extracomment>The name of an imported birthday; %1 is the person&apos;s name.</extracomment>
+        <translation>Cumpleaños de %1</translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of a contact, which was left out.</source>
+        <translation>El archivo termina en mitad de un contacto, que se omitió.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Anniversary</source>
+        <extracomment>The name of an imported wedding anniversary; %1 is the person&apos;s name.</extracomment>
+        <translation>Aniversario de %1</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <extracomment>Stands for the name of a contact that has none.</extracomment>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <extracomment>Why a contact was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>no tiene nombre</translation>
+    </message>
+    <message>
+        <source>has the date &quot;%1&quot;, which is not a day of the year</source>
+        <extracomment>Why a contact&apos;s date was left out, after its name and &quot;: &quot;; %1 is the date as the file has it.</extracomment>
+        <translation>tiene la fecha «%1», que no es un día del año</translation>
+    </message>
+    <message>
+        <source>falls on different weeks for different weekdays</source>
+        <translation>cae en semanas distintas según el día de la semana</translation>
+    </message>
+    <message>
+        <source>falls on every such weekday of the period</source>
+        <translation>cae en cada uno de esos días de la semana del periodo</translation>
+    </message>
+    <message>
+        <source>counts weekdays from the end of the period</source>
+        <translation>cuenta los días de la semana desde el final del periodo</translation>
+    </message>
+    <message>
+        <source>counts days from the end of the month</source>
+        <translation>cuenta los días desde el final del mes</translation>
+    </message>
+    <message>
+        <source>falls on day %1, which a chosen month does not always have</source>
+        <translation>cae en el día %1, que un mes elegido no siempre tiene</translation>
+    </message>
+    <message>
+        <source>begins on %1, and Oriventa would remind of earlier days</source>
+        <extracomment>Why a calendar entry was left out; %1 is its first date (2030-01-08).</extracomment>
+        <translation>empieza el %1, y Oriventa recordaría días anteriores</translation>
+    </message>
+    <message>
+        <source>falls on other days here at times of the year (its time zone)</source>
+        <translation>aquí cae en otros días en algunas épocas del año (su zona horaria)</translation>
+    </message>
+    <message>
+        <source>repeats every second</source>
+        <translation>se repite cada segundo</translation>
+    </message>
+    <message>
+        <source>repeats every minute</source>
+        <translation>se repite cada minuto</translation>
+    </message>
+    <message>
+        <source>repeats hourly</source>
+        <translation>se repite cada hora</translation>
+    </message>
+    <message>
+        <source>repeats daily</source>
+        <translation>se repite cada día</translation>
+    </message>
+    <message>
+        <source>repeats in a way Oriventa does not know</source>
+        <translation>se repite de una forma que Oriventa no conoce</translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n weeks</source>
+        <translation>
+            <numerusform>se repite cada %n semana</numerusform>
+            <numerusform>se repite cada %n semanas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n months</source>
+        <translation>
+            <numerusform>se repite cada %n mes</numerusform>
+            <numerusform>se repite cada %n meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n years</source>
+        <translation>
+            <numerusform>se repite cada %n año</numerusform>
+            <numerusform>se repite cada %n años</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has a COUNT or UNTIL limit</source>
+        <translation>tiene un límite COUNT o UNTIL</translation>
+    </message>
+    <message>
+        <source>picks its days by position, week number or time of day</source>
+        <translation>elige sus días por posición, número de semana u hora del día</translation>
+    </message>
+    <message>
+        <source>falls only where a day number and a weekday meet</source>
+        <translation>solo cae donde coinciden un número de día y un día de la semana</translation>
+    </message>
+    <message>
+        <source>repeats weekly only on some days of the year</source>
+        <translation>se repite cada semana solo algunos días del año</translation>
+    </message>
+    <message>
+        <source>counts weeks within the period</source>
+        <translation>cuenta semanas dentro del periodo</translation>
+    </message>
+    <message>
+        <source>repeats monthly only in some months</source>
+        <translation>se repite cada mes solo en algunos meses</translation>
+    </message>
+    <message>
+        <source>falls on a weekday no month has</source>
+        <translation>cae en un día de la semana que ningún mes tiene</translation>
+    </message>
+    <message>
+        <source>falls on several days of the month</source>
+        <translation>cae en varios días del mes</translation>
+    </message>
+    <message>
+        <source>falls on day %1, which not every month has</source>
+        <translation>cae en el día %1, que no todos los meses tienen</translation>
+    </message>
+    <message>
+        <source>combines a day of the year with other choices</source>
+        <translation>combina un día del año con otras opciones</translation>
+    </message>
+    <message>
+        <source>falls on several days of the year</source>
+        <translation>cae en varios días del año</translation>
+    </message>
+    <message>
+        <source>counts days from the end of the year</source>
+        <translation>cuenta los días desde el final del año</translation>
+    </message>
+    <message>
+        <source>falls on day %1 of the year, which not every year has</source>
+        <translation>cae en el día %1 del año, que no todos los años tienen</translation>
+    </message>
+    <message>
+        <source>falls on a %1 weekday, which not every month has</source>
+        <extracomment>Why a calendar entry was left out; %1 is an ordinal number (&quot;5th&quot;).</extracomment>
+        <translation>cae en un %1 día de la semana, que no todos los meses tienen</translation>
+    </message>
+    <message>
+        <source>falls on a %1 weekday, which not every year has</source>
+        <extracomment>Why a calendar entry was left out; %1 is an ordinal number (&quot;53rd&quot;).</extracomment>
+        <translation>cae en un %1 día de la semana, que no todos los años tienen</translation>
+    </message>
+    <message>
+        <source>is a to-do, not an event</source>
+        <translation>es una tarea, no un evento</translation>
+    </message>
+    <message>
+        <source>is a journal entry, not an event</source>
+        <translation>es una entrada de diario, no un evento</translation>
+    </message>
+    <message>
+        <source>is not an event</source>
+        <translation>no es un evento</translation>
+    </message>
+    <message>
+        <source>changes one occurrence of a repeating event</source>
+        <translation>cambia una repetición de un evento periódico</translation>
+    </message>
+    <message>
+        <source>has no title</source>
+        <translation>no tiene título</translation>
+    </message>
+    <message>
+        <source>has no date</source>
+        <translation>no tiene fecha</translation>
+    </message>
+    <message>
+        <source>has extra dates</source>
+        <translation>tiene fechas adicionales</translation>
+    </message>
+    <message>
+        <source>has several repeat rules</source>
+        <translation>tiene varias reglas de repetición</translation>
+    </message>
+    <message>
+        <source>has exceptions</source>
+        <translation>tiene excepciones</translation>
+    </message>
+    <message>
+        <source>repeats at a time that falls on another day here</source>
+        <translation>se repite a una hora que aquí cae en otro día</translation>
     </message>
 </context>
 <context>
@@ -806,85 +1243,127 @@ Oriventa leaves it as it is and will not save over it; events you add now can be
     <name>Sync</name>
     <message numerus="yes">
         <source>%n events uploaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento subido.</numerusform>
+            <numerusform>%n eventos subidos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events downloaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento descargado.</numerusform>
+            <numerusform>%n eventos descargados.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento eliminado aquí.</numerusform>
+            <numerusform>%n eventos eliminados aquí.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted on the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento eliminado en el servidor.</numerusform>
+            <numerusform>%n eventos eliminados en el servidor.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events that could not be read here were taken back from the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento que no se pudo leer aquí se recuperó del servidor.</numerusform>
+            <numerusform>%n eventos que no se pudieron leer aquí se recuperaron del servidor.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed here and elsewhere: both are kept, the other as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se cambió aquí y en otro sitio: se conservan ambos, el otro como «%2».</translation>
     </message>
     <message>
         <source>Everything was already in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo estaba ya sincronizado.</translation>
     </message>
     <message>
         <source>Reading the calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el calendario…</translation>
     </message>
     <message>
         <source>Reading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1 de %2</translation>
     </message>
     <message>
         <source>Uploading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo…</translation>
     </message>
     <message>
         <source>Uploading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo %1 de %2</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando…</translation>
     </message>
     <message>
         <source>Downloading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1 de %2</translation>
     </message>
     <message>
         <source>Deleting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando…</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando %1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Esta sincronización eliminaría %1 del %n evento del servidor, porque ya no está en su lista. No se ha cambiado nada: si de verdad lo eliminó, permita la eliminación.</numerusform>
+            <numerusform>Esta sincronización eliminaría %1 de los %n eventos del servidor, porque ya no están en su lista. No se ha cambiado nada: si de verdad los eliminó, permita la eliminación.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (changed elsewhere)</source>
+        <extracomment>A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.</extracomment>
+        <translation>%1 (cambiado en otro sitio)</translation>
+    </message>
+    <message>
+        <source>%1 (changed elsewhere %2)</source>
+        <extracomment>The same, when that name is taken too; %2 is 2, 3, …</extracomment>
+        <translation>%1 (cambiado en otro sitio %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An event name made unique; %1 is the name, %2 is 2, 3, …</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No server address is set up.</source>
+        <translation>No hay ninguna dirección de servidor configurada.</translation>
+    </message>
+    <message>
+        <source>The events file %1 could not be read: %2. Nothing was synced.</source>
+        <extracomment>%1 is the events file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo leer el archivo de eventos %1: %2. No se sincronizó nada.</translation>
+    </message>
+    <message>
+        <source>The events file is damaged: open Oriventa once to keep what can be read, then sync again.</source>
+        <translation>El archivo de eventos está dañado: abra Oriventa una vez para conservar lo que se pueda leer y vuelva a sincronizar.</translation>
+    </message>
+    <message>
+        <source>The events file could not be written: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo escribir el archivo de eventos: %1.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <extracomment>Why a sync ended, shown after &quot;sync failed: &quot; (the user stopped it).</extracomment>
+        <translation>cancelada</translation>
+    </message>
+    <message>
+        <source>The server did not answer as expected.</source>
+        <translation>El servidor no respondió como se esperaba.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CalDav</name>
+    <message>
+        <source>it is not in the calendar</source>
+        <translation>il n’est pas dans le calendrier</translation>
+    </message>
+    <message>
+        <source>the server gave no usable ETag to delete it by</source>
+        <translation>le serveur n’a fourni aucun ETag utilisable pour le supprimer</translation>
+    </message>
+    <message>
+        <source>%1 is left alone: %2</source>
+        <extracomment>%1 is an event&apos;s address on the server, %2 the reason (&quot;it is not in the calendar&quot;, …).</extracomment>
+        <translation>%1 n’est pas modifié : %2</translation>
+    </message>
+    <message>
+        <source>no CalDAV calendars found at %1</source>
+        <translation>aucun calendrier CalDAV trouvé à l’adresse %1</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <extracomment>Why a request or a sync failed, shown after &quot;sync failed: &quot;.</extracomment>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is too large (over %1 MiB)</source>
+        <translation>la réponse du serveur est trop volumineuse (plus de %1 Mio)</translation>
+    </message>
+    <message>
+        <source>SSL error: %1</source>
+        <extracomment>%1 lists the errors Qt reports, separated by &quot;; &quot;.</extracomment>
+        <translation>erreur SSL : %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <extracomment>%1 is the address the server sent the request to.</extracomment>
+        <translation>le serveur a redirigé la requête ailleurs (%1)</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>le serveur a refusé le nom d’utilisateur ou le mot de passe</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <extracomment>%1 is the HTTP status code, %2 its reason phrase as the server sent it (e.g. &quot;404 Not Found&quot;).</extracomment>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not WebDAV (%1)</source>
+        <extracomment>%1 is the address asked.</extracomment>
+        <translation>la réponse du serveur n’est pas du WebDAV (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>a command is needed</source>
@@ -210,6 +263,80 @@ synchronisation reprend).
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An entry of a list: %1 is an event&apos;s name, %2 why it is listed (&quot;has no date&quot;, …).</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n events to %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>
+            <numerusform>%n événement écrit dans %1.</numerusform>
+            <numerusform>%n événements écrits dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were written with the closest rule a calendar can state:</source>
+        <translation>
+            <numerusform>%n événement a été écrit avec la règle la plus proche qu’un calendrier puisse exprimer :</numerusform>
+            <numerusform>%n événements ont été écrits avec la règle la plus proche qu’un calendrier puisse exprimer :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events were left out:</source>
+        <translation>
+            <numerusform>%n événement a été omis :</numerusform>
+            <numerusform>%n événements ont été omis :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>day %1 runs into the next month when a month is shorter; calendars skip those months</source>
+        <extracomment>Why an event was written only approximately; %1 is a day of the month.</extracomment>
+        <translation>le jour %1 déborde sur le mois suivant quand un mois est plus court ; les calendriers sautent ces mois</translation>
+    </message>
+    <message>
+        <source>falls on a day number and on weekdays; a calendar takes only one of them, so only the day number was written</source>
+        <translation>tombe sur un numéro de jour et sur des jours de la semaine ; un calendrier n’en retient qu’un, seul le numéro de jour a donc été écrit</translation>
+    </message>
+    <message>
+        <source>combines several yearly choices; a calendar takes only one of them, so only the first was written</source>
+        <translation>combine plusieurs choix annuels ; un calendrier n’en retient qu’un, seul le premier a donc été écrit</translation>
+    </message>
+    <message>
+        <source>day %1 does not exist in every chosen month; Oriventa takes the month&apos;s last day there, calendars skip it</source>
+        <translation>le jour %1 n’existe pas dans chaque mois choisi ; Oriventa prend alors le dernier jour du mois, les calendriers le sautent</translation>
+    </message>
+    <message>
+        <source>a %1 weekday runs into the next month when a month has fewer; calendars skip that month</source>
+        <extracomment>%1 is an ordinal number (&quot;5th&quot;).</extracomment>
+        <translation>un %1 jour de la semaine déborde sur le mois suivant quand un mois en a moins ; les calendriers sautent ce mois</translation>
+    </message>
+    <message>
+        <source>day %1 runs into the next year when a year is shorter; calendars skip those years</source>
+        <extracomment>%1 is a day of the year.</extracomment>
+        <translation>le jour %1 déborde sur l’année suivante quand une année est plus courte ; les calendriers sautent ces années</translation>
+    </message>
+    <message>
+        <source>a %1 weekday runs into the next year when a year has fewer; calendars skip that year</source>
+        <extracomment>%1 is an ordinal number (&quot;53rd&quot;).</extracomment>
+        <translation>un %1 jour de la semaine déborde sur l’année suivante quand une année en a moins ; les calendriers sautent cette année</translation>
+    </message>
+    <message>
+        <source>has no date</source>
+        <translation>n’a pas de date</translation>
+    </message>
+</context>
+<context>
     <name>FacebookDialog</name>
     <message>
         <source>Facebook</source>
@@ -252,6 +379,316 @@ synchronisation reprend).
     <message>
         <source>Oriventa Update</source>
         <translation>Mise à jour d&apos;Oriventa</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message numerus="yes">
+        <source>The file is damaged; only the %n events before the damage could be read.</source>
+        <translation>
+            <numerusform>Le fichier est endommagé ; seul %n événement situé avant la partie endommagée a pu être lu.</numerusform>
+            <numerusform>Le fichier est endommagé ; seuls les %n événements situés avant la partie endommagée ont pu être lus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not be read: %1</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;; %1 is the system&apos;s reason.</extracomment>
+        <translation>n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>is neither an events file, an iCalendar file nor a vCard file</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>n’est ni un fichier d’événements, ni un fichier iCalendar, ni un fichier vCard</translation>
+    </message>
+    <message>
+        <source>is damaged and holds nothing that could be read</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>est endommagé et ne contient rien de lisible</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MiB, too large for a contacts or calendar file</source>
+        <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
+        <translation>dépasse %1 Mio, ce qui est trop pour un fichier de contacts ou de calendrier</translation>
+    </message>
+    <message>
+        <source>Nothing was added from %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Rien n’a été ajouté depuis %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n events from %1.</source>
+        <translation>
+            <numerusform>%n événement ajouté depuis %1.</numerusform>
+            <numerusform>%n événements ajoutés depuis %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1 and %2 more.</source>
+        <extracomment>%1 lists the first names, %2 is how many more there are.</extracomment>
+        <translation>
+            <numerusform>%n événement ignoré, car le nom est déjà pris : %1 et %2 autres.</numerusform>
+            <numerusform>%n événements ignorés, car le nom est déjà pris : %1 et %2 autres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n events because the name is already taken: %1.</source>
+        <extracomment>%1 lists the names.</extracomment>
+        <translation>
+            <numerusform>%n événement ignoré, car le nom est déjà pris : %1.</numerusform>
+            <numerusform>%n événements ignorés, car le nom est déjà pris : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out %n entries that Oriventa cannot represent:</source>
+        <translation>
+            <numerusform>%n entrée omise, qu’Oriventa ne peut pas représenter :</numerusform>
+            <numerusform>%n entrées omises, qu’Oriventa ne peut pas représenter :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>An entry left out: %1 is its name, %2 why (&quot;has no date&quot;, …).</extracomment>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <extracomment>The end of a list too long to show whole.</extracomment>
+        <translation>
+            <numerusform>et %n autre.</numerusform>
+            <numerusform>et %n autres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts have neither a birthday nor an anniversary.</source>
+        <translation>
+            <numerusform>%n contact n’a ni date de naissance ni anniversaire de mariage.</numerusform>
+            <numerusform>%n contacts n’ont ni date de naissance ni anniversaire de mariage.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <extracomment>The name given to a calendar entry that has no title.</extracomment>
+        <translation>(sans titre)</translation>
+    </message>
+    <message>
+        <source>has the same UID as an earlier entry</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>a le même UID qu’une entrée précédente</translation>
+    </message>
+    <message>
+        <source>It could not be read as a calendar.</source>
+        <translation>Il n’a pas pu être lu comme un calendrier.</translation>
+    </message>
+    <message>
+        <source>has a repeat rule or exception that could not be read</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>a une règle de répétition ou une exception illisible</translation>
+    </message>
+    <message>
+        <source>has changed occurrences</source>
+        <extracomment>Why a calendar entry was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>a des occurrences modifiées</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Birthday</source>
+        <extracomment>The name of an imported birthday; %1 is the person&apos;s name.</extracomment>
+        <translation>Anniversaire de %1</translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of a contact, which was left out.</source>
+        <translation>Le fichier se termine au milieu d’un contact, qui a été omis.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Anniversary</source>
+        <extracomment>The name of an imported wedding anniversary; %1 is the person&apos;s name.</extracomment>
+        <translation>Anniversaire de mariage de %1</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <extracomment>Stands for the name of a contact that has none.</extracomment>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <extracomment>Why a contact was left out, after its name and &quot;: &quot;.</extracomment>
+        <translation>n’a pas de nom</translation>
+    </message>
+    <message>
+        <source>has the date &quot;%1&quot;, which is not a day of the year</source>
+        <extracomment>Why a contact&apos;s date was left out, after its name and &quot;: &quot;; %1 is the date as the file has it.</extracomment>
+        <translation>a la date « %1 », qui n’est pas un jour de l’année</translation>
+    </message>
+    <message>
+        <source>falls on different weeks for different weekdays</source>
+        <translation>tombe sur des semaines différentes selon le jour de la semaine</translation>
+    </message>
+    <message>
+        <source>falls on every such weekday of the period</source>
+        <translation>tombe sur chacun de ces jours de la semaine de la période</translation>
+    </message>
+    <message>
+        <source>counts weekdays from the end of the period</source>
+        <translation>compte les jours de la semaine à partir de la fin de la période</translation>
+    </message>
+    <message>
+        <source>counts days from the end of the month</source>
+        <translation>compte les jours à partir de la fin du mois</translation>
+    </message>
+    <message>
+        <source>falls on day %1, which a chosen month does not always have</source>
+        <translation>tombe le jour %1, qu’un mois choisi n’a pas toujours</translation>
+    </message>
+    <message>
+        <source>begins on %1, and Oriventa would remind of earlier days</source>
+        <extracomment>Why a calendar entry was left out; %1 is its first date (2030-01-08).</extracomment>
+        <translation>commence le %1, et Oriventa rappellerait des jours antérieurs</translation>
+    </message>
+    <message>
+        <source>falls on other days here at times of the year (its time zone)</source>
+        <translation>tombe ici sur d’autres jours à certaines périodes de l’année (son fuseau horaire)</translation>
+    </message>
+    <message>
+        <source>repeats every second</source>
+        <translation>se répète chaque seconde</translation>
+    </message>
+    <message>
+        <source>repeats every minute</source>
+        <translation>se répète chaque minute</translation>
+    </message>
+    <message>
+        <source>repeats hourly</source>
+        <translation>se répète toutes les heures</translation>
+    </message>
+    <message>
+        <source>repeats daily</source>
+        <translation>se répète tous les jours</translation>
+    </message>
+    <message>
+        <source>repeats in a way Oriventa does not know</source>
+        <translation>se répète d’une manière qu’Oriventa ne connaît pas</translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n weeks</source>
+        <translation>
+            <numerusform>se répète toutes les %n semaine</numerusform>
+            <numerusform>se répète toutes les %n semaines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n months</source>
+        <translation>
+            <numerusform>se répète tous les %n mois</numerusform>
+            <numerusform>se répète tous les %n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>repeats every %n years</source>
+        <translation>
+            <numerusform>se répète tous les %n an</numerusform>
+            <numerusform>se répète tous les %n ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>has a COUNT or UNTIL limit</source>
+        <translation>a une limite COUNT ou UNTIL</translation>
+    </message>
+    <message>
+        <source>picks its days by position, week number or time of day</source>
+        <translation>choisit ses jours par position, numéro de semaine ou heure</translation>
+    </message>
+    <message>
+        <source>falls only where a day number and a weekday meet</source>
+        <translation>ne tombe que là où un numéro de jour et un jour de la semaine coïncident</translation>
+    </message>
+    <message>
+        <source>repeats weekly only on some days of the year</source>
+        <translation>se répète chaque semaine seulement certains jours de l’année</translation>
+    </message>
+    <message>
+        <source>counts weeks within the period</source>
+        <translation>compte les semaines dans la période</translation>
+    </message>
+    <message>
+        <source>repeats monthly only in some months</source>
+        <translation>se répète chaque mois seulement certains mois</translation>
+    </message>
+    <message>
+        <source>falls on a weekday no month has</source>
+        <translation>tombe sur un jour de la semaine qu’aucun mois n’a</translation>
+    </message>
+    <message>
+        <source>falls on several days of the month</source>
+        <translation>tombe sur plusieurs jours du mois</translation>
+    </message>
+    <message>
+        <source>falls on day %1, which not every month has</source>
+        <translation>tombe le jour %1, que tous les mois n’ont pas</translation>
+    </message>
+    <message>
+        <source>combines a day of the year with other choices</source>
+        <translation>combine un jour de l’année avec d’autres choix</translation>
+    </message>
+    <message>
+        <source>falls on several days of the year</source>
+        <translation>tombe sur plusieurs jours de l’année</translation>
+    </message>
+    <message>
+        <source>counts days from the end of the year</source>
+        <translation>compte les jours à partir de la fin de l’année</translation>
+    </message>
+    <message>
+        <source>falls on day %1 of the year, which not every year has</source>
+        <translation>tombe le jour %1 de l’année, que toutes les années n’ont pas</translation>
+    </message>
+    <message>
+        <source>falls on a %1 weekday, which not every month has</source>
+        <extracomment>Why a calendar entry was left out; %1 is an ordinal number (&quot;5th&quot;).</extracomment>
+        <translation>tombe sur un %1 jour de la semaine, que tous les mois n’ont pas</translation>
+    </message>
+    <message>
+        <source>falls on a %1 weekday, which not every year has</source>
+        <extracomment>Why a calendar entry was left out; %1 is an ordinal number (&quot;53rd&quot;).</extracomment>
+        <translation>tombe sur un %1 jour de la semaine, que toutes les années n’ont pas</translation>
+    </message>
+    <message>
+        <source>is a to-do, not an event</source>
+        <translation>est une tâche, pas un événement</translation>
+    </message>
+    <message>
+        <source>is a journal entry, not an event</source>
+        <translation>est une entrée de journal, pas un événement</translation>
+    </message>
+    <message>
+        <source>is not an event</source>
+        <translation>n’est pas un événement</translation>
+    </message>
+    <message>
+        <source>changes one occurrence of a repeating event</source>
+        <translation>modifie une occurrence d’un événement répétitif</translation>
+    </message>
+    <message>
+        <source>has no title</source>
+        <translation>n’a pas de titre</translation>
+    </message>
+    <message>
+        <source>has no date</source>
+        <translation>n’a pas de date</translation>
+    </message>
+    <message>
+        <source>has extra dates</source>
+        <translation>a des dates supplémentaires</translation>
+    </message>
+    <message>
+        <source>has several repeat rules</source>
+        <translation>a plusieurs règles de répétition</translation>
+    </message>
+    <message>
+        <source>has exceptions</source>
+        <translation>a des exceptions</translation>
+    </message>
+    <message>
+        <source>repeats at a time that falls on another day here</source>
+        <translation>se répète à une heure qui tombe ici un autre jour</translation>
     </message>
 </context>
 <context>
@@ -808,85 +1245,127 @@ Oriventa leaves it as it is and will not save over it; events you add now can be
     <name>Sync</name>
     <message numerus="yes">
         <source>%n events uploaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement envoyé.</numerusform>
+            <numerusform>%n événements envoyés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events downloaded.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement téléchargé.</numerusform>
+            <numerusform>%n événements téléchargés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement supprimé ici.</numerusform>
+            <numerusform>%n événements supprimés ici.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events deleted on the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement supprimé sur le serveur.</numerusform>
+            <numerusform>%n événements supprimés sur le serveur.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events that could not be read here were taken back from the server.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement qui n’avait pas pu être lu ici a été récupéré depuis le serveur.</numerusform>
+            <numerusform>%n événements qui n’avaient pas pu être lus ici ont été récupérés depuis le serveur.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed here and elsewhere: both are kept, the other as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié ici et ailleurs : les deux sont conservés, l’autre sous le nom « %2 ».</translation>
     </message>
     <message>
         <source>Everything was already in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout était déjà synchronisé.</translation>
     </message>
     <message>
         <source>Reading the calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du calendrier…</translation>
     </message>
     <message>
         <source>Reading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1 sur %2</translation>
     </message>
     <message>
         <source>Uploading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi…</translation>
     </message>
     <message>
         <source>Uploading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de %1 sur %2</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement…</translation>
     </message>
     <message>
         <source>Downloading %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1 sur %2</translation>
     </message>
     <message>
         <source>Deleting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression…</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression de %1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cette synchronisation supprimerait %1 des %n événement du serveur, car il ne figure plus dans votre liste. Rien n’a été modifié : si vous l’avez bien supprimé, autorisez la suppression.</numerusform>
+            <numerusform>Cette synchronisation supprimerait %1 des %n événements du serveur, car ils ne figurent plus dans votre liste. Rien n’a été modifié : si vous les avez bien supprimés, autorisez la suppression.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (changed elsewhere)</source>
+        <extracomment>A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.</extracomment>
+        <translation>%1 (modifié ailleurs)</translation>
+    </message>
+    <message>
+        <source>%1 (changed elsewhere %2)</source>
+        <extracomment>The same, when that name is taken too; %2 is 2, 3, …</extracomment>
+        <translation>%1 (modifié ailleurs %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An event name made unique; %1 is the name, %2 is 2, 3, …</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No server address is set up.</source>
+        <translation>Aucune adresse de serveur n’est configurée.</translation>
+    </message>
+    <message>
+        <source>The events file %1 could not be read: %2. Nothing was synced.</source>
+        <extracomment>%1 is the events file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Le fichier d’événements %1 n’a pas pu être lu : %2. Rien n’a été synchronisé.</translation>
+    </message>
+    <message>
+        <source>The events file is damaged: open Oriventa once to keep what can be read, then sync again.</source>
+        <translation>Le fichier d’événements est endommagé : ouvrez Oriventa une fois pour conserver ce qui peut être lu, puis synchronisez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The events file could not be written: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Le fichier d’événements n’a pas pu être écrit : %1.</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <extracomment>Why a sync ended, shown after &quot;sync failed: &quot; (the user stopped it).</extracomment>
+        <translation>annulée</translation>
+    </message>
+    <message>
+        <source>The server did not answer as expected.</source>
+        <translation>Le serveur n’a pas répondu comme prévu.</translation>
     </message>
 </context>
 </TS>
