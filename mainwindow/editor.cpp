@@ -7,15 +7,12 @@
 #include "model/clock.h"
 #include "ui_mainwindow.h"
 
+#include <QLocale>
 #include <QStandardItemModel>
 
 #include <algorithm>
 
 namespace {
-
-const char *const weekdayNames[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-const char *const monthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
 
 QStandardItemModel *checkList(QObject *parent, QStringList rows)
 {
@@ -30,11 +27,13 @@ QStandardItemModel *checkList(QObject *parent, QStringList rows)
     return model;
 }
 
+// Monday first, in the user's language.
 QStringList weekdayTexts()
 {
+    const QLocale locale;
     QStringList texts;
-    for (const char *name : weekdayNames)
-        texts << QLatin1String(name);
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+        texts << locale.standaloneDayName(day, QLocale::LongFormat);
     return texts;
 }
 
@@ -74,10 +73,13 @@ void readDayList(const QStandardItemModel *list, Event &event)
 void MainWindow::buildCheckLists()
 {
     QStringList dayTexts = weekdayTexts();
-    dayTexts.prepend(QStringLiteral("Day"));
-    QStringList monthTexts{QStringLiteral("Year")};
-    for (const char *name : monthNames)
-        monthTexts << QLatin1String(name);
+    //: The day number of a month or year, in a list with weekdays: "Every 15th Day of the month".
+    dayTexts.prepend(tr("Day"));
+    //: Ticked instead of months: the day number counts through the whole year.
+    QStringList monthTexts{tr("Year")};
+    const QLocale locale;
+    for (int month = 1; month <= 12; ++month)
+        monthTexts << locale.standaloneMonthName(month, QLocale::LongFormat);
 
     weekdayRows = checkList(this, weekdayTexts());
     monthlyDayRows = checkList(this, dayTexts);
@@ -211,7 +213,7 @@ void MainWindow::on_editButton_clicked()
 {
     Event *event = currentEvent();
     if (!event) {
-        Messages::inform(QStringLiteral("Select Event"), QStringLiteral("Please select an event to edit."));
+        Messages::inform(tr("Select Event"), tr("Please select an event to edit."));
         return;
     }
     ui->tabWidget->setProperty("addMode", false);
@@ -260,13 +262,12 @@ void MainWindow::on_removeButton_clicked()
 {
     const QModelIndexList selected = ui->eventTreeView->selectionModel()->selectedRows(0);
     if (selected.isEmpty()) {
-        Messages::inform(QStringLiteral("Select Event"), QStringLiteral("Please select an event to remove."));
+        Messages::inform(tr("Select Event"), tr("Please select an event to remove."));
         return;
     }
-    const QString question = selected.size() == 1
-                                 ? QStringLiteral("Are you sure you wish to permanently remove this event?")
-                                 : QStringLiteral("Are you sure you wish to permanently remove these events?");
-    if (!Messages::confirm(QStringLiteral("Confirm Removal"), question))
+    const QString question = selected.size() == 1 ? tr("Are you sure you wish to permanently remove this event?")
+                                                  : tr("Are you sure you wish to permanently remove these events?");
+    if (!Messages::confirm(tr("Confirm Removal"), question))
         return;
 
     QList<int> rows;

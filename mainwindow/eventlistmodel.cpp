@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/eventlistmodel.h"
 
+#include <QLocale>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -12,7 +13,8 @@ namespace {
 QVariant daysValue(const Event &event, QDate today)
 {
     const int days = daysRemaining(event, today);
-    return days < 0 ? QVariant(QStringLiteral("N/A")) : QVariant(days);
+    //: In the "Days Remaining" column: the event will not occur again.
+    return days < 0 ? QVariant(EventListModel::tr("N/A")) : QVariant(days);
 }
 
 QStandardItem *itemWith(const QVariant &value)
@@ -32,6 +34,16 @@ Event *EventListModel::eventAt(int row) const
 {
     const QVariant value = data(index(row, DataColumn), Qt::DisplayRole);
     return value.userType() == qMetaTypeId<Event *>() ? value.value<Event *>() : nullptr;
+}
+
+QVariant EventListModel::data(const QModelIndex &index, int role) const
+{
+    if (role == Qt::AccessibleTextRole && index.column() == DateColumn) {
+        const QVariant value = QStandardItemModel::data(index, Qt::DisplayRole);
+        if (value.userType() == QMetaType::QDate)
+            return QLocale().toString(value.toDate(), QLocale::ShortFormat);
+    }
+    return QStandardItemModel::data(index, role);
 }
 
 void EventListModel::writeDates(int row, QDate today)

@@ -25,6 +25,10 @@ public:
 
     Event *eventAt(int row) const;
 
+    // The date column holds dates, so that it sorts by date and views show them in the user's
+    // format; screen readers, which take a cell's text as it is, are given that format as well.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
     // Writes the date columns of a row for the given day.
     void writeDates(int row, QDate today);
     // Writes the name and dates of a row.

@@ -3,11 +3,13 @@
 
 #include "mainwindow/messages.h"
 
+#include <QCoreApplication>
+
 ValidationResult validateEvent(const Event &event)
 {
     QString message;
     const ValidationResult result = event.checkEvent(&message);
     if (result != Valid)
-        Messages::inform(QStringLiteral("Enter Details"), message);
+        Messages::inform(QCoreApplication::translate("MainWindow", "Enter Details"), message);
     return result;
 }

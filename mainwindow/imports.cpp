@@ -18,7 +18,7 @@ namespace {
 
 QString eventsFileFilter()
 {
-    return QStringLiteral("Events File (*") + QStringLiteral(".evt") + QStringLiteral(")");
+    return MainWindow::tr("Events File (*.evt)");
 }
 
 QString iCalendarFilter()

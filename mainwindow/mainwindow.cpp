@@ -62,10 +62,10 @@ MainWindow::MainWindow(QWidget *parent)
     ui->tabWidget->setCurrentIndex(0);
 
     model = new EventListModel(this);
-    model->setHeaderData(EventListModel::DateColumn, Qt::Horizontal, QObject::tr("Date"), Qt::EditRole);
-    model->setHeaderData(EventListModel::DaysColumn, Qt::Horizontal, QObject::tr("Days Remaining"), Qt::EditRole);
-    model->setHeaderData(EventListModel::NameColumn, Qt::Horizontal, QObject::tr("Event"), Qt::EditRole);
-    model->setHeaderData(EventListModel::DataColumn, Qt::Horizontal, QObject::tr("Data"), Qt::EditRole);
+    model->setHeaderData(EventListModel::DateColumn, Qt::Horizontal, tr("Date"), Qt::EditRole);
+    model->setHeaderData(EventListModel::DaysColumn, Qt::Horizontal, tr("Days Remaining"), Qt::EditRole);
+    model->setHeaderData(EventListModel::NameColumn, Qt::Horizontal, tr("Event"), Qt::EditRole);
+    model->setHeaderData(EventListModel::DataColumn, Qt::Horizontal, tr("Data"), Qt::EditRole);
 
     ui->eventTreeView->setModel(model);
     ui->eventTreeView->hideColumn(EventListModel::DataColumn);

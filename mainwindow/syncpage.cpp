@@ -22,9 +22,9 @@ void tellPasswordNotStored()
     if (told)
         return;
     told = true;
-    Messages::inform(QObject::tr("Password Not Stored"),
-                     QObject::tr("No secret store runs on this desktop, so the password is kept only until Oriventa "
-                                 "closes. You will be asked for it again at the next start."));
+    Messages::inform(MainWindow::tr("Password Not Stored"),
+                     MainWindow::tr("No secret store runs on this desktop, so the password is kept only until Oriventa "
+                                    "closes. You will be asked for it again at the next start."));
 }
 
 QString accountOf(const SyncSettings &settings)
@@ -36,8 +36,8 @@ QString accountOf(const SyncSettings &settings)
 QString cancelledText(const SyncOutcome &outcome)
 {
     const QString cancelled =
-        QObject::tr("The sync was cancelled. What it had done is kept, and the next sync goes on from "
-                    "there.");
+        MainWindow::tr("The sync was cancelled. What it had done is kept, and the next sync goes on from "
+                       "there.");
     if (!outcome.uploaded && !outcome.downloaded && !outcome.deletedHere && !outcome.deletedThere &&
         !outcome.restored && outcome.conflicts.isEmpty())
         return cancelled;

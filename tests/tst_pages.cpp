@@ -14,9 +14,11 @@
 #include "tests/support/testhelpers.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCommandLinkButton>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -859,6 +861,42 @@ private Q_SLOTS:
         QCOMPARE(page(), 3);
         QVERIFY(!Ferrule::getUpdater()->autoRun());
         QVERIFY(!QFile::exists(settingsFilePath()));
+    }
+
+    // What a screen reader announces for each control Tab reaches on a page: a name of its own, not
+    // nothing and not the title of the group around it.
+    void everyControlNamed_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<int>("page");
+        QTest::newRow("list") << "" << 0;
+        QTest::newRow("editor") << "addButton" << 1;
+        QTest::newRow("details") << "viewButton" << 2;
+        QTest::newRow("settings") << "settingsButton" << 3;
+    }
+
+    void everyControlNamed()
+    {
+        QFETCH(QString, opener);
+        openWindow({remindedWeekly(QStringLiteral("a"), {1})});
+        makeCurrent(0);
+        if (!opener.isEmpty())
+            click(opener.toLatin1().constData());
+        auto *tabs = find<QTabWidget>("tabWidget");
+        QTEST(tabs->currentIndex(), "page");
+        // The editor's repeat rules are reached once Repeating is chosen.
+        find<QRadioButton>("repeatingRadioButton")->setChecked(true);
+        int named = 0;
+        for (QWidget *widget : tabs->currentWidget()->findChildren<QWidget *>()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(w) || widget->focusProxy())
+                continue;
+            const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            const auto *group = qobject_cast<const QGroupBox *>(widget->parentWidget());
+            QVERIFY2(!name.trimmed().isEmpty() && !(group && name == group->title()),
+                     qPrintable(widget->objectName() + QStringLiteral(": ") + name));
+            ++named;
+        }
+        QVERIFY(named > 0);
     }
 
     // A language change applies the texts again; what the user typed stays.

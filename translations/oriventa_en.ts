@@ -125,6 +125,31 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>This event has occurred %n times.</source>
+        <translation>
+            <numerusform>This event has occurred %n time.</numerusform>
+            <numerusform>This event has occurred %n times.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The event will occur next on %1, in %n days time.</source>
+        <extracomment>%1 is the date in the long format, %n the days from today.</extracomment>
+        <translation>
+            <numerusform>The event will occur next on %1, in %n days time.</numerusform>
+            <numerusform>The event will occur next on %1, in %n days time.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You will be notified %n days before the event.</source>
+        <translation>
+            <numerusform>You will be notified %n day before the event.</numerusform>
+            <numerusform>You will be notified %n days before the event.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Sync</name>
     <message numerus="yes">
         <source>%n events uploaded.</source>
