@@ -3,6 +3,7 @@
 
 #include "model/clock.h"
 
+#include <QCoreApplication>
 #include <QtAlgorithms>
 
 #include <algorithm>
@@ -280,13 +281,13 @@ ValidationResult Event::checkEvent(QString *message) const
 {
     const auto fail = [message](ValidationResult result, const char *text) {
         if (message)
-            *message = QString::fromLatin1(text);
+            *message = QCoreApplication::translate("Event", text);
         return result;
     };
-    const char *const missingSchedule = "Please select a reminder schedule.";
+    const char *const missingSchedule = QT_TRANSLATE_NOOP("Event", "Please select a reminder schedule.");
 
     if (name.isEmpty())
-        return fail(MissingName, "Please enter a description of the event.");
+        return fail(MissingName, QT_TRANSLATE_NOOP("Event", "Please enter a description of the event."));
 
     switch (schedule) {
     case Weekly:
@@ -295,20 +296,30 @@ ValidationResult Event::checkEvent(QString *message) const
         break;
     case Monthly:
         if (ordinal > 5 && hasWeekday())
-            return fail(MonthlyLimit, "You cannot select a monthly repetition period greater than 5 week days.");
+            return fail(
+                MonthlyLimit,
+                QT_TRANSLATE_NOOP("Event", "You cannot select a monthly repetition period greater than 5 week days."));
         if (!useDayNumber && !hasWeekday())
             return fail(MissingSchedule, missingSchedule);
         break;
     case Yearly:
         if (ordinal > 5) {
             if (hasWeekday() && hasMonth())
-                return fail(YearlyLimit,
-                            "You cannot select a yearly repetition period greater than 5 weeks for a specific month.");
+                return fail(
+                    YearlyLimit,
+                    QT_TRANSLATE_NOOP(
+                        "Event",
+                        "You cannot select a yearly repetition period greater than 5 weeks for a specific month."));
             if (ordinal > 31 && useDayNumber && hasMonth())
-                return fail(YearlyLimit,
-                            "You cannot select a yearly repetition period greater than 31 days for a specific month.");
+                return fail(
+                    YearlyLimit,
+                    QT_TRANSLATE_NOOP(
+                        "Event",
+                        "You cannot select a yearly repetition period greater than 31 days for a specific month."));
             if (ordinal > 52 && hasWeekday() && wholeYear)
-                return fail(YearlyLimit, "You cannot select a yearly repetition period greater than 52 weeks.");
+                return fail(
+                    YearlyLimit,
+                    QT_TRANSLATE_NOOP("Event", "You cannot select a yearly repetition period greater than 52 weeks."));
         }
         if (!((useDayNumber || hasWeekday()) && (wholeYear || hasMonth())))
             return fail(MissingSchedule, missingSchedule);
@@ -321,22 +332,36 @@ ValidationResult Event::checkEvent(QString *message) const
 
 QString Event::ordinalSuffix(int n)
 {
-    const char *suffix = "th";
+    // The English rule picks the text; each language gives its own form of it ("5.", "5e",
+    // "5.º"). A 1 alone has its own text, as French writes "1er" but "21e".
+    static const char *const forms[][2] = {
+        //: An ordinal number, %1 being the number 1: "1st".
+        QT_TRANSLATE_NOOP3("Ordinal", "%1st", "1"),
+        //: An ordinal number ending in 1 other than 1 itself and 11: "21st", "101st".
+        QT_TRANSLATE_NOOP3("Ordinal", "%1st", "21, 31, 41, …"),
+        //: An ordinal number ending in 2 but not in 12: "2nd", "22nd".
+        QT_TRANSLATE_NOOP3("Ordinal", "%1nd", ""),
+        //: An ordinal number ending in 3 but not in 13: "3rd", "23rd".
+        QT_TRANSLATE_NOOP3("Ordinal", "%1rd", ""),
+        //: Every other ordinal number: "4th", "11th", "12th", "13th", "20th".
+        QT_TRANSLATE_NOOP3("Ordinal", "%1th", ""),
+    };
+    int form = 4;
     const int lastTwo = n % 100;
     if (lastTwo != 11 && lastTwo != 12 && lastTwo != 13) {
         switch (n % 10) {
         case 1:
-            suffix = "st";
+            form = n == 1 ? 0 : 1;
             break;
         case 2:
-            suffix = "nd";
+            form = 2;
             break;
         case 3:
-            suffix = "rd";
+            form = 3;
             break;
         }
     }
-    return QString::number(n, 10) + QLatin1String(suffix);
+    return QCoreApplication::translate("Ordinal", forms[form][0], forms[form][1]).arg(n);
 }
 
 bool operator==(const Event &a, const Event &b)

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EventsFile", text);
-}
-
 const QString KeptCopyKey = QStringLiteral("keptCopy");
 const QString EventsReadKey = QStringLiteral("eventsRead");
 const QString RestoreKey = QStringLiteral("restorePending");
@@ -31,7 +26,8 @@ QString brokenLinkOnTheWay(const QString &path)
 {
     for (QFileInfo info(path); !info.isRoot() && !info.filePath().isEmpty(); info = QFileInfo(info.path())) {
         if (info.isSymLink() && !info.exists())
-            return tr("%1 is a link to %2, which cannot be reached")
+            //: Why the events file cannot be read; %1 is a link on its way, %2 where the link points.
+            return EventsFile::tr("%1 is a link to %2, which cannot be reached")
                 .arg(QDir::toNativeSeparators(info.filePath()), QDir::toNativeSeparators(info.symLinkTarget()));
         if (info.path() == info.filePath())
             break;
@@ -60,6 +56,7 @@ EventsFile::State EventsFile::probe(const QString &path, QString *reason, QFile 
     file.setFileName(path);
     const QFileInfo info(path);
     if (info.isDir()) {
+        //: Why the events file cannot be read: its path names a folder.
         *reason = tr("it is a folder");
         return State::Unreadable;
     }
@@ -152,6 +149,7 @@ bool EventsFile::save(const EventStore &events)
     m_saveError.clear();
     SaveOutcome outcome;
     if (m_state == State::Unreadable) {
+        //: Why the events file was not saved; %1 is why it could not be read.
         outcome.error = tr("it could not be read (%1), and saving would replace it").arg(m_reason);
     } else {
         // A copy kept already (see keepDamagedCopy) needs no second one.

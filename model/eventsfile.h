@@ -4,6 +4,7 @@
 #include "model/eventstore.h"
 #include "model/savefile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QFile;
@@ -26,6 +27,8 @@ struct DamageNote
 // atomically, keeping a damaged file aside and never writing over a file it could not read.
 class EventsFile final
 {
+    Q_DECLARE_TR_FUNCTIONS(EventsFile)
+
 public:
     enum class State
     {

@@ -3,6 +3,7 @@
 
 #include "model/eventstore.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace ReminderRules {
@@ -47,19 +48,31 @@ SentenceParts sentenceParts(Event &event, QDate today)
 {
     const QDate next = event.nextOccurrence(today);
     const int days = daysToGo(event, today);
-    SentenceParts parts;
+    const QString date = QLocale().toString(next, QLocale::LongFormat);
+    // The name stands apart, so that the item can shorten it alone: the sentence is translated
+    // whole with a mark in the name's place, and cut there. No date or ordinal holds the mark.
+    const QString mark(QChar::ObjectReplacementCharacter);
+    QString whole;
     if (event.counted) {
         event.advanceCount(today);
         // Today's occurrence is already counted; one still ahead is the next number.
         const int number = event.count + (days > 0 ? 1 : 0);
-        parts.before = QStringLiteral("The ") + Event::ordinalSuffix(number) + QStringLiteral(" event of ");
+        //: A reminder. %1 is an ordinal number ("5th"), %2 the event's name, %3 the date of its next
+        //: occurrence in the long format, %n the days until then (0 on the day itself).
+        whole = QCoreApplication::translate("Reminder", "The %1 event of %2 is on %3 there are %n days to go.", nullptr,
+                                            days)
+                    .arg(Event::ordinalSuffix(number), mark, date);
+    } else {
+        //: A reminder. %1 is the event's name, %2 the date of its next occurrence in the long format,
+        //: %n the days until then (0 on the day itself).
+        whole = QCoreApplication::translate("Reminder", "%1 is on %2 there are %n days to go.", nullptr, days)
+                    .arg(mark, date);
     }
-    parts.name = event.name;
-    parts.after = QStringLiteral(" is on ") + QLocale::system().toString(next, QLocale::LongFormat);
-    if (days == 1)
-        parts.after += QStringLiteral(" there is 1 day to go.");
-    else
-        parts.after += QStringLiteral(" there are ") + QString::number(days) + QStringLiteral(" days to go.");
+    SentenceParts parts;
+    const int at = whole.indexOf(mark);
+    parts.before = at < 0 ? whole : whole.left(at);
+    parts.name = at < 0 ? QString() : event.name;
+    parts.after = at < 0 ? QString() : whole.mid(at + 1);
     return parts;
 }
 

@@ -41,7 +41,8 @@ NotificationSession::~NotificationSession()
 
 QString NotificationSession::summaryFor(int count)
 {
-    return QStringLiteral("%1 reminders are due").arg(count);
+    //: The title of one notification for several reminders at once.
+    return tr("%n reminders are due", nullptr, count);
 }
 
 uint NotificationSession::send(const QString &summary, const QString &body, const QStringList &actions)
@@ -73,8 +74,7 @@ bool NotificationSession::start()
             ReminderRules::sentence(*event, today);
             names << event->name;
         }
-        const QStringList actions =
-            answerable ? QStringList{defaultAction, QStringLiteral("Show all reminders")} : QStringList();
+        const QStringList actions = answerable ? QStringList{defaultAction, tr("Show all reminders")} : QStringList();
         const uint id = send(summaryFor(due.size()), names.join(QLatin1Char('\n')), actions);
         if (id == 0)
             return false;
@@ -82,11 +82,13 @@ bool NotificationSession::start()
             ReminderRules::markShown(*event, today);
         open.insert(id, due);
     } else {
-        const QStringList actions = answerable ? QStringList{defaultAction,  QStringLiteral("Options"),
-                                                             tomorrowAction, QStringLiteral("Remind me tomorrow"),
-                                                             nextAction,     QStringLiteral("Not until next time"),
-                                                             neverAction,    QStringLiteral("Don't remind me again")}
-                                               : QStringList();
+        // The keys stay as they are: they are what the server hands back.
+        const QStringList actions =
+            answerable ? QStringList{defaultAction,
+                                     //: A notification's button: opens the reminder's choices.
+                                     tr("Options"), tomorrowAction, tr("Remind me tomorrow"), nextAction,
+                                     tr("Not until next time"), neverAction, tr("Don't remind me again")}
+                       : QStringList();
         for (Event *event : qAsConst(due)) {
             // Only a reminder the server took counts as shown; the others stay due.
             if (const uint id = send(event->name, ReminderRules::sentence(*event, today), actions)) {

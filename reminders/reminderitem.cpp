@@ -115,37 +115,51 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addItem(new QSpacerItem(1, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    acceptButton = new QCommandLinkButton(QStringLiteral("Accept"), groupBox);
+    acceptButton = new QCommandLinkButton(tr("Accept"), groupBox);
     acceptButton->setObjectName(QStringLiteral("acceptButton"));
     acceptButton->setIcon(QIcon(QStringLiteral(":resources/ok.png")));
     acceptButton->setMinimumHeight(34);
     acceptButton->setMaximumWidth(100);
     buttonRow->addWidget(acceptButton);
-    cancelButton = new QCommandLinkButton(QStringLiteral("Cancel"), groupBox);
+    cancelButton = new QCommandLinkButton(tr("Cancel"), groupBox);
+    //: %1 is the event's name.
+    cancelButton->setAccessibleDescription(tr("Closes the choices for %1 without applying them.").arg(event->name));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setIcon(QIcon(QStringLiteral(":resources/remove.png")));
     cancelButton->setMinimumHeight(34);
     cancelButton->setMaximumWidth(100);
     buttonRow->addWidget(cancelButton);
 
+    // One sentence around the spin box: the radio says what comes before it, the label the rest.
+    //: A reminder's choice; %1 stands for a box where the number of days is chosen.
+    const QString againSentence = tr("Notify me again in %1 days.");
+    const int boxAt = againSentence.indexOf(QLatin1String("%1"));
+    //: Tells a screen reader which reminder a control belongs to; %1 is the event's name.
+    const QString forEvent = tr("For the event %1.").arg(event->name);
     auto *choiceRow = new QHBoxLayout;
-    againRadio = new QRadioButton(QStringLiteral("Notify me again in "), optionsPanel);
+    againRadio = new QRadioButton(againSentence.left(std::max(boxAt, 0)), optionsPanel);
     againRadio->setObjectName(QStringLiteral("againRadio"));
+    againRadio->setAccessibleName(QString(againSentence).replace(QLatin1String("%1"), QStringLiteral("…")));
+    againRadio->setAccessibleDescription(forEvent);
     againRadio->setChecked(true);
     againSpinBox = new QSpinBox(optionsPanel);
     againSpinBox->setObjectName(QStringLiteral("againSpinBox"));
+    againSpinBox->setAccessibleName(tr("Days until the next reminder"));
+    againSpinBox->setAccessibleDescription(forEvent);
     againSpinBox->setRange(0, std::max(days, 0));
     againSpinBox->setValue(days > 0 ? days - 1 : 0);
-    daysLabel = new QLabel(QStringLiteral(" days."), optionsPanel);
+    daysLabel = new QLabel(boxAt < 0 ? QString() : againSentence.mid(boxAt + 2), optionsPanel);
+    daysLabel->setBuddy(againSpinBox);
     choiceRow->addWidget(againRadio);
     choiceRow->addWidget(againSpinBox);
     choiceRow->addWidget(daysLabel);
     choiceRow->addItem(new QSpacerItem(1, 1, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    nextRadio =
-        new QRadioButton(QStringLiteral("Don't notify me until the next occurrence of this event."), optionsPanel);
+    nextRadio = new QRadioButton(tr("Don't notify me until the next occurrence of this event."), optionsPanel);
     nextRadio->setObjectName(QStringLiteral("nextRadio"));
-    neverRadio = new QRadioButton(QStringLiteral("Never notify me of this event again."), optionsPanel);
+    nextRadio->setAccessibleDescription(forEvent);
+    neverRadio = new QRadioButton(tr("Never notify me of this event again."), optionsPanel);
     neverRadio->setObjectName(QStringLiteral("neverRadio"));
+    neverRadio->setAccessibleDescription(forEvent);
     panelLayout->addLayout(choiceRow);
     panelLayout->addWidget(nextRadio);
     panelLayout->addWidget(neverRadio);
@@ -158,22 +172,52 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     connect(acceptButton, &QCommandLinkButton::clicked, this, &ReminderItem::on_acceptButton_clicked);
     connect(cancelButton, &QCommandLinkButton::clicked, this, &ReminderItem::on_cancelButton_clicked);
 
+    // The order on screen: the choices above, then the buttons below them.
+    setTabOrder(againRadio, againSpinBox);
+    setTabOrder(againSpinBox, nextRadio);
+    setTabOrder(nextRadio, neverRadio);
+    setTabOrder(neverRadio, acceptButton);
+    setTabOrder(acceptButton, cancelButton);
+
     expanded = false;
     optionsPanel->setMaximumHeight(0);
     cancelButton->setMaximumWidth(0);
-    setButton(acceptButton, QStringLiteral("Options"), ":resources/settings.png");
+    showOptionsButton();
+    setPanelReachable(false);
 
     ReminderRules::markShown(*event, today);
 }
 
 ReminderItem::~ReminderItem() = default;
 
+void ReminderItem::showOptionsButton()
+{
+    setButton(acceptButton, tr("Options"), ":resources/settings.png");
+    //: %1 is the event's name.
+    acceptButton->setAccessibleDescription(
+        tr("Shows the choices for when to remind you again of %1.").arg(event->name));
+}
+
+void ReminderItem::setPanelReachable(bool reachable)
+{
+    // A closed panel and the zero-wide Cancel are out of sight: Tab must not stop on them.
+    optionsPanel->setEnabled(reachable);
+    cancelButton->setEnabled(reachable);
+}
+
 void ReminderItem::toggleOptions()
 {
     if (expanded) {
-        setButton(acceptButton, QStringLiteral("Options"), ":resources/settings.png");
+        showOptionsButton();
+        // The focus leaves the closing panel now, not when it is gone, for the button that opens it.
+        if (QWidget *focused = QApplication::focusWidget();
+            focused && (focused == cancelButton || optionsPanel->isAncestorOf(focused)))
+            acceptButton->setFocus(Qt::OtherFocusReason);
     } else {
-        setButton(acceptButton, QStringLiteral("Accept"), ":resources/ok.png");
+        setButton(acceptButton, tr("Accept"), ":resources/ok.png");
+        //: %1 is the event's name.
+        acceptButton->setAccessibleDescription(tr("Applies the chosen reminder for %1.").arg(event->name));
+        setPanelReachable(true);
         const ReminderRules::Selection selection = ReminderRules::selectionFor(*event, Clock::today());
         switch (selection.choice) {
         case ReminderRules::Choice::Again:
@@ -229,6 +273,7 @@ void ReminderItem::doAnimation()
         if (height <= 0) {
             animationTimer->stop();
             height = 0;
+            setPanelReachable(false);
         }
     }
     optionsPanel->setMaximumHeight(height);

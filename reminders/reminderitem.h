@@ -41,6 +41,8 @@ private Q_SLOTS:
 
 private:
     void applySelectedChoice();
+    void showOptionsButton();
+    void setPanelReachable(bool reachable);
 
     Event *event;
     QGroupBox *groupBox;

@@ -19,6 +19,7 @@
 #include "tests/support/testhelpers.h"
 #include "tests/support/virtualdisplay.h"
 
+#include <QAccessible>
 #include <QCommandLinkButton>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -155,22 +156,38 @@ private Q_SLOTS:
 
     void sentence_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("days");
         QTest::addColumn<bool>("counted");
         QTest::addColumn<QString>("text");
-        QTest::newRow("today") << 0 << false << "Choir is on Wednesday, 13 January 2027 there are 0 days to go.";
-        QTest::newRow("tomorrow") << 1 << false << "Choir is on Thursday, 14 January 2027 there is 1 day to go.";
-        QTest::newRow("in 10 days") << 10 << false << "Choir is on Saturday, 23 January 2027 there are 10 days to go.";
+        QTest::newRow("today") << "" << 0 << false << "Choir is on Wednesday, 13 January 2027 there are 0 days to go.";
+        QTest::newRow("tomorrow") << "" << 1 << false << "Choir is on Thursday, 14 January 2027 there is 1 day to go.";
+        QTest::newRow("in 10 days") << "" << 10 << false
+                                    << "Choir is on Saturday, 23 January 2027 there are 10 days to go.";
         QTest::newRow("counted, ahead")
-            << 5 << true << "The 5th event of Choir is on Monday, 18 January 2027 there are 5 days to go.";
+            << "" << 5 << true << "The 5th event of Choir is on Monday, 18 January 2027 there are 5 days to go.";
         QTest::newRow("counted, today")
-            << 0 << true << "The 4th event of Choir is on Wednesday, 13 January 2027 there are 0 days to go.";
+            << "" << 0 << true << "The 4th event of Choir is on Wednesday, 13 January 2027 there are 0 days to go.";
+        // Translated whole: the name moves within the sentence; the ordinal, date and plural follow.
+        QTest::newRow("de, tomorrow") << "de" << 1 << true
+                                      << "Das 5. Ereignis von Choir ist am Donnerstag, 14. Januar 2027 – noch 1 Tag.";
+        QTest::newRow("fr, today")
+            << "fr" << 0 << true
+            << "Le 4e événement de Choir a lieu le mercredi 13 janvier 2027\u00a0: il reste 0 jour.";
     }
 
     void sentence()
     {
+        QFETCH(QString, language);
         QFETCH(int, days);
         QFETCH(bool, counted);
+        QTranslator translation;
+        if (!language.isEmpty()) {
+            QVERIFY(translation.load(QStringLiteral("oriventa_") + language, QStringLiteral(":/translations")));
+            QCoreApplication::installTranslator(&translation);
+            QLocale::setDefault(QLocale(language));
+        }
+        const auto backToEnglish = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
         // A counted one is weekly on the day in question and has one occurrence still to count.
         QScopedPointer<Event> e(counted ? weeklyEvent(QStringLiteral("Choir"), {today.addDays(days).dayOfWeek()})
                                         : dueIn(QStringLiteral("Choir"), days));
@@ -182,6 +199,9 @@ private Q_SLOTS:
             QCOMPARE(e->count, 4);
             QCOMPARE(e->countDate, today);
         }
+        // The item shows the name apart, wherever the language puts it.
+        QCOMPARE(ReminderRules::sentenceParts(*e, today).name, QStringLiteral("Choir"));
+        QTEST(ReminderRules::sentenceParts(*e, today).text(), "text");
     }
 
     void choices_data()
@@ -259,6 +279,37 @@ private Q_SLOTS:
         // Showing the reminder is recorded in the event.
         QCOMPARE(e->lastNotified, today);
         QCOMPARE(e->snoozeDays, 0);
+    }
+
+    // Tab goes round what is in sight, in screen order, and each stop has a name for screen readers.
+    void tabStops_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QStringList>("stops");
+        QTest::newRow("closed") << false << QStringList{"acceptButton"};
+        QTest::newRow("open") << true << QStringList{"acceptButton", "cancelButton", "againRadio", "againSpinBox"};
+    }
+
+    void tabStops()
+    {
+        QFETCH(bool, open);
+        QScopedPointer<Event> e(dueIn(QStringLiteral("Dentist"), 6));
+        ReminderItem item(e.data());
+        item.show();
+        QVERIFY(QTest::qWaitForWindowActive(&item));
+        QSignalSpy ends(&item, qOverload<>(&ReminderItem::resized));
+        if (open)
+            item.toggleOptions();
+        QTRY_COMPARE(ends.count(), open ? 1 : 0);
+        QStringList stops;
+        child<QCommandLinkButton>(&item, "acceptButton")->setFocus();
+        for (QWidget *at = QApplication::focusWidget(); at && !stops.contains(at->objectName());
+             at = QApplication::focusWidget()) {
+            stops << at->objectName();
+            QVERIFY(!QAccessible::queryAccessibleInterface(at)->text(QAccessible::Name).trimmed().isEmpty());
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        QTEST(stops, "stops");
     }
 
     // Opening takes 17 steps: 16 report a change, the last reports the end.

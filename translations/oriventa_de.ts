@@ -252,6 +252,33 @@ macht weiter).
     </message>
 </context>
 <context>
+    <name>Event</name>
+    <message>
+        <source>Please select a reminder schedule.</source>
+        <translation>Bitte wählen Sie einen Zeitplan für die Erinnerung aus.</translation>
+    </message>
+    <message>
+        <source>Please enter a description of the event.</source>
+        <translation>Bitte geben Sie eine Beschreibung des Ereignisses ein.</translation>
+    </message>
+    <message>
+        <source>You cannot select a monthly repetition period greater than 5 week days.</source>
+        <translation>Bei monatlicher Wiederholung können Sie höchstens den 5. Wochentag des Monats wählen.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 5 weeks for a specific month.</source>
+        <translation>Bei jährlicher Wiederholung in einem bestimmten Monat können Sie höchstens die 5. Woche wählen.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 31 days for a specific month.</source>
+        <translation>Bei jährlicher Wiederholung in einem bestimmten Monat können Sie höchstens den 31. Tag wählen.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 52 weeks.</source>
+        <translation>Bei jährlicher Wiederholung können Sie höchstens die 52. Woche wählen.</translation>
+    </message>
+</context>
+<context>
     <name>EventListModel</name>
     <message>
         <source>N/A</source>
@@ -263,11 +290,18 @@ macht weiter).
     <name>EventsFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why the events file cannot be read: its path names a folder.</extracomment>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>it could not be read (%1), and saving would replace it</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why the events file was not saved; %1 is why it could not be read.</extracomment>
+        <translation>sie konnte nicht gelesen werden (%1), und Speichern würde sie ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which cannot be reached</source>
+        <extracomment>Why the events file cannot be read; %1 is a link on its way, %2 where the link points.</extracomment>
+        <translation>%1 verweist auf %2, das nicht erreichbar ist</translation>
     </message>
 </context>
 <context>
@@ -1431,14 +1465,155 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
 </context>
 <context>
+    <name>NotificationSession</name>
+    <message numerus="yes">
+        <source>%n reminders are due</source>
+        <extracomment>The title of one notification for several reminders at once.</extracomment>
+        <translation>
+            <numerusform>%n Erinnerung ist fällig</numerusform>
+            <numerusform>%n Erinnerungen sind fällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show all reminders</source>
+        <translation>Alle Erinnerungen anzeigen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A notification&apos;s button: opens the reminder&apos;s choices.</extracomment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Remind me tomorrow</source>
+        <translation>Morgen erinnern</translation>
+    </message>
+    <message>
+        <source>Not until next time</source>
+        <translation>Erst beim nächsten Mal</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again</source>
+        <translation>Nicht mehr erinnern</translation>
+    </message>
+</context>
+<context>
+    <name>Ordinal</name>
+    <message>
+        <source>%1st</source>
+        <comment>1</comment>
+        <extracomment>An ordinal number, %1 being the number 1: &quot;1st&quot;.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>21, 31, 41, …</comment>
+        <extracomment>An ordinal number ending in 1 other than 1 itself and 11: &quot;21st&quot;, &quot;101st&quot;.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>An ordinal number ending in 2 but not in 12: &quot;2nd&quot;, &quot;22nd&quot;.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>An ordinal number ending in 3 but not in 13: &quot;3rd&quot;, &quot;23rd&quot;.</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Every other ordinal number: &quot;4th&quot;, &quot;11th&quot;, &quot;12th&quot;, &quot;13th&quot;, &quot;20th&quot;.</extracomment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message numerus="yes">
+        <source>The %1 event of %2 is on %3 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is an ordinal number (&quot;5th&quot;), %2 the event&apos;s name, %3 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>Das %1 Ereignis von %2 ist am %3 – noch %n Tag.</numerusform>
+            <numerusform>Das %1 Ereignis von %2 ist am %3 – noch %n Tage.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is on %2 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is the event&apos;s name, %2 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>%1 ist am %2 – noch %n Tag.</numerusform>
+            <numerusform>%1 ist am %2 – noch %n Tage.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReminderItem</name>
+    <message>
+        <source>Accept</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Closes the choices for %1 without applying them.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Schließt die Auswahl für %1, ohne sie zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Notify me again in %1 days.</source>
+        <extracomment>A reminder&apos;s choice; %1 stands for a box where the number of days is chosen.</extracomment>
+        <translation>Erneut erinnern in %1 Tagen.</translation>
+    </message>
+    <message>
+        <source>For the event %1.</source>
+        <extracomment>Tells a screen reader which reminder a control belongs to; %1 is the event&apos;s name.</extracomment>
+        <translation>Für das Ereignis %1.</translation>
+    </message>
+    <message>
+        <source>Days until the next reminder</source>
+        <translation>Tage bis zur nächsten Erinnerung</translation>
+    </message>
+    <message>
+        <source>Don&apos;t notify me until the next occurrence of this event.</source>
+        <translation>Erst beim nächsten Termin dieses Ereignisses wieder erinnern.</translation>
+    </message>
+    <message>
+        <source>Never notify me of this event again.</source>
+        <translation>Nie wieder an dieses Ereignis erinnern.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Shows the choices for when to remind you again of %1.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Zeigt die Auswahl, wann Sie wieder an %1 erinnert werden.</translation>
+    </message>
+    <message>
+        <source>Applies the chosen reminder for %1.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Übernimmt die gewählte Erinnerung für %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReminderWindow</name>
     <message>
         <source>Oriventa</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Closes the reminders, or shows the next one when they come one at a time.</source>
+        <translation>Schließt die Erinnerungen oder zeigt die nächste, wenn sie einzeln erscheinen.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,36 @@
     </message>
 </context>
 <context>
+    <name>NotificationSession</name>
+    <message numerus="yes">
+        <source>%n reminders are due</source>
+        <extracomment>The title of one notification for several reminders at once.</extracomment>
+        <translation>
+            <numerusform>%n reminder is due</numerusform>
+            <numerusform>%n reminders are due</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message numerus="yes">
+        <source>The %1 event of %2 is on %3 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is an ordinal number (&quot;5th&quot;), %2 the event&apos;s name, %3 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>The %1 event of %2 is on %3 there is %n day to go.</numerusform>
+            <numerusform>The %1 event of %2 is on %3 there are %n days to go.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is on %2 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is the event&apos;s name, %2 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>%1 is on %2 there is %n day to go.</numerusform>
+            <numerusform>%1 is on %2 there are %n days to go.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Sync</name>
     <message numerus="yes">
         <source>%n events uploaded.</source>

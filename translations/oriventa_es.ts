@@ -250,6 +250,33 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
 </context>
 <context>
+    <name>Event</name>
+    <message>
+        <source>Please select a reminder schedule.</source>
+        <translation>Seleccione una programación para el recordatorio.</translation>
+    </message>
+    <message>
+        <source>Please enter a description of the event.</source>
+        <translation>Introduzca una descripción del evento.</translation>
+    </message>
+    <message>
+        <source>You cannot select a monthly repetition period greater than 5 week days.</source>
+        <translation>No puede seleccionar un período de repetición mensual mayor de 5 días de la semana.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 5 weeks for a specific month.</source>
+        <translation>No puede seleccionar un período de repetición anual mayor de 5 semanas para un mes concreto.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 31 days for a specific month.</source>
+        <translation>No puede seleccionar un período de repetición anual mayor de 31 días para un mes concreto.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 52 weeks.</source>
+        <translation>No puede seleccionar un período de repetición anual mayor de 52 semanas.</translation>
+    </message>
+</context>
+<context>
     <name>EventListModel</name>
     <message>
         <source>N/A</source>
@@ -261,11 +288,18 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     <name>EventsFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why the events file cannot be read: its path names a folder.</extracomment>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it could not be read (%1), and saving would replace it</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why the events file was not saved; %1 is why it could not be read.</extracomment>
+        <translation>no se pudo leer (%1) y guardarlo lo reemplazaría</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which cannot be reached</source>
+        <extracomment>Why the events file cannot be read; %1 is a link on its way, %2 where the link points.</extracomment>
+        <translation>%1 es un enlace a %2, que no está accesible</translation>
     </message>
 </context>
 <context>
@@ -1429,14 +1463,155 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
 </context>
 <context>
+    <name>NotificationSession</name>
+    <message numerus="yes">
+        <source>%n reminders are due</source>
+        <extracomment>The title of one notification for several reminders at once.</extracomment>
+        <translation>
+            <numerusform>%n recordatorio pendiente</numerusform>
+            <numerusform>%n recordatorios pendientes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show all reminders</source>
+        <translation>Mostrar todos los recordatorios</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A notification&apos;s button: opens the reminder&apos;s choices.</extracomment>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Remind me tomorrow</source>
+        <translation>Recordármelo mañana</translation>
+    </message>
+    <message>
+        <source>Not until next time</source>
+        <translation>No hasta la próxima vez</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again</source>
+        <translation>No volver a recordármelo</translation>
+    </message>
+</context>
+<context>
+    <name>Ordinal</name>
+    <message>
+        <source>%1st</source>
+        <comment>1</comment>
+        <extracomment>An ordinal number, %1 being the number 1: &quot;1st&quot;.</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>21, 31, 41, …</comment>
+        <extracomment>An ordinal number ending in 1 other than 1 itself and 11: &quot;21st&quot;, &quot;101st&quot;.</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>An ordinal number ending in 2 but not in 12: &quot;2nd&quot;, &quot;22nd&quot;.</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>An ordinal number ending in 3 but not in 13: &quot;3rd&quot;, &quot;23rd&quot;.</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Every other ordinal number: &quot;4th&quot;, &quot;11th&quot;, &quot;12th&quot;, &quot;13th&quot;, &quot;20th&quot;.</extracomment>
+        <translation>%1.º</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message numerus="yes">
+        <source>The %1 event of %2 is on %3 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is an ordinal number (&quot;5th&quot;), %2 the event&apos;s name, %3 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>El %1 evento de %2 es el %3: falta %n día.</numerusform>
+            <numerusform>El %1 evento de %2 es el %3: faltan %n días.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is on %2 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is the event&apos;s name, %2 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>%1 es el %2: falta %n día.</numerusform>
+            <numerusform>%1 es el %2: faltan %n días.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReminderItem</name>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Closes the choices for %1 without applying them.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Cierra las opciones de %1 sin aplicarlas.</translation>
+    </message>
+    <message>
+        <source>Notify me again in %1 days.</source>
+        <extracomment>A reminder&apos;s choice; %1 stands for a box where the number of days is chosen.</extracomment>
+        <translation>Volver a avisarme dentro de %1 días.</translation>
+    </message>
+    <message>
+        <source>For the event %1.</source>
+        <extracomment>Tells a screen reader which reminder a control belongs to; %1 is the event&apos;s name.</extracomment>
+        <translation>Para el evento %1.</translation>
+    </message>
+    <message>
+        <source>Days until the next reminder</source>
+        <translation>Días hasta el próximo recordatorio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t notify me until the next occurrence of this event.</source>
+        <translation>No avisarme hasta la próxima vez que ocurra este evento.</translation>
+    </message>
+    <message>
+        <source>Never notify me of this event again.</source>
+        <translation>No volver a avisarme nunca de este evento.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Shows the choices for when to remind you again of %1.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Muestra las opciones para volver a recordarle %1.</translation>
+    </message>
+    <message>
+        <source>Applies the chosen reminder for %1.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Aplica el recordatorio elegido para %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReminderWindow</name>
     <message>
         <source>Oriventa</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+    <message>
+        <source>Closes the reminders, or shows the next one when they come one at a time.</source>
+        <translation>Cierra los recordatorios o muestra el siguiente si aparecen de uno en uno.</translation>
     </message>
 </context>
 <context>

@@ -252,6 +252,33 @@ synchronisation reprend).
     </message>
 </context>
 <context>
+    <name>Event</name>
+    <message>
+        <source>Please select a reminder schedule.</source>
+        <translation>Veuillez choisir un calendrier de rappel.</translation>
+    </message>
+    <message>
+        <source>Please enter a description of the event.</source>
+        <translation>Veuillez saisir une description de l&apos;événement.</translation>
+    </message>
+    <message>
+        <source>You cannot select a monthly repetition period greater than 5 week days.</source>
+        <translation>Vous ne pouvez pas choisir une période de répétition mensuelle supérieure à 5 jours de semaine.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 5 weeks for a specific month.</source>
+        <translation>Vous ne pouvez pas choisir une période de répétition annuelle supérieure à 5 semaines pour un mois donné.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 31 days for a specific month.</source>
+        <translation>Vous ne pouvez pas choisir une période de répétition annuelle supérieure à 31 jours pour un mois donné.</translation>
+    </message>
+    <message>
+        <source>You cannot select a yearly repetition period greater than 52 weeks.</source>
+        <translation>Vous ne pouvez pas choisir une période de répétition annuelle supérieure à 52 semaines.</translation>
+    </message>
+</context>
+<context>
     <name>EventListModel</name>
     <message>
         <source>N/A</source>
@@ -263,11 +290,18 @@ synchronisation reprend).
     <name>EventsFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why the events file cannot be read: its path names a folder.</extracomment>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it could not be read (%1), and saving would replace it</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Why the events file was not saved; %1 is why it could not be read.</extracomment>
+        <translation>il n&apos;a pas pu être lu (%1), et l&apos;enregistrer le remplacerait</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which cannot be reached</source>
+        <extracomment>Why the events file cannot be read; %1 is a link on its way, %2 where the link points.</extracomment>
+        <translation>%1 est un lien vers %2, qui est inaccessible</translation>
     </message>
 </context>
 <context>
@@ -1431,14 +1465,155 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
 </context>
 <context>
+    <name>NotificationSession</name>
+    <message numerus="yes">
+        <source>%n reminders are due</source>
+        <extracomment>The title of one notification for several reminders at once.</extracomment>
+        <translation>
+            <numerusform>%n rappel en attente</numerusform>
+            <numerusform>%n rappels en attente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show all reminders</source>
+        <translation>Afficher tous les rappels</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A notification&apos;s button: opens the reminder&apos;s choices.</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Remind me tomorrow</source>
+        <translation>Me le rappeler demain</translation>
+    </message>
+    <message>
+        <source>Not until next time</source>
+        <translation>Pas avant la prochaine fois</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again</source>
+        <translation>Ne plus me le rappeler</translation>
+    </message>
+</context>
+<context>
+    <name>Ordinal</name>
+    <message>
+        <source>%1st</source>
+        <comment>1</comment>
+        <extracomment>An ordinal number, %1 being the number 1: &quot;1st&quot;.</extracomment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>21, 31, 41, …</comment>
+        <extracomment>An ordinal number ending in 1 other than 1 itself and 11: &quot;21st&quot;, &quot;101st&quot;.</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <extracomment>An ordinal number ending in 2 but not in 12: &quot;2nd&quot;, &quot;22nd&quot;.</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <extracomment>An ordinal number ending in 3 but not in 13: &quot;3rd&quot;, &quot;23rd&quot;.</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>Every other ordinal number: &quot;4th&quot;, &quot;11th&quot;, &quot;12th&quot;, &quot;13th&quot;, &quot;20th&quot;.</extracomment>
+        <translation>%1e</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message numerus="yes">
+        <source>The %1 event of %2 is on %3 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is an ordinal number (&quot;5th&quot;), %2 the event&apos;s name, %3 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>Le %1 événement de %2 a lieu le %3&#xa0;: il reste %n jour.</numerusform>
+            <numerusform>Le %1 événement de %2 a lieu le %3&#xa0;: il reste %n jours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is on %2 there are %n days to go.</source>
+        <extracomment>A reminder. %1 is the event&apos;s name, %2 the date of its next occurrence in the long format, %n the days until then (0 on the day itself).</extracomment>
+        <translation>
+            <numerusform>%1 a lieu le %2&#xa0;: il reste %n jour.</numerusform>
+            <numerusform>%1 a lieu le %2&#xa0;: il reste %n jours.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReminderItem</name>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Closes the choices for %1 without applying them.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Ferme les choix pour %1 sans les appliquer.</translation>
+    </message>
+    <message>
+        <source>Notify me again in %1 days.</source>
+        <extracomment>A reminder&apos;s choice; %1 stands for a box where the number of days is chosen.</extracomment>
+        <translation>Me le rappeler dans %1 jours.</translation>
+    </message>
+    <message>
+        <source>For the event %1.</source>
+        <extracomment>Tells a screen reader which reminder a control belongs to; %1 is the event&apos;s name.</extracomment>
+        <translation>Pour l&apos;événement %1.</translation>
+    </message>
+    <message>
+        <source>Days until the next reminder</source>
+        <translation>Jours avant le prochain rappel</translation>
+    </message>
+    <message>
+        <source>Don&apos;t notify me until the next occurrence of this event.</source>
+        <translation>Ne pas me le rappeler avant la prochaine occurrence de cet événement.</translation>
+    </message>
+    <message>
+        <source>Never notify me of this event again.</source>
+        <translation>Ne plus jamais me rappeler cet événement.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Shows the choices for when to remind you again of %1.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Affiche les choix pour le prochain rappel de %1.</translation>
+    </message>
+    <message>
+        <source>Applies the chosen reminder for %1.</source>
+        <extracomment>%1 is the event&apos;s name.</extracomment>
+        <translation>Applique le rappel choisi pour %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReminderWindow</name>
     <message>
         <source>Oriventa</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriventa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Closes the reminders, or shows the next one when they come one at a time.</source>
+        <translation>Ferme les rappels, ou affiche le suivant s&apos;ils apparaissent un par un.</translation>
     </message>
 </context>
 <context>
