@@ -246,9 +246,8 @@ EventsFile::State dueEvents(const QString &path, QDate today, Listing &listing, 
 QByteArray listText(const Listing &listing)
 {
     // English keeps the ISO date that scripts have long read; another language gets its own short
-    // form, in the same 10 columns. Qt names the system locale after LANGUAGE but takes its formats
-    // from LC_TIME: the named locale's own formats go with the language's texts.
-    const QLocale locale(QLocale().name());
+    // form, in the same 10 columns.
+    const QLocale locale;
     const bool iso = locale.language() == QLocale::C || locale.language() == QLocale::English;
     QByteArray text;
     for (const ListedEvent &entry : listing) {
