@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTabBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -70,6 +71,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->eventTreeView->setModel(model);
     ui->eventTreeView->hideColumn(EventListModel::DataColumn);
     ui->eventTreeView->installEventFilter(this);
+    // The form leaves the repeat tabs out of its tab order: naming a tab widget there puts the
+    // lists on its pages in a loop of their own. Its tab bar goes between the radio and the lists.
+    QWidget::setTabOrder(ui->repeatingRadioButton, ui->repeatingTabWidget->findChild<QTabBar *>());
 
     loadRows();
     buildCheckLists();

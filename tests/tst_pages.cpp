@@ -897,6 +897,17 @@ private Q_SLOTS:
             ++named;
         }
         QVERIFY(named > 0);
+        // Tab goes round what is in sight: no stop is hidden or of no size, as the page tabs are.
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QSet<QWidget *> stops;
+        for (QWidget *at = QApplication::focusWidget(); at && !stops.contains(at); at = QApplication::focusWidget()) {
+            stops << at;
+            QVERIFY2(at->isVisible() && !at->visibleRegion().isEmpty(), qPrintable(at->objectName()));
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        for (QWidget *button : tabs->currentWidget()->findChildren<QCommandLinkButton *>())
+            QVERIFY2(stops.contains(button) || !button->isVisible() || !button->isEnabled(),
+                     qPrintable(button->objectName()));
     }
 
     // A language change applies the texts again; what the user typed stays.
