@@ -85,7 +85,7 @@
     <message>
         <source>%1 takes no file: &quot;%2&quot;</source>
         <extracomment>%1 is the command (list, due or sync), %2 the argument it cannot take</extracomment>
-        <translation>%1 nimmt keine Datei: „%2“</translation>
+        <translation>%1 akzeptiert keine Datei: „%2“</translation>
     </message>
     <message>
         <source>import needs at least one FILE</source>
@@ -136,16 +136,17 @@ Liest und ändert die Ereignisliste von Oriventa ohne Fenster.
                             iCalendar, sonst eine Ereignisdatei)
   sync [--url URL] [--user NAME] [--password-stdin] [--allow-deletions]
        [--quiet]            mit dem CalDAV-Kalender in beide Richtungen
-                            abgleichen, bis alles erledigt ist; im Terminal
-                            zeigt er den Fortschritt, mit --quiet nur Fehler;
-                            --url und --user werden gespeichert, sobald ein
-                            Abgleich mit ihnen gelungen ist (die Adresse ohne
-                            Benutzer und Passwort); das Passwort kommt aus der
-                            Adresse, aus einer Zeile der Standardeingabe oder
-                            aus dem Schlüsselbund der Arbeitsumgebung; ein
-                            Abgleich, der den größten Teil des Kalenders
-                            löschen würde (20 Ereignisse oder mehr), bricht
-                            ab, außer mit --allow-deletions
+                            synchronisieren, bis alles erledigt ist; im
+                            Terminal zeigt sie den Fortschritt, mit --quiet
+                            nur Fehler; --url und --user werden gespeichert,
+                            sobald eine Synchronisation mit ihnen gelungen ist
+                            (die Adresse ohne Benutzer und Passwort); das
+                            Passwort kommt aus der Adresse, aus einer Zeile
+                            der Standardeingabe oder aus dem Passwortspeicher
+                            des Desktops; eine Synchronisation, die den
+                            größten Teil des Kalenders löschen würde (20
+                            Ereignisse oder mehr), bricht ab, außer mit
+                            --allow-deletions
 </translation>
     </message>
     <message>
@@ -168,10 +169,10 @@ only), 4 the sync failed after part of its work (list and server agree; the
 next sync goes on).
 </source>
         <translation>Rückgabewert: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben
-werden oder der Abgleich schlug fehl, ohne etwas zu ändern, 2 falscher Aufruf,
-3 Oriventa läuft (nur import und sync), 4 der Abgleich schlug nach einem Teil
-seiner Arbeit fehl (Liste und Server stimmen überein; der nächste Abgleich
-macht weiter).
+werden oder die Synchronisation schlug fehl, ohne etwas zu ändern, 2 falscher
+Aufruf, 3 Oriventa läuft (nur import und sync), 4 die Synchronisation schlug
+nach einem Teil ihrer Arbeit fehl (Liste und Server stimmen überein; die
+nächste Synchronisation macht weiter).
 </translation>
     </message>
     <message>
@@ -196,13 +197,13 @@ macht weiter).
         <source>oriventa-cli: sync failed: %1
 </source>
         <extracomment>%1 is what went wrong, as the sync tells it</extracomment>
-        <translation>oriventa-cli: Abgleich fehlgeschlagen: %1
+        <translation>oriventa-cli: Synchronisation fehlgeschlagen: %1
 </translation>
     </message>
     <message>
         <source>oriventa-cli: run the sync again with --allow-deletions to delete them
 </source>
-        <translation>oriventa-cli: starten Sie den Abgleich erneut mit --allow-deletions, um sie zu löschen
+        <translation>oriventa-cli: starten Sie die Synchronisation erneut mit --allow-deletions, um sie zu löschen
 </translation>
     </message>
     <message>
@@ -291,7 +292,7 @@ macht weiter).
     <message>
         <source>it is a folder</source>
         <extracomment>Why the events file cannot be read: its path names a folder.</extracomment>
-        <translation>es ist ein Ordner</translation>
+        <translation>es handelt sich um einen Ordner</translation>
     </message>
     <message>
         <source>it could not be read (%1), and saving would replace it</source>
@@ -390,7 +391,7 @@ macht weiter).
     </message>
     <message>
         <source>Log in to Facebook here to import your friends&apos; birthdays or your events.</source>
-        <translation>Melden Sie sich hier bei Facebook an, um die Geburtstage Ihrer Freunde oder Ihre Veranstaltungen zu importieren.</translation>
+        <translation>Melden Sie sich hier bei Facebook an, um die Geburtstage Ihrer Freunde oder Ihre Ereignisse zu importieren.</translation>
     </message>
     <message>
         <source>Facebook entries</source>
@@ -428,8 +429,8 @@ macht weiter).
     <message numerus="yes">
         <source>The file is damaged; only the %n events before the damage could be read.</source>
         <translation>
-            <numerusform>Die Datei ist beschädigt; nur das %n Ereignis vor der beschädigten Stelle konnte gelesen werden.</numerusform>
-            <numerusform>Die Datei ist beschädigt; nur die %n Ereignisse vor der beschädigten Stelle konnten gelesen werden.</numerusform>
+            <numerusform>Die Datei ist beschädigt; nur %n Ereignis vor der beschädigten Stelle konnte gelesen werden.</numerusform>
+            <numerusform>Die Datei ist beschädigt; nur %n Ereignisse vor der beschädigten Stelle konnten gelesen werden.</numerusform>
         </translation>
     </message>
     <message>
@@ -519,7 +520,7 @@ macht weiter).
     </message>
     <message>
         <source>It could not be read as a calendar.</source>
-        <translation>Sie konnte nicht als Kalender gelesen werden.</translation>
+        <translation>Die Datei konnte nicht als Kalender gelesen werden.</translation>
     </message>
     <message>
         <source>has a repeat rule or exception that could not be read</source>
@@ -745,7 +746,7 @@ macht weiter).
     </message>
     <message>
         <source>Add a new event to be notified of.</source>
-        <translation>Ein neues Ereignis hinzufügen, an das Sie erinnert werden.</translation>
+        <translation>Ein neues Ereignis hinzufügen, an das Sie erinnert werden möchten.</translation>
     </message>
     <message>
         <source>Edit Event</source>
@@ -769,7 +770,7 @@ macht weiter).
     </message>
     <message>
         <source>View details of the selected event.</source>
-        <translation>Die Einzelheiten des ausgewählten Ereignisses anzeigen.</translation>
+        <translation>Die Angaben zum ausgewählten Ereignis anzeigen.</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -789,11 +790,11 @@ macht weiter).
     </message>
     <message>
         <source>Facebook Events</source>
-        <translation>Facebook-Veranstaltungen</translation>
+        <translation>Facebook-Ereignisse</translation>
     </message>
     <message>
         <source>Load events from Facebook.</source>
-        <translation>Veranstaltungen aus Facebook laden.</translation>
+        <translation>Ereignisse aus Facebook laden.</translation>
     </message>
     <message>
         <source>Import</source>
@@ -813,7 +814,7 @@ macht weiter).
     </message>
     <message>
         <source>Add - Edit</source>
-        <translation>Hinzufügen - Bearbeiten</translation>
+        <translation>Hinzufügen/Bearbeiten</translation>
     </message>
     <message>
         <source>Event Details</source>
@@ -825,11 +826,11 @@ macht weiter).
     </message>
     <message>
         <source>This event has occurred</source>
-        <translation>Dieses Ereignis ist eingetreten:</translation>
+        <translation>Dieses Ereignis ist bisher</translation>
     </message>
     <message>
         <source> times.</source>
-        <translation> Mal.</translation>
+        <translation> Mal eingetreten.</translation>
     </message>
     <message>
         <source>Schedule</source>
@@ -857,7 +858,7 @@ macht weiter).
     </message>
     <message>
         <source>This event occurs every:</source>
-        <translation>Dieses Ereignis findet statt jeden:</translation>
+        <translation>Dieses Ereignis wiederholt sich jeden:</translation>
     </message>
     <message>
         <source> Monthly </source>
@@ -865,7 +866,7 @@ macht weiter).
     </message>
     <message>
         <source>This event occurs on the</source>
-        <translation>Dieses Ereignis findet statt am</translation>
+        <translation>Dieses Ereignis wiederholt sich am</translation>
     </message>
     <message>
         <source>of the month.</source>
@@ -913,11 +914,11 @@ macht weiter).
     </message>
     <message>
         <source>The event will occur next on </source>
-        <translation>Das Ereignis findet als Nächstes statt am </translation>
+        <translation>Das Ereignis findet als Nächstes am </translation>
     </message>
     <message>
         <source>, in </source>
-        <translation>, in </translation>
+        <translation> statt, in </translation>
     </message>
     <message>
         <source> days time.</source>
@@ -925,7 +926,7 @@ macht weiter).
     </message>
     <message>
         <source>This event has occurred </source>
-        <translation>Dieses Ereignis ist </translation>
+        <translation>Dieses Ereignis ist bisher </translation>
     </message>
     <message>
         <source>This event is </source>
@@ -953,7 +954,7 @@ macht weiter).
     </message>
     <message>
         <source>You will be notified </source>
-        <translation>Sie werden erinnert </translation>
+        <translation>Erinnerung </translation>
     </message>
     <message>
         <source>You will not be notified of this event.</source>
@@ -1017,7 +1018,7 @@ macht weiter).
     </message>
     <message>
         <source>Sync</source>
-        <translation>Abgleich</translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Server address</source>
@@ -1037,7 +1038,7 @@ macht weiter).
     </message>
     <message>
         <source>Sync now</source>
-        <translation>Jetzt abgleichen</translation>
+        <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
         <source>iCalendar (*.ics)</source>
@@ -1117,7 +1118,7 @@ macht weiter).
     </message>
     <message>
         <source>Your Facebook events have been imported.</source>
-        <translation>Ihre Facebook-Veranstaltungen wurden importiert.</translation>
+        <translation>Ihre Facebook-Ereignisse wurden importiert.</translation>
     </message>
     <message>
         <source>Facebook Error</source>
@@ -1161,7 +1162,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
     <message>
         <source>The next sync will take back what the server holds.</source>
-        <translation>Der nächste Abgleich holt zurück, was der Server hat.</translation>
+        <translation>Die nächste Synchronisation holt zurück, was auf dem Server liegt.</translation>
     </message>
     <message>
         <source>The unread part could not be kept.</source>
@@ -1181,7 +1182,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
     <message>
         <source>Sync Failed</source>
-        <translation>Abgleich fehlgeschlagen</translation>
+        <translation>Synchronisation fehlgeschlagen</translation>
     </message>
     <message>
         <source>Enter the address of the server first.</source>
@@ -1193,11 +1194,11 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
     <message>
         <source>Sync Cancelled</source>
-        <translation>Abgleich abgebrochen</translation>
+        <translation>Synchronisation abgebrochen</translation>
     </message>
     <message>
         <source>Your events could not be saved, so they were not synced: %1.</source>
-        <translation>Ihre Ereignisse konnten nicht gespeichert und daher nicht abgeglichen werden: %1.</translation>
+        <translation>Ihre Ereignisse konnten nicht gespeichert und daher nicht synchronisiert werden: %1.</translation>
     </message>
     <message>
         <source>Password for %1 on %2:</source>
@@ -1245,7 +1246,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
     <message>
         <source>Which day number, or which of the ticked weekdays: 2 with Monday ticked means the second Monday.</source>
-        <translation>Welcher Tag, oder welcher der angekreuzten Wochentage: 2 mit angekreuztem Montag bedeutet der zweite Montag.</translation>
+        <translation>Welche Tageszahl oder welcher der angekreuzten Wochentage: 2 mit angekreuztem Montag bedeutet den zweiten Montag.</translation>
     </message>
     <message>
         <source>Days of the month</source>
@@ -1289,7 +1290,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
     <message>
         <source>Event details</source>
-        <translation>Einzelheiten des Ereignisses</translation>
+        <translation>Angaben zum Ereignis</translation>
     </message>
     <message>
         <source>Return to the list.</source>
@@ -1306,7 +1307,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     <message>
         <source>the Year</source>
         <extracomment>In a list of months on the details page: &quot;Every 3rd Friday of the Year, March&quot;.</extracomment>
-        <translation>das ganze Jahr</translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Day</source>
@@ -1370,7 +1371,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     <message>
         <source>Every %1 %2 of %3</source>
         <extracomment>%1 is an ordinal number (&quot;3rd&quot;), %2 &quot;Day&quot; and weekdays, %3 &quot;the Year&quot; and months: &quot;Every 3rd Friday of the Year, March&quot;</extracomment>
-        <translation>Jeden %1 %2 in: %3</translation>
+        <translation>Jeden %1 %2 im %3</translation>
     </message>
     <message>
         <source>Occurring yearly.</source>
@@ -1438,7 +1439,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
     <message>
         <source>The sync was cancelled. What it had done is kept, and the next sync goes on from there.</source>
-        <translation>Der Abgleich wurde abgebrochen. Was bis dahin erledigt war, bleibt erhalten, und der nächste Abgleich macht dort weiter.</translation>
+        <translation>Die Synchronisation wurde abgebrochen. Was bis dahin erledigt war, bleibt erhalten, und die nächste Synchronisation macht dort weiter.</translation>
     </message>
 </context>
 <context>
@@ -1563,7 +1564,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     <message>
         <source>Notify me again in %1 days.</source>
         <extracomment>A reminder&apos;s choice; %1 stands for a box where the number of days is chosen.</extracomment>
-        <translation>Erneut erinnern in %1 Tagen.</translation>
+        <translation>Erneut in %1 Tagen erinnern.</translation>
     </message>
     <message>
         <source>For the event %1.</source>
@@ -1659,7 +1660,7 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     </message>
     <message>
         <source>Everything was already in sync.</source>
-        <translation>Alles war bereits abgeglichen.</translation>
+        <translation>Alles war bereits synchron.</translation>
     </message>
     <message>
         <source>Reading the calendar...</source>
@@ -1696,8 +1697,8 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     <message numerus="yes">
         <source>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</source>
         <translation>
-            <numerusform>Dieser Abgleich würde %1 von %n Ereignis auf dem Server löschen, weil es nicht mehr in Ihrer Liste steht. Nichts wurde geändert: Wenn Sie es gelöscht haben, erlauben Sie das Löschen.</numerusform>
-            <numerusform>Dieser Abgleich würde %1 der %n Ereignisse auf dem Server löschen, weil sie nicht mehr in Ihrer Liste stehen. Nichts wurde geändert: Wenn Sie sie gelöscht haben, erlauben Sie das Löschen.</numerusform>
+            <numerusform>Diese Synchronisation würde %1 von %n Ereignis auf dem Server löschen, weil es nicht mehr in Ihrer Liste steht. Nichts wurde geändert: Wenn Sie es gelöscht haben, erlauben Sie das Löschen.</numerusform>
+            <numerusform>Diese Synchronisation würde %1 der %n Ereignisse auf dem Server löschen, weil sie nicht mehr in Ihrer Liste stehen. Nichts wurde geändert: Wenn Sie sie gelöscht haben, erlauben Sie das Löschen.</numerusform>
         </translation>
     </message>
     <message>
@@ -1722,11 +1723,11 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
     <message>
         <source>The events file %1 could not be read: %2. Nothing was synced.</source>
         <extracomment>%1 is the events file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Die Ereignisdatei %1 konnte nicht gelesen werden: %2. Nichts wurde abgeglichen.</translation>
+        <translation>Die Ereignisdatei %1 konnte nicht gelesen werden: %2. Nichts wurde synchronisiert.</translation>
     </message>
     <message>
         <source>The events file is damaged: open Oriventa once to keep what can be read, then sync again.</source>
-        <translation>Die Ereignisdatei ist beschädigt: Öffnen Sie Oriventa einmal, um das Lesbare zu behalten, und gleichen Sie dann erneut ab.</translation>
+        <translation>Die Ereignisdatei ist beschädigt: Öffnen Sie Oriventa einmal, um das Lesbare zu behalten, und synchronisieren Sie dann erneut.</translation>
     </message>
     <message>
         <source>The events file could not be written: %1.</source>
