@@ -9,12 +9,12 @@
     </message>
     <message>
         <source>the server gave no usable ETag to delete it by</source>
-        <translation>el servidor no dio ninguna ETag válida para eliminarlo</translation>
+        <translation>el servidor no dio ningún ETag válido para eliminarlo</translation>
     </message>
     <message>
         <source>%1 is left alone: %2</source>
         <extracomment>%1 is an event&apos;s address on the server, %2 the reason (&quot;it is not in the calendar&quot;, …).</extracomment>
-        <translation>%1 no se modifica: %2</translation>
+        <translation>%1 se deja como está: %2</translation>
     </message>
     <message>
         <source>no CalDAV calendars found at %1</source>
@@ -37,7 +37,7 @@
     <message>
         <source>the server sent the request elsewhere (%1)</source>
         <extracomment>%1 is the address the server sent the request to.</extracomment>
-        <translation>el servidor redirigió la petición a otro sitio (%1)</translation>
+        <translation>el servidor redirigió la solicitud a otra dirección (%1)</translation>
     </message>
     <message>
         <source>the server refused the user name or password</source>
@@ -141,10 +141,11 @@ Lee y modifica la lista de eventos de Oriventa sin abrir ninguna ventana.
                             sincronización con ellos ha salido bien (la
                             dirección sin usuario ni contraseña); la
                             contraseña se toma de la dirección, de una línea
-                            de la entrada estándar o del depósito de claves
-                            del escritorio; una sincronización que borraría
-                            la mayor parte del calendario (20 eventos o más)
-                            se detiene, salvo con --allow-deletions
+                            de la entrada estándar o del almacén de
+                            contraseñas del escritorio; una sincronización
+                            que eliminaría la mayor parte del calendario (20
+                            eventos o más) se detiene, salvo con
+                            --allow-deletions
 </translation>
     </message>
     <message>
@@ -167,9 +168,10 @@ only), 4 the sync failed after part of its work (list and server agree; the
 next sync goes on).
 </source>
         <translation>Código de salida: 0 hecho, 1 no se pudo leer o escribir un archivo o la
-sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abierto
-(solo import y sync), 4 la sincronización falló tras hacer parte de su trabajo
-(la lista y el servidor coinciden; la siguiente sincronización continúa).
+sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está
+abierto (solo import y sync), 4 la sincronización falló tras hacer parte de su
+trabajo (la lista y el servidor coinciden; la siguiente sincronización
+continúa).
 </translation>
     </message>
     <message>
@@ -200,7 +202,7 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     <message>
         <source>oriventa-cli: run the sync again with --allow-deletions to delete them
 </source>
-        <translation>oriventa-cli: vuelva a sincronizar con --allow-deletions para borrarlos
+        <translation>oriventa-cli: vuelva a sincronizar con --allow-deletions para eliminarlos
 </translation>
     </message>
     <message>
@@ -261,19 +263,19 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>You cannot select a monthly repetition period greater than 5 week days.</source>
-        <translation>No puede seleccionar un período de repetición mensual mayor de 5 días de la semana.</translation>
+        <translation>No puede seleccionar un periodo de repetición mensual mayor de 5 días de la semana.</translation>
     </message>
     <message>
         <source>You cannot select a yearly repetition period greater than 5 weeks for a specific month.</source>
-        <translation>No puede seleccionar un período de repetición anual mayor de 5 semanas para un mes concreto.</translation>
+        <translation>No puede seleccionar un periodo de repetición anual mayor de 5 semanas para un mes concreto.</translation>
     </message>
     <message>
         <source>You cannot select a yearly repetition period greater than 31 days for a specific month.</source>
-        <translation>No puede seleccionar un período de repetición anual mayor de 31 días para un mes concreto.</translation>
+        <translation>No puede seleccionar un periodo de repetición anual mayor de 31 días para un mes concreto.</translation>
     </message>
     <message>
         <source>You cannot select a yearly repetition period greater than 52 weeks.</source>
-        <translation>No puede seleccionar un período de repetición anual mayor de 52 semanas.</translation>
+        <translation>No puede seleccionar un periodo de repetición anual mayor de 52 semanas.</translation>
     </message>
 </context>
 <context>
@@ -843,7 +845,7 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>Occurring once on:</source>
-        <translation>Una sola vez el:</translation>
+        <translation>Ocurre una sola vez el:</translation>
     </message>
     <message>
         <source>Repeating</source>
@@ -891,7 +893,7 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>Only show notification once a day.</source>
-        <translation>Mostrar el recordatorio solo una vez al día.</translation>
+        <translation>Mostrar la notificación solo una vez al día.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -903,7 +905,7 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>Event Description: </source>
-        <translation>Descripción: </translation>
+        <translation>Descripción del evento: </translation>
     </message>
     <message>
         <source>TextLabel</source>
@@ -931,11 +933,11 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>Occurring once on the </source>
-        <translation>Una sola vez el </translation>
+        <translation>Ocurre una sola vez el </translation>
     </message>
     <message>
         <source>Occurring </source>
-        <translation>Repetición: </translation>
+        <translation>Se repite </translation>
     </message>
     <message>
         <source>Every </source>
@@ -959,7 +961,7 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>You will only be shown one notification per day for this event.</source>
-        <translation>Solo se le mostrará un recordatorio al día para este evento.</translation>
+        <translation>Solo se le mostrará una notificación al día de este evento.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -967,7 +969,7 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>Notification Method</source>
-        <translation>Método de aviso</translation>
+        <translation>Método de notificación</translation>
     </message>
     <message>
         <source>Notify me using a tray notification.</source>
@@ -983,11 +985,11 @@ sincronización falló sin cambiar nada, 2 uso incorrecto, 3 Oriventa está abie
     </message>
     <message>
         <source>Notification Options</source>
-        <translation>Opciones de aviso</translation>
+        <translation>Opciones de notificación</translation>
     </message>
     <message>
         <source>Show each notification separately.</source>
-        <translation>Mostrar cada recordatorio por separado.</translation>
+        <translation>Mostrar cada notificación por separado.</translation>
     </message>
     <message>
         <source>Facebook Import Settings</source>
@@ -1179,7 +1181,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Sync Failed</source>
-        <translation>Error de sincronización</translation>
+        <translation>Error al sincronizar</translation>
     </message>
     <message>
         <source>Enter the address of the server first.</source>
@@ -1219,7 +1221,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Times occurred</source>
-        <translation>Veces ocurrido</translation>
+        <translation>Veces que ha ocurrido</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1251,7 +1253,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Tick Day to count days of the month, or the weekdays to count.</source>
-        <translation>Marque Día para contar los días del mes, o los días de la semana que se cuentan.</translation>
+        <translation>Marque «día» para contar los días del mes, o los días de la semana que se cuentan.</translation>
     </message>
     <message>
         <source>Day in the year</source>
@@ -1263,7 +1265,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Tick Day to count days, or the weekdays to count.</source>
-        <translation>Marque Día para contar días, o los días de la semana que se cuentan.</translation>
+        <translation>Marque «día» para contar los días, o los días de la semana que se cuentan.</translation>
     </message>
     <message>
         <source>Months</source>
@@ -1271,7 +1273,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Tick Year to count through the whole year, or the months to count in.</source>
-        <translation>Marque Año para contar a lo largo de todo el año, o los meses en los que se cuenta.</translation>
+        <translation>Marque «año» para contar a lo largo de todo el año, o los meses en los que se cuenta.</translation>
     </message>
     <message>
         <source>Days before the event</source>
@@ -1304,12 +1306,12 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     <message>
         <source>the Year</source>
         <extracomment>In a list of months on the details page: &quot;Every 3rd Friday of the Year, March&quot;.</extracomment>
-        <translation>el año</translation>
+        <translation>todo el año</translation>
     </message>
     <message>
         <source>Day</source>
         <extracomment>The day number of a month or year, in a list with weekdays: &quot;Every 15th Day of the month&quot;.</extracomment>
-        <translation>Día</translation>
+        <translation>día</translation>
     </message>
     <message>
         <source>Select Event</source>
@@ -1341,11 +1343,11 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     <message>
         <source>Occurring once on the %1</source>
         <extracomment>%1 is the date in the long format.</extracomment>
-        <translation>Una sola vez el %1</translation>
+        <translation>Ocurre una sola vez el %1</translation>
     </message>
     <message>
         <source>This event is repeating.</source>
-        <translation>Este evento se repite.</translation>
+        <translation>Este evento es periódico.</translation>
     </message>
     <message>
         <source>Every %1</source>
@@ -1354,7 +1356,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Occurring weekly.</source>
-        <translation>Cada semana.</translation>
+        <translation>Se repite cada semana.</translation>
     </message>
     <message>
         <source>Every %1 %2 of the month.</source>
@@ -1363,16 +1365,16 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Occurring monthly.</source>
-        <translation>Cada mes.</translation>
+        <translation>Se repite cada mes.</translation>
     </message>
     <message>
         <source>Every %1 %2 of %3</source>
         <extracomment>%1 is an ordinal number (&quot;3rd&quot;), %2 &quot;Day&quot; and weekdays, %3 &quot;the Year&quot; and months: &quot;Every 3rd Friday of the Year, March&quot;</extracomment>
-        <translation>Cada %1 %2 de: %3</translation>
+        <translation>Cada %1 %2 de %3</translation>
     </message>
     <message>
         <source>Occurring yearly.</source>
-        <translation>Cada año.</translation>
+        <translation>Se repite cada año.</translation>
     </message>
     <message numerus="yes">
         <source>You will be notified %n days before the event.</source>
@@ -1384,7 +1386,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     <message>
         <source>Year</source>
         <extracomment>Ticked instead of months: the day number counts through the whole year.</extracomment>
-        <translation>Año</translation>
+        <translation>año</translation>
     </message>
     <message>
         <source>Please select an event to edit.</source>
@@ -1404,11 +1406,11 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Confirm Removal</source>
-        <translation>Confirmar la eliminación</translation>
+        <translation>Confirmar eliminación</translation>
     </message>
     <message>
         <source>Enter Details</source>
-        <translation>Introducir los detalles</translation>
+        <translation>Introducir detalles</translation>
     </message>
     <message>
         <source>Events File (*.evt)</source>
@@ -1447,7 +1449,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Save Elsewhere...</source>
-        <translation>Guardar en otro lugar...</translation>
+        <translation>Guardar en otro lugar…</translation>
     </message>
     <message>
         <source>Close Without Saving</source>
@@ -1487,7 +1489,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>Not until next time</source>
-        <translation>No hasta la próxima vez</translation>
+        <translation>No avisarme hasta la próxima vez</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
@@ -1653,7 +1655,7 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     </message>
     <message>
         <source>&quot;%1&quot; was changed here and elsewhere: both are kept, the other as &quot;%2&quot;.</source>
-        <translation>«%1» se cambió aquí y en otro sitio: se conservan ambos, el otro como «%2».</translation>
+        <translation>«%1» se cambió aquí y en otro lugar: se conservan ambos, el otro como «%2».</translation>
     </message>
     <message>
         <source>Everything was already in sync.</source>
@@ -1701,12 +1703,12 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
     <message>
         <source>%1 (changed elsewhere)</source>
         <extracomment>A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.</extracomment>
-        <translation>%1 (cambiado en otro sitio)</translation>
+        <translation>%1 (cambiado en otro lugar)</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere %2)</source>
         <extracomment>The same, when that name is taken too; %2 is 2, 3, …</extracomment>
-        <translation>%1 (cambiado en otro sitio %2)</translation>
+        <translation>%1 (cambiado en otro lugar %2)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
