@@ -52,6 +52,9 @@ void fillRow(const QList<Slot> &row, QString sentence, const QStringList &values
     // Markers from the private use area stand for the values while the sentence is cut apart.
     const auto marker = [](int i) { return QChar(0xE000 + i); };
     QStringList shown = values;
+    for (int i = 0; i < values.size(); ++i)
+        sentence.replace(QLatin1Char('%') + QString::number(i + 1), marker(i));
+    // After the placeholders: the 1 of "%1" is no count.
     if (count >= 0) {
         const QString number = QString::number(count);
         const int at = sentence.indexOf(number);
@@ -59,8 +62,6 @@ void fillRow(const QList<Slot> &row, QString sentence, const QStringList &values
             sentence.replace(at, number.size(), marker(values.size()));
         shown << number;
     }
-    for (int i = 0; i < values.size(); ++i)
-        sentence.replace(QLatin1Char('%') + QString::number(i + 1), marker(i));
     int next = 0;
     QLabel *last = nullptr;
     QString words;

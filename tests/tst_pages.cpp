@@ -624,6 +624,12 @@ private Q_SLOTS:
             << "The event will occur next on Wednesday, 13 January 2027, in 0 days time."
             << "This event has occurred 1 time."
             << "You will be notified 1 day before the event.";
+        // One day to go: the count 1 is not the 1 of the date's placeholder.
+        QTest::newRow("tomorrow") << weekly().on(Qt::Thursday).notify(3).event() << "This event is repeating."
+                                  << "Occurring weekly."
+                                  << "Every Thursday"
+                                  << "The event will occur next on Thursday, 14 January 2027, in 1 days time."
+                                  << "" << "You will be notified 3 days before the event.";
         QTest::newRow("monthly") << monthly().dayNumber(15).counted(0, today).notify(0).event()
                                  << "This event is repeating."
                                  << "Occurring monthly."

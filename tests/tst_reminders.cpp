@@ -12,6 +12,7 @@
 #include "reminders/reminderwindow.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/inlanguage.h"
 #include "tests/support/notificationbus.h"
 #include "tests/support/programrun.h"
 #include "tests/support/testclock.h"
@@ -181,13 +182,8 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(int, days);
         QFETCH(bool, counted);
-        QTranslator translation;
-        if (!language.isEmpty()) {
-            QVERIFY(translation.load(QStringLiteral("oriventa_") + language, QStringLiteral(":/translations")));
-            QCoreApplication::installTranslator(&translation);
-            QLocale::setDefault(QLocale(language));
-        }
-        const auto backToEnglish = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+        const InLanguage speaking(language);
+        QVERIFY(speaking.loaded());
         // A counted one is weekly on the day in question and has one occurrence still to count.
         QScopedPointer<Event> e(counted ? weeklyEvent(QStringLiteral("Choir"), {today.addDays(days).dayOfWeek()})
                                         : dueIn(QStringLiteral("Choir"), days));
