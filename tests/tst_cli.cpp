@@ -374,7 +374,7 @@ private Q_SLOTS:
         QTest::newRow("de usage") << "de" << QStringList{"frob"} << ""
                                   << "unbekannter Befehl „frob“";
         QTest::newRow("fr usage") << "fr" << QStringList{"frob"} << ""
-                                  << "commande inconnue « frob »";
+                                  << "commande inconnue «\u00a0frob\u00a0»";
         QTest::newRow("es usage") << "es" << QStringList{"frob"} << ""
                                   << "comando desconocido «frob»";
     }

@@ -5,7 +5,7 @@
     <name>CalDav</name>
     <message>
         <source>it is not in the calendar</source>
-        <translation>il n’est pas dans le calendrier</translation>
+        <translation>il n’est pas dans l’agenda</translation>
     </message>
     <message>
         <source>the server gave no usable ETag to delete it by</source>
@@ -14,11 +14,11 @@
     <message>
         <source>%1 is left alone: %2</source>
         <extracomment>%1 is an event&apos;s address on the server, %2 the reason (&quot;it is not in the calendar&quot;, …).</extracomment>
-        <translation>%1 n’est pas modifié : %2</translation>
+        <translation>%1 n’est pas modifié&#xa0;: %2</translation>
     </message>
     <message>
         <source>no CalDAV calendars found at %1</source>
-        <translation>aucun calendrier CalDAV trouvé à l’adresse %1</translation>
+        <translation>aucun agenda CalDAV trouvé à l’adresse %1</translation>
     </message>
     <message>
         <source>timed out</source>
@@ -32,7 +32,7 @@
     <message>
         <source>SSL error: %1</source>
         <extracomment>%1 lists the errors Qt reports, separated by &quot;; &quot;.</extracomment>
-        <translation>erreur SSL : %1</translation>
+        <translation>erreur SSL&#xa0;: %1</translation>
     </message>
     <message>
         <source>the server sent the request elsewhere (%1)</source>
@@ -62,11 +62,11 @@
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation>commande inconnue « %1 »</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--days needs a whole number of days, not &quot;%1&quot;</source>
-        <translation>--days demande un nombre entier de jours, pas « %1 »</translation>
+        <translation>--days demande un nombre entier de jours, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--days needs a whole number of days</source>
@@ -80,12 +80,12 @@
     <message>
         <source>unknown option &quot;%1&quot; for %2</source>
         <extracomment>%1 is the option given, %2 the command (list, due, import, export or sync)</extracomment>
-        <translation>option inconnue « %1 » pour %2</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
         <source>%1 takes no file: &quot;%2&quot;</source>
         <extracomment>%1 is the command (list, due or sync), %2 the argument it cannot take</extracomment>
-        <translation>%1 ne prend pas de fichier : « %2 »</translation>
+        <translation>%1 ne prend pas de fichier&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>import needs at least one FILE</source>
@@ -99,8 +99,8 @@
         <source>Usage: oriventa-cli COMMAND [OPTIONS]
 Reads and changes Oriventa&apos;s list of events without a window.
 </source>
-        <translation>Utilisation : oriventa-cli COMMANDE [OPTIONS]
-Lit et modifie la liste des événements d&apos;Oriventa sans fenêtre.
+        <translation>Utilisation&#xa0;: oriventa-cli COMMANDE [OPTIONS]
+Lit et modifie la liste des événements d’Oriventa sans fenêtre.
 </translation>
     </message>
     <message>
@@ -124,28 +124,28 @@ Lit et modifie la liste des événements d&apos;Oriventa sans fenêtre.
                             given
 </source>
         <extracomment>Keep the commands and options as they are, and the descriptions in the second column (at most 80 columns in all)</extracomment>
-        <translation>Commandes :
-  list [--days N] [--json]  les événements par date puis par nom ; avec --days,
+        <translation>Commandes&#xa0;:
+  list [--days N] [--json]  les événements par date puis par nom&#xa0;; avec --days,
                             seulement ceux dont la prochaine date est dans
                             N jours au plus
-  due [--json]              les rappels qu&apos;afficherait &apos;oriventa auto&apos;
-                            aujourd&apos;hui
+  due [--json]              les rappels qu’afficherait «&#xa0;oriventa auto&#xa0;»
+                            aujourd’hui
   import FICHIER...         ajouter les événements de fichiers .evt, .ics et
                             .vcf
-  export FICHIER            écrire tous les événements dans FICHIER (.ics :
-                            iCalendar, sinon un fichier d&apos;événements)
+  export FICHIER            écrire tous les événements dans FICHIER (.ics&#xa0;:
+                            iCalendar, sinon un fichier d’événements)
   sync [--url URL] [--user NOM] [--password-stdin] [--allow-deletions]
-       [--quiet]            synchroniser dans les deux sens avec l&apos;agenda
-                            CalDAV, jusqu&apos;au bout ; dans un terminal, la
-                            progression s&apos;affiche, et --quiet n&apos;affiche que
-                            les erreurs ; --url et --user sont enregistrés
-                            dès qu&apos;une synchronisation avec eux a réussi
-                            (l&apos;adresse sans utilisateur ni mot de passe) ; le
-                            mot de passe vient de l&apos;adresse, d&apos;une ligne de
-                            l&apos;entrée standard ou du trousseau du bureau ; une
+       [--quiet]            synchroniser dans les deux sens avec l’agenda
+                            CalDAV, jusqu’au bout&#xa0;; dans un terminal, la
+                            progression s’affiche, et --quiet n’affiche que
+                            les erreurs&#xa0;; --url et --user sont enregistrés
+                            dès qu’une synchronisation avec eux a réussi
+                            (l’adresse sans utilisateur ni mot de passe)&#xa0;; le
+                            mot de passe vient de l’adresse, d’une ligne de
+                            l’entrée standard ou du trousseau du bureau&#xa0;; une
                             synchronisation qui supprimerait la plus grande
-                            partie de l&apos;agenda (20 événements ou plus)
-                            s&apos;arrête, sauf avec --allow-deletions
+                            partie de l’agenda (20 événements ou plus)
+                            s’arrête, sauf avec --allow-deletions
 </translation>
     </message>
     <message>
@@ -155,8 +155,8 @@ Lit et modifie la liste des événements d&apos;Oriventa sans fenêtre.
   --version  show the version
 </source>
         <extracomment>Keep the options as they are, and the descriptions in the second column</extracomment>
-        <translation>Options :
-  --json     afficher un tableau JSON d&apos;événements au lieu de lignes de texte
+        <translation>Options&#xa0;:
+  --json     afficher un tableau JSON d’événements au lieu de lignes de texte
   --help     afficher ce texte
   --version  afficher la version
 </translation>
@@ -167,58 +167,58 @@ failed with nothing changed, 2 usage, 3 Oriventa is running (import and sync
 only), 4 the sync failed after part of its work (list and server agree; the
 next sync goes on).
 </source>
-        <translation>Code de sortie : 0 terminé, 1 un fichier n&apos;a pu être lu ou écrit, ou la
+        <translation>Code de sortie&#xa0;: 0 terminé, 1 un fichier n’a pu être lu ou écrit, ou la
 synchronisation a échoué sans rien changer, 2 utilisation incorrecte, 3 Oriventa
 est ouvert (import et sync seulement), 4 la synchronisation a échoué après une
-partie de son travail (la liste et le serveur concordent ; la prochaine
+partie de son travail (la liste et le serveur concordent&#xa0;; la prochaine
 synchronisation reprend).
 </translation>
     </message>
     <message>
         <source>oriventa-cli: no server address: use --url
 </source>
-        <translation>oriventa-cli : pas d&apos;adresse de serveur : utilisez --url
+        <translation>oriventa-cli&#xa0;: pas d’adresse de serveur&#xa0;: utilisez --url
 </translation>
     </message>
     <message>
         <source>oriventa-cli: no password: standard input gave none
 </source>
-        <translation>oriventa-cli : pas de mot de passe : l&apos;entrée standard n&apos;en a fourni aucun
+        <translation>oriventa-cli&#xa0;: pas de mot de passe&#xa0;: l’entrée standard n’en a fourni aucun
 </translation>
     </message>
     <message>
         <source>oriventa-cli: no password: use --password-stdin
 </source>
-        <translation>oriventa-cli : pas de mot de passe : utilisez --password-stdin
+        <translation>oriventa-cli&#xa0;: pas de mot de passe&#xa0;: utilisez --password-stdin
 </translation>
     </message>
     <message>
         <source>oriventa-cli: sync failed: %1
 </source>
         <extracomment>%1 is what went wrong, as the sync tells it</extracomment>
-        <translation>oriventa-cli : la synchronisation a échoué : %1
+        <translation>oriventa-cli&#xa0;: la synchronisation a échoué&#xa0;: %1
 </translation>
     </message>
     <message>
         <source>oriventa-cli: run the sync again with --allow-deletions to delete them
 </source>
-        <translation>oriventa-cli : relancez la synchronisation avec --allow-deletions pour les supprimer
+        <translation>oriventa-cli&#xa0;: relancez la synchronisation avec --allow-deletions pour les supprimer
 </translation>
     </message>
     <message>
         <source>Oriventa is running; close it and try again.
 </source>
-        <translation>Oriventa est ouvert ; fermez-le et réessayez.
+        <translation>Oriventa est ouvert&#xa0;; fermez-le et réessayez.
 </translation>
     </message>
     <message>
         <source>the events file cannot be read: %1</source>
         <extracomment>%1 is the reason the system gives</extracomment>
-        <translation>le fichier d&apos;événements ne peut pas être lu : %1</translation>
+        <translation>le fichier d’événements ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>the events file is damaged: only the events before the damage are used; open Oriventa to keep them and set the rest aside</source>
-        <translation>le fichier d&apos;événements est endommagé : seuls les événements avant la partie endommagée sont utilisés ; ouvrez Oriventa pour les garder et mettre le reste de côté</translation>
+        <translation>le fichier d’événements est endommagé&#xa0;: seuls les événements avant la partie endommagée sont utilisés&#xa0;; ouvrez Oriventa pour les garder et mettre le reste de côté</translation>
     </message>
     <message>
         <source>cannot be imported</source>
@@ -227,17 +227,17 @@ synchronisation reprend).
     <message>
         <source>the events file could not be saved (%1); nothing was imported</source>
         <extracomment>%1 is the reason the system gives</extracomment>
-        <translation>le fichier d&apos;événements n&apos;a pas pu être enregistré (%1) ; rien n&apos;a été importé</translation>
+        <translation>le fichier d’événements n’a pas pu être enregistré (%1)&#xa0;; rien n’a été importé</translation>
     </message>
     <message>
         <source>the events file was damaged; it was kept as %1</source>
         <extracomment>%1 is the path of the copy kept</extracomment>
-        <translation>le fichier d&apos;événements était endommagé ; il a été conservé sous %1</translation>
+        <translation>le fichier d’événements était endommagé&#xa0;; il a été conservé sous %1</translation>
     </message>
     <message>
         <source>could not be written: %1</source>
         <extracomment>%1 is the reason the system gives</extracomment>
-        <translation>n&apos;a pas pu être écrit : %1</translation>
+        <translation>n’a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n events to %1.
@@ -255,11 +255,11 @@ synchronisation reprend).
     <name>Event</name>
     <message>
         <source>Please select a reminder schedule.</source>
-        <translation>Veuillez choisir un calendrier de rappel.</translation>
+        <translation>Veuillez choisir une périodicité.</translation>
     </message>
     <message>
         <source>Please enter a description of the event.</source>
-        <translation>Veuillez saisir une description de l&apos;événement.</translation>
+        <translation>Veuillez saisir une description de l’événement.</translation>
     </message>
     <message>
         <source>You cannot select a monthly repetition period greater than 5 week days.</source>
@@ -291,12 +291,12 @@ synchronisation reprend).
     <message>
         <source>it is a folder</source>
         <extracomment>Why the events file cannot be read: its path names a folder.</extracomment>
-        <translation>c&apos;est un dossier</translation>
+        <translation>c’est un dossier</translation>
     </message>
     <message>
         <source>it could not be read (%1), and saving would replace it</source>
         <extracomment>Why the events file was not saved; %1 is why it could not be read.</extracomment>
-        <translation>il n&apos;a pas pu être lu (%1), et l&apos;enregistrer le remplacerait</translation>
+        <translation>il n’a pas pu être lu (%1), et l’enregistrer le remplacerait</translation>
     </message>
     <message>
         <source>%1 is a link to %2, which cannot be reached</source>
@@ -309,7 +309,7 @@ synchronisation reprend).
     <message>
         <source>%1: %2</source>
         <extracomment>An entry of a list: %1 is an event&apos;s name, %2 why it is listed (&quot;has no date&quot;, …).</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
@@ -330,48 +330,48 @@ synchronisation reprend).
     <message numerus="yes">
         <source>%n events were written with the closest rule a calendar can state:</source>
         <translation>
-            <numerusform>%n événement a été écrit avec la règle la plus proche qu’un calendrier puisse exprimer :</numerusform>
-            <numerusform>%n événements ont été écrits avec la règle la plus proche qu’un calendrier puisse exprimer :</numerusform>
+            <numerusform>%n événement a été écrit avec la règle la plus proche qu’un agenda puisse exprimer&#xa0;:</numerusform>
+            <numerusform>%n événements ont été écrits avec la règle la plus proche qu’un agenda puisse exprimer&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n events were left out:</source>
         <translation>
-            <numerusform>%n événement a été omis :</numerusform>
-            <numerusform>%n événements ont été omis :</numerusform>
+            <numerusform>%n événement a été omis&#xa0;:</numerusform>
+            <numerusform>%n événements ont été omis&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>day %1 runs into the next month when a month is shorter; calendars skip those months</source>
         <extracomment>Why an event was written only approximately; %1 is a day of the month.</extracomment>
-        <translation>le jour %1 déborde sur le mois suivant quand un mois est plus court ; les calendriers sautent ces mois</translation>
+        <translation>le jour %1 déborde sur le mois suivant quand un mois est plus court&#xa0;; les agendas sautent ces mois</translation>
     </message>
     <message>
         <source>falls on a day number and on weekdays; a calendar takes only one of them, so only the day number was written</source>
-        <translation>tombe sur un numéro de jour et sur des jours de la semaine ; un calendrier n’en retient qu’un, seul le numéro de jour a donc été écrit</translation>
+        <translation>tombe sur un numéro de jour et sur des jours de la semaine&#xa0;; un agenda n’en retient qu’un, seul le numéro de jour a donc été écrit</translation>
     </message>
     <message>
         <source>combines several yearly choices; a calendar takes only one of them, so only the first was written</source>
-        <translation>combine plusieurs choix annuels ; un calendrier n’en retient qu’un, seul le premier a donc été écrit</translation>
+        <translation>combine plusieurs choix annuels&#xa0;; un agenda n’en retient qu’un, seul le premier a donc été écrit</translation>
     </message>
     <message>
         <source>day %1 does not exist in every chosen month; Oriventa takes the month&apos;s last day there, calendars skip it</source>
-        <translation>le jour %1 n’existe pas dans chaque mois choisi ; Oriventa prend alors le dernier jour du mois, les calendriers le sautent</translation>
+        <translation>le jour %1 n’existe pas dans chaque mois choisi&#xa0;; Oriventa prend alors le dernier jour du mois, les agendas le sautent</translation>
     </message>
     <message>
         <source>a %1 weekday runs into the next month when a month has fewer; calendars skip that month</source>
         <extracomment>%1 is an ordinal number (&quot;5th&quot;).</extracomment>
-        <translation>un %1 jour de la semaine déborde sur le mois suivant quand un mois en a moins ; les calendriers sautent ce mois</translation>
+        <translation>un %1 jour de la semaine déborde sur le mois suivant quand un mois en a moins&#xa0;; les agendas sautent ce mois</translation>
     </message>
     <message>
         <source>day %1 runs into the next year when a year is shorter; calendars skip those years</source>
         <extracomment>%1 is a day of the year.</extracomment>
-        <translation>le jour %1 déborde sur l’année suivante quand une année est plus courte ; les calendriers sautent ces années</translation>
+        <translation>le jour %1 déborde sur l’année suivante quand une année est plus courte&#xa0;; les agendas sautent ces années</translation>
     </message>
     <message>
         <source>a %1 weekday runs into the next year when a year has fewer; calendars skip that year</source>
         <extracomment>%1 is an ordinal number (&quot;53rd&quot;).</extracomment>
-        <translation>un %1 jour de la semaine déborde sur l’année suivante quand une année en a moins ; les calendriers sautent cette année</translation>
+        <translation>un %1 jour de la semaine déborde sur l’année suivante quand une année en a moins&#xa0;; les agendas sautent cette année</translation>
     </message>
     <message>
         <source>has no date</source>
@@ -399,7 +399,7 @@ synchronisation reprend).
     <message>
         <source>%1 (%2%)</source>
         <extracomment>The window title while a page loads: %1 is the page&apos;s title, %2 how much of it has come in percent</extracomment>
-        <translation>%1 (%2 %)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ synchronisation reprend).
     <message>
         <source>Oriventa %1 is available. You can download it from:
 %2</source>
-        <translation>Oriventa %1 est disponible. Vous pouvez le télécharger ici :
+        <translation>Oriventa %1 est disponible. Vous pouvez le télécharger ici&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -416,11 +416,11 @@ synchronisation reprend).
     </message>
     <message>
         <source>The check for a newer version of Oriventa failed.</source>
-        <translation>La recherche d&apos;une nouvelle version d&apos;Oriventa a échoué.</translation>
+        <translation>La recherche d’une nouvelle version d’Oriventa a échoué.</translation>
     </message>
     <message>
         <source>Oriventa Update</source>
-        <translation>Mise à jour d&apos;Oriventa</translation>
+        <translation>Mise à jour d’Oriventa</translation>
     </message>
 </context>
 <context>
@@ -428,14 +428,14 @@ synchronisation reprend).
     <message numerus="yes">
         <source>The file is damaged; only the %n events before the damage could be read.</source>
         <translation>
-            <numerusform>Le fichier est endommagé ; seul %n événement situé avant la partie endommagée a pu être lu.</numerusform>
-            <numerusform>Le fichier est endommagé ; seuls les %n événements situés avant la partie endommagée ont pu être lus.</numerusform>
+            <numerusform>Le fichier est endommagé&#xa0;; seul %n événement situé avant la partie endommagée a pu être lu.</numerusform>
+            <numerusform>Le fichier est endommagé&#xa0;; seuls les %n événements situés avant la partie endommagée ont pu être lus.</numerusform>
         </translation>
     </message>
     <message>
         <source>could not be read: %1</source>
         <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;; %1 is the system&apos;s reason.</extracomment>
-        <translation>n’a pas pu être lu : %1</translation>
+        <translation>n’a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>is neither an events file, an iCalendar file nor a vCard file</source>
@@ -450,7 +450,7 @@ synchronisation reprend).
     <message>
         <source>is larger than %1 MiB, too large for a contacts or calendar file</source>
         <extracomment>Why a file could not be imported, after &quot;&lt;file&gt; could not be imported: &quot;.</extracomment>
-        <translation>dépasse %1 Mio, ce qui est trop pour un fichier de contacts ou de calendrier</translation>
+        <translation>dépasse %1 Mio, ce qui est trop pour un fichier de contacts ou d’agenda</translation>
     </message>
     <message>
         <source>Nothing was added from %1.</source>
@@ -468,29 +468,29 @@ synchronisation reprend).
         <source>Skipped %n events because the name is already taken: %1 and %2 more.</source>
         <extracomment>%1 lists the first names, %2 is how many more there are.</extracomment>
         <translation>
-            <numerusform>%n événement ignoré, car le nom est déjà pris : %1 et %2 autres.</numerusform>
-            <numerusform>%n événements ignorés, car le nom est déjà pris : %1 et %2 autres.</numerusform>
+            <numerusform>%n événement ignoré, car son nom est déjà utilisé&#xa0;: %1 et %2 autres.</numerusform>
+            <numerusform>%n événements ignorés, car leur nom est déjà utilisé&#xa0;: %1 et %2 autres.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Skipped %n events because the name is already taken: %1.</source>
         <extracomment>%1 lists the names.</extracomment>
         <translation>
-            <numerusform>%n événement ignoré, car le nom est déjà pris : %1.</numerusform>
-            <numerusform>%n événements ignorés, car le nom est déjà pris : %1.</numerusform>
+            <numerusform>%n événement ignoré, car son nom est déjà utilisé&#xa0;: %1.</numerusform>
+            <numerusform>%n événements ignorés, car leur nom est déjà utilisé&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Left out %n entries that Oriventa cannot represent:</source>
         <translation>
-            <numerusform>%n entrée omise, qu’Oriventa ne peut pas représenter :</numerusform>
-            <numerusform>%n entrées omises, qu’Oriventa ne peut pas représenter :</numerusform>
+            <numerusform>%n entrée omise, qu’Oriventa ne peut pas représenter&#xa0;:</numerusform>
+            <numerusform>%n entrées omises, qu’Oriventa ne peut pas représenter&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>An entry left out: %1 is its name, %2 why (&quot;has no date&quot;, …).</extracomment>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
@@ -519,7 +519,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>It could not be read as a calendar.</source>
-        <translation>Il n’a pas pu être lu comme un calendrier.</translation>
+        <translation>Il n’a pas pu être lu comme un fichier d’agenda.</translation>
     </message>
     <message>
         <source>has a repeat rule or exception that could not be read</source>
@@ -558,7 +558,7 @@ synchronisation reprend).
     <message>
         <source>has the date &quot;%1&quot;, which is not a day of the year</source>
         <extracomment>Why a contact&apos;s date was left out, after its name and &quot;: &quot;; %1 is the date as the file has it.</extracomment>
-        <translation>a la date « %1 », qui n’est pas un jour de l’année</translation>
+        <translation>a la date «&#xa0;%1&#xa0;», qui n’est pas un jour de l’année</translation>
     </message>
     <message>
         <source>falls on different weeks for different weekdays</source>
@@ -745,31 +745,31 @@ synchronisation reprend).
     </message>
     <message>
         <source>Add a new event to be notified of.</source>
-        <translation>Ajouter un nouvel événement dont vous serez averti.</translation>
+        <translation>Ajouter un nouvel événement à rappeler.</translation>
     </message>
     <message>
         <source>Edit Event</source>
-        <translation>Modifier l&apos;événement</translation>
+        <translation>Modifier l’événement</translation>
     </message>
     <message>
         <source>Edit the selected event&apos;s details.</source>
-        <translation>Modifier les détails de l&apos;événement sélectionné.</translation>
+        <translation>Modifier les détails de l’événement sélectionné.</translation>
     </message>
     <message>
         <source>Remove Event</source>
-        <translation>Supprimer l&apos;événement</translation>
+        <translation>Supprimer l’événement</translation>
     </message>
     <message>
         <source>Remove the selected event.</source>
-        <translation>Supprimer l&apos;événement sélectionné.</translation>
+        <translation>Supprimer l’événement sélectionné.</translation>
     </message>
     <message>
         <source>View Event</source>
-        <translation>Afficher l&apos;événement</translation>
+        <translation>Afficher l’événement</translation>
     </message>
     <message>
         <source>View details of the selected event.</source>
-        <translation>Afficher les détails de l&apos;événement sélectionné.</translation>
+        <translation>Afficher les détails de l’événement sélectionné.</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -813,15 +813,15 @@ synchronisation reprend).
     </message>
     <message>
         <source>Add - Edit</source>
-        <translation>Ajouter - Modifier</translation>
+        <translation>Ajouter ou modifier</translation>
     </message>
     <message>
         <source>Event Details</source>
-        <translation>Détails de l&apos;événement</translation>
+        <translation>Détails de l’événement</translation>
     </message>
     <message>
         <source>Notify me of:</source>
-        <translation>Me rappeler :</translation>
+        <translation>Me rappeler&#xa0;:</translation>
     </message>
     <message>
         <source>This event has occurred</source>
@@ -833,11 +833,11 @@ synchronisation reprend).
     </message>
     <message>
         <source>Schedule</source>
-        <translation>Calendrier</translation>
+        <translation>Périodicité</translation>
     </message>
     <message>
         <source>This event is:</source>
-        <translation>Cet événement est :</translation>
+        <translation>Cet événement est&#xa0;:</translation>
     </message>
     <message>
         <source>Singular</source>
@@ -845,7 +845,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>Occurring once on:</source>
-        <translation>Une seule fois le :</translation>
+        <translation>Une seule fois le&#xa0;:</translation>
     </message>
     <message>
         <source>Repeating</source>
@@ -857,7 +857,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>This event occurs every:</source>
-        <translation>Cet événement a lieu chaque :</translation>
+        <translation>Cet événement a lieu chaque&#xa0;:</translation>
     </message>
     <message>
         <source> Monthly </source>
@@ -889,7 +889,7 @@ synchronisation reprend).
     </message>
     <message>
         <source> days before the event.</source>
-        <translation> jours avant l&apos;événement.</translation>
+        <translation> jours avant l’événement.</translation>
     </message>
     <message>
         <source>Only show notification once a day.</source>
@@ -905,7 +905,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>Event Description: </source>
-        <translation>Description : </translation>
+        <translation>Description&#xa0;: </translation>
     </message>
     <message>
         <source>TextLabel</source>
@@ -913,7 +913,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>The event will occur next on </source>
-        <translation>L&apos;événement aura lieu la prochaine fois le </translation>
+        <translation>L’événement aura lieu la prochaine fois le </translation>
     </message>
     <message>
         <source>, in </source>
@@ -937,7 +937,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>Occurring </source>
-        <translation>Répétition : </translation>
+        <translation>Répétition&#xa0;: </translation>
     </message>
     <message>
         <source>Every </source>
@@ -953,15 +953,15 @@ synchronisation reprend).
     </message>
     <message>
         <source>You will be notified </source>
-        <translation>Vous serez averti </translation>
+        <translation>Un rappel s’affichera </translation>
     </message>
     <message>
         <source>You will not be notified of this event.</source>
-        <translation>Vous ne serez pas averti de cet événement.</translation>
+        <translation>Aucun rappel ne s’affichera pour cet événement.</translation>
     </message>
     <message>
         <source>You will only be shown one notification per day for this event.</source>
-        <translation>Vous ne recevrez qu&apos;un rappel par jour pour cet événement.</translation>
+        <translation>Un seul rappel par jour s’affichera pour cet événement.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -973,11 +973,11 @@ synchronisation reprend).
     </message>
     <message>
         <source>Notify me using a tray notification.</source>
-        <translation>Me rappeler par une notification dans la zone de notification.</translation>
+        <translation>Me rappeler par une bulle dans la zone de notification.</translation>
     </message>
     <message>
         <source>Notify me using a popup dialog.</source>
-        <translation>Me rappeler par une fenêtre de dialogue.</translation>
+        <translation>Me rappeler par une boîte de dialogue.</translation>
     </message>
     <message>
         <source>Desktop notifications</source>
@@ -985,7 +985,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>Notification Options</source>
-        <translation>Options des rappels</translation>
+        <translation>Options de rappel</translation>
     </message>
     <message>
         <source>Show each notification separately.</source>
@@ -993,7 +993,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>Facebook Import Settings</source>
-        <translation>Paramètres d&apos;importation Facebook</translation>
+        <translation>Paramètres d’importation Facebook</translation>
     </message>
     <message>
         <source>Logout</source>
@@ -1025,7 +1025,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>User name</source>
-        <translation>Nom d&apos;utilisateur</translation>
+        <translation>Nom d’utilisateur</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1057,11 +1057,11 @@ synchronisation reprend).
     </message>
     <message>
         <source>Import Failed</source>
-        <translation>Échec de l&apos;importation</translation>
+        <translation>Échec de l’importation</translation>
     </message>
     <message>
         <source>%1 could not be imported: %2</source>
-        <translation>%1 n&apos;a pas pu être importé : %2</translation>
+        <translation>%1 n’a pas pu être importé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Import Complete</source>
@@ -1073,7 +1073,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>%1 was imported only in part. %2</source>
-        <translation>%1 n&apos;a été importé qu&apos;en partie. %2</translation>
+        <translation>%1 n’a été importé qu’en partie. %2</translation>
     </message>
     <message>
         <source>Export Events</source>
@@ -1081,11 +1081,11 @@ synchronisation reprend).
     </message>
     <message>
         <source>Export Failed</source>
-        <translation>Échec de l&apos;exportation</translation>
+        <translation>Échec de l’exportation</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation>%1 n&apos;a pas pu être écrit : %2.</translation>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Export Complete</source>
@@ -1101,7 +1101,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>%1 could not be written either.</source>
-        <translation>%1 n&apos;a pas pu être écrit non plus.</translation>
+        <translation>%1 n’a pas pu être écrit non plus.</translation>
     </message>
     <message>
         <source>Events Saved Elsewhere</source>
@@ -1109,7 +1109,7 @@ synchronisation reprend).
     </message>
     <message>
         <source>Your events were saved in %1. Import that file once Oriventa can save its list again.</source>
-        <translation>Vos événements ont été enregistrés dans %1. Importez ce fichier dès qu&apos;Oriventa pourra de nouveau enregistrer sa liste.</translation>
+        <translation>Vos événements ont été enregistrés dans %1. Importez ce fichier dès qu’Oriventa pourra de nouveau enregistrer sa liste.</translation>
     </message>
     <message>
         <source>Your friend&apos;s birthdays have been imported.</source>
@@ -1125,39 +1125,39 @@ synchronisation reprend).
     </message>
     <message>
         <source>There was an error connecting to Facebook, please try again.</source>
-        <translation>Une erreur s&apos;est produite lors de la connexion à Facebook, veuillez réessayer.</translation>
+        <translation>Une erreur s’est produite lors de la connexion à Facebook. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>You have logged out of Facebook.</source>
-        <translation>Vous vous êtes déconnecté de Facebook.</translation>
+        <translation>Déconnexion de Facebook effectuée.</translation>
     </message>
     <message>
         <source>Damaged Events File</source>
-        <translation>Fichier d&apos;événements endommagé</translation>
+        <translation>Fichier d’événements endommagé</translation>
     </message>
     <message>
         <source>Your events file could not be read to its end. Your events have been saved, but the damaged file could not be kept beside them.</source>
-        <translation>Votre fichier d&apos;événements n&apos;a pas pu être lu jusqu&apos;au bout. Vos événements ont été enregistrés, mais le fichier endommagé n&apos;a pas pu être conservé à côté.</translation>
+        <translation>Votre fichier d’événements n’a pas pu être lu jusqu’au bout. Vos événements ont été enregistrés, mais le fichier endommagé n’a pas pu être conservé à côté.</translation>
     </message>
     <message>
         <source>Your events could not be saved: %1 could not be read when Oriventa started (%2), so it is left as it is.</source>
-        <translation>Vos événements n&apos;ont pas pu être enregistrés : %1 n&apos;a pas pu être lu au démarrage d&apos;Oriventa (%2) et reste donc tel quel.</translation>
+        <translation>Vos événements n’ont pas pu être enregistrés&#xa0;: %1 n’a pas pu être lu au démarrage d’Oriventa (%2) et reste donc tel quel.</translation>
     </message>
     <message>
         <source>Your events could not be saved in %1: %2.</source>
-        <translation>Vos événements n&apos;ont pas pu être enregistrés dans %1 : %2.</translation>
+        <translation>Vos événements n’ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Events File Unreadable</source>
-        <translation>Fichier d&apos;événements illisible</translation>
+        <translation>Fichier d’événements illisible</translation>
     </message>
     <message>
         <source>Your events file %1 could not be read: %2.
 
 Oriventa leaves it as it is and will not save over it; events you add now can be saved elsewhere when you close the window.</source>
-        <translation>Votre fichier d&apos;événements %1 n&apos;a pas pu être lu : %2.
+        <translation>Votre fichier d’événements %1 n’a pas pu être lu&#xa0;: %2.
 
-Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vous ajoutez maintenant pourront être enregistrés ailleurs à la fermeture de la fenêtre.</translation>
+Oriventa le laisse tel quel et ne l’écrasera pas&#xa0;; les événements que vous ajoutez maintenant pourront être enregistrés ailleurs à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>The next sync will take back what the server holds.</source>
@@ -1165,7 +1165,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>The unread part could not be kept.</source>
-        <translation>La partie non lue n&apos;a pas pu être conservée.</translation>
+        <translation>La partie non lue n’a pas pu être conservée.</translation>
     </message>
     <message>
         <source>The unread part is kept as %1.</source>
@@ -1173,11 +1173,11 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Your events file %1 could not be read to its end: only %2 of its events could be read.</source>
-        <translation>Votre fichier d&apos;événements %1 n&apos;a pas pu être lu jusqu&apos;au bout : seuls %2 de ses événements ont pu être lus.</translation>
+        <translation>Votre fichier d’événements %1 n’a pas pu être lu jusqu’au bout&#xa0;: seuls %2 de ses événements ont pu être lus.</translation>
     </message>
     <message>
         <source>New calendar &quot;Oriventa&quot;</source>
-        <translation>Nouvel agenda « Oriventa »</translation>
+        <translation>Nouvel agenda «&#xa0;Oriventa&#xa0;»</translation>
     </message>
     <message>
         <source>Sync Failed</source>
@@ -1185,11 +1185,11 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Enter the address of the server first.</source>
-        <translation>Saisissez d&apos;abord l&apos;adresse du serveur.</translation>
+        <translation>Saisissez d’abord l’adresse du serveur.</translation>
     </message>
     <message>
         <source>Password for %1:</source>
-        <translation>Mot de passe de %1 :</translation>
+        <translation>Mot de passe pour %1&#xa0;:</translation>
     </message>
     <message>
         <source>Sync Cancelled</source>
@@ -1197,15 +1197,15 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Your events could not be saved, so they were not synced: %1.</source>
-        <translation>Vos événements n&apos;ont pas pu être enregistrés et n&apos;ont donc pas été synchronisés : %1.</translation>
+        <translation>Vos événements n’ont pas pu être enregistrés et n’ont donc pas été synchronisés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Password for %1 on %2:</source>
-        <translation>Mot de passe de %1 sur %2 :</translation>
+        <translation>Mot de passe pour %1 sur %2&#xa0;:</translation>
     </message>
     <message>
         <source>The server refused the user name or password.</source>
-        <translation>Le serveur a refusé le nom d&apos;utilisateur ou le mot de passe.</translation>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe.</translation>
     </message>
     <message>
         <source>Events</source>
@@ -1213,15 +1213,15 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Each event with its next date and the days remaining. Enter views the selected event, Delete removes it.</source>
-        <translation>Chaque événement avec sa prochaine date et les jours restants. Entrée affiche l&apos;événement sélectionné, Suppr le supprime.</translation>
+        <translation>Chaque événement avec sa prochaine date et les jours restants. Entrée affiche l’événement sélectionné, Suppr le supprime.</translation>
     </message>
     <message>
         <source>Event name</source>
-        <translation>Nom de l&apos;événement</translation>
+        <translation>Nom de l’événement</translation>
     </message>
     <message>
         <source>Times occurred</source>
-        <translation>Nombre d&apos;occurrences</translation>
+        <translation>Nombre d’occurrences</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1237,7 +1237,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Tick the weekdays on which the event occurs.</source>
-        <translation>Cochez les jours de la semaine où l&apos;événement a lieu.</translation>
+        <translation>Cochez les jours de la semaine où l’événement a lieu.</translation>
     </message>
     <message>
         <source>Day in the month</source>
@@ -1245,7 +1245,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Which day number, or which of the ticked weekdays: 2 with Monday ticked means the second Monday.</source>
-        <translation>Quel numéro de jour, ou lequel des jours de la semaine cochés : 2 avec lundi coché signifie le deuxième lundi.</translation>
+        <translation>Quel numéro de jour, ou lequel des jours de la semaine cochés&#xa0;: 2 avec lundi coché signifie le deuxième lundi.</translation>
     </message>
     <message>
         <source>Days of the month</source>
@@ -1253,19 +1253,19 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Tick Day to count days of the month, or the weekdays to count.</source>
-        <translation>Cochez Jour pour compter les jours du mois, ou les jours de la semaine à compter.</translation>
+        <translation>Cochez «&#xa0;jour&#xa0;» pour compter les jours du mois, ou les jours de la semaine à compter.</translation>
     </message>
     <message>
         <source>Day in the year</source>
-        <translation>Jour de l&apos;année</translation>
+        <translation>Jour de l’année</translation>
     </message>
     <message>
         <source>Days of the year</source>
-        <translation>Jours de l&apos;année</translation>
+        <translation>Jours de l’année</translation>
     </message>
     <message>
         <source>Tick Day to count days, or the weekdays to count.</source>
-        <translation>Cochez Jour pour compter les jours, ou les jours de la semaine à compter.</translation>
+        <translation>Cochez «&#xa0;jour&#xa0;» pour compter les jours, ou les jours de la semaine à compter.</translation>
     </message>
     <message>
         <source>Months</source>
@@ -1273,23 +1273,23 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Tick Year to count through the whole year, or the months to count in.</source>
-        <translation>Cochez Année pour compter sur toute l&apos;année, ou les mois dans lesquels compter.</translation>
+        <translation>Cochez «&#xa0;année&#xa0;» pour compter sur toute l’année, ou les mois dans lesquels compter.</translation>
     </message>
     <message>
         <source>Days before the event</source>
-        <translation>Jours avant l&apos;événement</translation>
+        <translation>Jours avant l’événement</translation>
     </message>
     <message>
         <source>Save the event and return to the list.</source>
-        <translation>Enregistrer l&apos;événement et revenir à la liste.</translation>
+        <translation>Enregistrer l’événement et revenir à la liste.</translation>
     </message>
     <message>
         <source>Return to the list without saving the event.</source>
-        <translation>Revenir à la liste sans enregistrer l&apos;événement.</translation>
+        <translation>Revenir à la liste sans enregistrer l’événement.</translation>
     </message>
     <message>
         <source>Event details</source>
-        <translation>Détails de l&apos;événement</translation>
+        <translation>Détails de l’événement</translation>
     </message>
     <message>
         <source>Return to the list.</source>
@@ -1306,12 +1306,12 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     <message>
         <source>the Year</source>
         <extracomment>In a list of months on the details page: &quot;Every 3rd Friday of the Year, March&quot;.</extracomment>
-        <translation>l&apos;année</translation>
+        <translation>l’année</translation>
     </message>
     <message>
         <source>Day</source>
         <extracomment>The day number of a month or year, in a list with weekdays: &quot;Every 15th Day of the month&quot;.</extracomment>
-        <translation>Jour</translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>Select Event</source>
@@ -1332,8 +1332,8 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
         <source>The event will occur next on %1, in %n days time.</source>
         <extracomment>%1 is the date in the long format, %n the days from today.</extracomment>
         <translation>
-            <numerusform>L&apos;événement aura lieu la prochaine fois le %1, dans %n jour.</numerusform>
-            <numerusform>L&apos;événement aura lieu la prochaine fois le %1, dans %n jours.</numerusform>
+            <numerusform>L’événement aura lieu la prochaine fois le %1, dans %n jour.</numerusform>
+            <numerusform>L’événement aura lieu la prochaine fois le %1, dans %n jours.</numerusform>
         </translation>
     </message>
     <message>
@@ -1370,7 +1370,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     <message>
         <source>Every %1 %2 of %3</source>
         <extracomment>%1 is an ordinal number (&quot;3rd&quot;), %2 &quot;Day&quot; and weekdays, %3 &quot;the Year&quot; and months: &quot;Every 3rd Friday of the Year, March&quot;</extracomment>
-        <translation>Chaque %1 %2 de : %3</translation>
+        <translation>Chaque %1 %2 de&#xa0;: %3</translation>
     </message>
     <message>
         <source>Occurring yearly.</source>
@@ -1379,14 +1379,14 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     <message numerus="yes">
         <source>You will be notified %n days before the event.</source>
         <translation>
-            <numerusform>Vous serez averti %n jour avant l&apos;événement.</numerusform>
-            <numerusform>Vous serez averti %n jours avant l&apos;événement.</numerusform>
+            <numerusform>Un rappel s’affichera %n jour avant l’événement.</numerusform>
+            <numerusform>Un rappel s’affichera %n jours avant l’événement.</numerusform>
         </translation>
     </message>
     <message>
         <source>Year</source>
         <extracomment>Ticked instead of months: the day number counts through the whole year.</extracomment>
-        <translation>Année</translation>
+        <translation>année</translation>
     </message>
     <message>
         <source>Please select an event to edit.</source>
@@ -1398,11 +1398,11 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Are you sure you wish to permanently remove this event?</source>
-        <translation>Voulez-vous vraiment supprimer définitivement cet événement ?</translation>
+        <translation>Voulez-vous vraiment supprimer définitivement cet événement&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you wish to permanently remove these events?</source>
-        <translation>Voulez-vous vraiment supprimer définitivement ces événements ?</translation>
+        <translation>Voulez-vous vraiment supprimer définitivement ces événements&#xa0;?</translation>
     </message>
     <message>
         <source>Confirm Removal</source>
@@ -1414,7 +1414,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Events File (*.evt)</source>
-        <translation>Fichier d&apos;événements (*.evt)</translation>
+        <translation>Fichier d’événements (*.evt)</translation>
     </message>
     <message>
         <source>Days Remaining</source>
@@ -1434,11 +1434,11 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>No secret store runs on this desktop, so the password is kept only until Oriventa closes. You will be asked for it again at the next start.</source>
-        <translation>Aucun trousseau de mots de passe ne fonctionne sur ce bureau : le mot de passe n&apos;est conservé que jusqu&apos;à la fermeture d&apos;Oriventa. Il vous sera redemandé au prochain démarrage.</translation>
+        <translation>Aucun trousseau de mots de passe ne fonctionne sur ce bureau&#xa0;: le mot de passe n’est conservé que jusqu’à la fermeture d’Oriventa. Il vous sera redemandé au prochain démarrage.</translation>
     </message>
     <message>
         <source>The sync was cancelled. What it had done is kept, and the next sync goes on from there.</source>
-        <translation>La synchronisation a été annulée. Ce qu&apos;elle avait déjà fait est conservé, et la prochaine synchronisation reprendra à partir de là.</translation>
+        <translation>La synchronisation a été annulée. Ce qu’elle avait déjà fait est conservé, et la prochaine synchronisation reprendra à partir de là.</translation>
     </message>
 </context>
 <context>
@@ -1457,11 +1457,11 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Delete on the Server?</source>
-        <translation>Supprimer sur le serveur ?</translation>
+        <translation>Supprimer sur le serveur&#xa0;?</translation>
     </message>
     <message>
         <source>Delete these events on the server?</source>
-        <translation>Supprimer ces événements sur le serveur ?</translation>
+        <translation>Supprimer ces événements sur le serveur&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1568,7 +1568,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     <message>
         <source>For the event %1.</source>
         <extracomment>Tells a screen reader which reminder a control belongs to; %1 is the event&apos;s name.</extracomment>
-        <translation>Pour l&apos;événement %1.</translation>
+        <translation>Pour l’événement %1.</translation>
     </message>
     <message>
         <source>Days until the next reminder</source>
@@ -1613,7 +1613,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Closes the reminders, or shows the next one when they come one at a time.</source>
-        <translation>Ferme les rappels, ou affiche le suivant s&apos;ils apparaissent un par un.</translation>
+        <translation>Ferme les rappels, ou affiche le suivant s’ils apparaissent un par un.</translation>
     </message>
 </context>
 <context>
@@ -1655,7 +1655,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>&quot;%1&quot; was changed here and elsewhere: both are kept, the other as &quot;%2&quot;.</source>
-        <translation>« %1 » a été modifié ici et ailleurs : les deux sont conservés, l’autre sous le nom « %2 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié ici et ailleurs&#xa0;: les deux sont conservés, l’autre sous le nom «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Everything was already in sync.</source>
@@ -1663,11 +1663,11 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Reading the calendar...</source>
-        <translation>Lecture du calendrier…</translation>
+        <translation>Lecture de l’agenda…</translation>
     </message>
     <message>
         <source>Reading %1 of %2</source>
-        <translation>Lecture de %1 sur %2</translation>
+        <translation>Lecture&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Uploading...</source>
@@ -1675,7 +1675,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Uploading %1 of %2</source>
-        <translation>Envoi de %1 sur %2</translation>
+        <translation>Envoi&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Downloading...</source>
@@ -1683,7 +1683,7 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Downloading %1 of %2</source>
-        <translation>Téléchargement de %1 sur %2</translation>
+        <translation>Téléchargement&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Deleting...</source>
@@ -1691,13 +1691,13 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation>Suppression de %1 sur %2</translation>
+        <translation>Suppression&#xa0;: %1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>This sync would delete %1 of the %n events on the server, because they are no longer in your list. Nothing was changed: if you did delete them, allow the deletion.</source>
         <translation>
-            <numerusform>Cette synchronisation supprimerait %1 des %n événement du serveur, car il ne figure plus dans votre liste. Rien n’a été modifié : si vous l’avez bien supprimé, autorisez la suppression.</numerusform>
-            <numerusform>Cette synchronisation supprimerait %1 des %n événements du serveur, car ils ne figurent plus dans votre liste. Rien n’a été modifié : si vous les avez bien supprimés, autorisez la suppression.</numerusform>
+            <numerusform>Cette synchronisation supprimerait %1 sur %n événement du serveur, car il ne figure plus dans votre liste. Rien n’a été modifié&#xa0;: si vous l’avez bien supprimé, autorisez la suppression.</numerusform>
+            <numerusform>Cette synchronisation supprimerait %1 des %n événements du serveur, car ils ne figurent plus dans votre liste. Rien n’a été modifié&#xa0;: si vous les avez bien supprimés, autorisez la suppression.</numerusform>
         </translation>
     </message>
     <message>
@@ -1722,16 +1722,16 @@ Oriventa le laisse tel quel et ne l&apos;écrasera pas ; les événements que vo
     <message>
         <source>The events file %1 could not be read: %2. Nothing was synced.</source>
         <extracomment>%1 is the events file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Le fichier d’événements %1 n’a pas pu être lu : %2. Rien n’a été synchronisé.</translation>
+        <translation>Le fichier d’événements %1 n’a pas pu être lu&#xa0;: %2. Rien n’a été synchronisé.</translation>
     </message>
     <message>
         <source>The events file is damaged: open Oriventa once to keep what can be read, then sync again.</source>
-        <translation>Le fichier d’événements est endommagé : ouvrez Oriventa une fois pour conserver ce qui peut être lu, puis synchronisez à nouveau.</translation>
+        <translation>Le fichier d’événements est endommagé&#xa0;: ouvrez Oriventa une fois pour conserver ce qui peut être lu, puis synchronisez à nouveau.</translation>
     </message>
     <message>
         <source>The events file could not be written: %1.</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation>Le fichier d’événements n’a pas pu être écrit : %1.</translation>
+        <translation>Le fichier d’événements n’a pas pu être écrit&#xa0;: %1.</translation>
     </message>
     <message>
         <source>cancelled</source>
