@@ -629,7 +629,8 @@ private Q_SLOTS:
                                   << "Occurring weekly."
                                   << "Every Thursday"
                                   << "The event will occur next on Thursday, 14 January 2027, in 1 days time."
-                                  << "" << "You will be notified 3 days before the event.";
+                                  << ""
+                                  << "You will be notified 3 days before the event.";
         QTest::newRow("monthly") << monthly().dayNumber(15).counted(0, today).notify(0).event()
                                  << "This event is repeating."
                                  << "Occurring monthly."
