@@ -8,6 +8,7 @@
 #include "model/nativesettings.h"
 #include "platform/glass.h"
 #include "platform/screenarea.h"
+#include "platform/textfit.h"
 #include "social/socialsession.h"
 #include "sync/backgroundsync.h"
 #include "ui_mainwindow.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     ui->tabWidget->setProperty("showTabs", false);
     ui->tabWidget->setCurrentIndex(0);
+    keepButtonTitlesWhole();
 
     model = new EventListModel(this);
     model->setHeaderData(EventListModel::DateColumn, Qt::Horizontal, tr("Date"), Qt::EditRole);
@@ -352,8 +354,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        keepButtonTitlesWhole();
+    }
+}
+
+void MainWindow::keepButtonTitlesWhole()
+{
+    keepTitlesWhole(
+        {ui->saveButton, ui->cancelButton, ui->viewOKButton, ui->settingOKButton, ui->settingsCancelButton});
 }
 
 void MainWindow::showEvent(QShowEvent *event)

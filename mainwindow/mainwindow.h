@@ -106,6 +106,8 @@ private Q_SLOTS:
     void on_syncNowButton_clicked();
 
 private:
+    // The fixed-width buttons widened where a translation of their title needs it.
+    void keepButtonTitlesWhole();
     // The event of the list's current row, if there is one.
     Event *currentEvent() const;
     void resortList();

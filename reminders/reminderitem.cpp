@@ -3,6 +3,7 @@
 
 #include "model/clock.h"
 #include "model/reminderrules.h"
+#include "platform/textfit.h"
 
 #include <QApplication>
 #include <QCommandLinkButton>
@@ -119,7 +120,8 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     acceptButton->setObjectName(QStringLiteral("acceptButton"));
     acceptButton->setIcon(QIcon(QStringLiteral(":resources/ok.png")));
     acceptButton->setMinimumHeight(34);
-    acceptButton->setMaximumWidth(100);
+    acceptButton->setMaximumWidth(
+        std::max({100, wholeTitleWidth(acceptButton, tr("Accept")), wholeTitleWidth(acceptButton, tr("Options"))}));
     buttonRow->addWidget(acceptButton);
     cancelButton = new QCommandLinkButton(tr("Cancel"), groupBox);
     //: %1 is the event's name.
@@ -127,6 +129,7 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setIcon(QIcon(QStringLiteral(":resources/remove.png")));
     cancelButton->setMinimumHeight(34);
+    cancelWidth = std::max(openHeight, wholeTitleWidth(cancelButton, cancelButton->text()));
     cancelButton->setMaximumWidth(100);
     buttonRow->addWidget(cancelButton);
 
@@ -277,7 +280,8 @@ void ReminderItem::doAnimation()
         }
     }
     optionsPanel->setMaximumHeight(height);
-    cancelButton->setMaximumWidth(height);
+    // Cancel opens sideways as the panel opens downwards, to the width its title needs.
+    cancelButton->setMaximumWidth(height * cancelWidth / openHeight);
     updateGeometry();
     // What runs from here on (the events processed, the window's slots, which process events
     // too) may press OK, which lets this item go: touch nothing of it once it has gone.

@@ -57,5 +57,6 @@ private:
     QTimer *animationTimer;
     QWidget *optionsPanel;
     int lastHeight = 0;
+    int cancelWidth = 0;
     bool expanded = false;
 };

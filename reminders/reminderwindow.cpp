@@ -5,6 +5,7 @@
 #include "model/reminderrules.h"
 #include "platform/glass.h"
 #include "platform/screenarea.h"
+#include "platform/textfit.h"
 #include "reminders/reminderitem.h"
 #include "ui_reminderwindow.h"
 
@@ -49,6 +50,7 @@ ReminderWindow::ReminderWindow(bool ownsStore, QWidget *parent)
 {
     initResources();
     ui->setupUi(this);
+    keepTitlesWhole({ui->okButton});
 
     animationTimer = new QTimer(this);
     animationTimer->setInterval(animationIntervalMs);
@@ -328,6 +330,8 @@ void ReminderWindow::keyPressEvent(QKeyEvent *event)
 void ReminderWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        keepTitlesWhole({ui->okButton});
+    }
 }

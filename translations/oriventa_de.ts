@@ -746,7 +746,7 @@ nächste Synchronisation macht weiter).
     </message>
     <message>
         <source>Add a new event to be notified of.</source>
-        <translation>Ein neues Ereignis hinzufügen, an das Sie erinnert werden möchten.</translation>
+        <translation>Ein neues Ereignis anlegen, an das Sie erinnert werden.</translation>
     </message>
     <message>
         <source>Edit Event</source>

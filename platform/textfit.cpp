@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/textfit.h"
+
+#include <QCommandLinkButton>
+#include <QFontMetrics>
+
+#include <algorithm>
+
+int wholeTitleWidth(const QCommandLinkButton *button, const QString &title)
+{
+    // The button draws its title in bold, at 9 points unless its own font has a size set (as a style
+    // sheet does); it puts the icon with 13 pixels around it before the title and keeps 4 after it.
+    QFont drawn = button->font();
+    drawn.setBold(true);
+    drawn.setPointSizeF(9.0);
+    const int text = QFontMetrics(button->font().resolve(drawn)).horizontalAdvance(title);
+    return text + button->icon().actualSize(button->iconSize()).width() + 13 + 4 + 2;
+}
+
+void keepTitlesWhole(const QList<QCommandLinkButton *> &buttons)
+{
+    for (QCommandLinkButton *button : buttons)
+        button->setMaximumWidth(std::max(button->maximumWidth(), wholeTitleWidth(button, button->text())));
+}
