@@ -6,6 +6,7 @@
 #include "model/eventstore.h"
 #include "model/preferences.h"
 #include "reminders/reminderwindow.h"
+#include "translations/languages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,6 +88,8 @@ void click(QWidget *window, const char *button)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // LANGUAGE=de gives the pictures of the German program.
+    Languages::install();
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <directory> | --sample\n", argv[0]);
         return 2;
