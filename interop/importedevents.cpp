@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/importedevents.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 
 void applyImportDefaults(Event &event, const Preferences &preferences, QDate today)
@@ -37,8 +36,9 @@ Event *yearlyDayEvent(const QString &title, int month, int day, int year, const 
 
 QString birthdayTitle(const QString &name)
 {
-    //: The name of an imported birthday; %1 is the person's name.
-    return QCoreApplication::translate("Import", "%1's Birthday").arg(name);
+    // English in every language: the name goes into the events file, and an import repeated in
+    // another language must find it taken.
+    return name + QStringLiteral("'s Birthday");
 }
 
 Event *birthdayEvent(const QString &name, const QString &dateText, const Preferences &preferences, QDate today)

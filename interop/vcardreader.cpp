@@ -192,8 +192,8 @@ ImportReport readVCards(const QByteArray &data, const Preferences &defaults, QDa
         if (!anniversary.isEmpty()) {
             DayOfYear date;
             const bool ok = readDateText(anniversary, &date);
-            //: The name of an imported wedding anniversary; %1 is the person's name.
-            dates << Dated{QCoreApplication::translate("Import", "%1's Anniversary").arg(name), ok, date, anniversary};
+            // English in every language, as a birthday's name is.
+            dates << Dated{name + QStringLiteral("'s Anniversary"), ok, date, anniversary};
         }
 
         if (dates.isEmpty()) {

@@ -4,7 +4,6 @@
 #include "interop/icalwriter.h"
 #include "sync/syncresource.h"
 
-#include <QCoreApplication>
 #include <QSet>
 #include <QVector>
 
@@ -77,21 +76,19 @@ bool mergeAnswers(const Event &a, const Event &b, Event *merged)
 
 QString freeName(const QString &name, NameNote note, const std::function<bool(const QString &)> &taken)
 {
-    // A copy's name goes to every machine of the account: it is said in the language of the one
-    // that made it, like any name the user types.
+    // A copy's name goes to every machine of the account and into the events file, which holds no
+    // text of the program's in any language but English: every machine, whatever it speaks, makes
+    // and recognises the same names.
     const bool noted = note == NameNote::ChangedElsewhere;
     for (int n = 1;; ++n) {
         const QString number = QString::number(n);
         QString candidate = name;
         if (n == 1 && noted)
-            //: A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.
-            candidate = QCoreApplication::translate("Sync", "%1 (changed elsewhere)").arg(name);
+            candidate = name + QStringLiteral(" (changed elsewhere)");
         else if (noted)
-            //: The same, when that name is taken too; %2 is 2, 3, …
-            candidate = QCoreApplication::translate("Sync", "%1 (changed elsewhere %2)").arg(name, number);
+            candidate = name + QStringLiteral(" (changed elsewhere ") + number + QLatin1Char(')');
         else if (n > 1)
-            //: An event name made unique; %1 is the name, %2 is 2, 3, …
-            candidate = QCoreApplication::translate("Sync", "%1 (%2)").arg(name, number);
+            candidate = name + QStringLiteral(" (") + number + QLatin1Char(')');
         if (!taken(candidate))
             return candidate;
     }

@@ -626,9 +626,10 @@ void TestSyncEngine::copyNameIsFree_data()
     QTest::newRow("English") << ""
                              << "Bob"
                              << "Bob (changed elsewhere 2)";
+    // A copy's name goes to every machine, whatever language each speaks.
     QTest::newRow("German") << "de"
                             << "Bob"
-                            << "Bob (anderswo geändert 2)";
+                            << "Bob (changed elsewhere 2)";
     QTest::newRow("placeholder in the name") << ""
                                              << "50%2 off"
                                              << "50%2 off (changed elsewhere 2)";

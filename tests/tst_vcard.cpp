@@ -161,6 +161,15 @@ void TestVCard::readsProducers()
         QVERIFY(!entry.reason.isEmpty());
     QCOMPARE(import.report.undated, undated);
     QVERIFY(import.report.damage.isEmpty());
+    // The names go into the list and to every machine: the same in every language, or an import
+    // repeated in another one would add every event again.
+    const InLanguage german(QStringLiteral("de"));
+    FileImport again = readImportFile(file, defaults, Today);
+    read.clear();
+    for (const Event *event : qAsConst(again.report.events))
+        read << shortForm(*event);
+    qDeleteAll(again.report.events);
+    QCOMPARE(read, events);
 }
 
 void TestVCard::detectFormat_data()

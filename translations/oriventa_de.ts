@@ -533,18 +533,8 @@ nächste Synchronisation macht weiter).
         <translation>hat geänderte Termine</translation>
     </message>
     <message>
-        <source>%1&apos;s Birthday</source>
-        <extracomment>The name of an imported birthday; %1 is the person&apos;s name.</extracomment>
-        <translation>Geburtstag von %1</translation>
-    </message>
-    <message>
         <source>The file ends in the middle of a contact, which was left out.</source>
         <translation>Die Datei endet mitten in einem Kontakt; dieser wurde ausgelassen.</translation>
-    </message>
-    <message>
-        <source>%1&apos;s Anniversary</source>
-        <extracomment>The name of an imported wedding anniversary; %1 is the person&apos;s name.</extracomment>
-        <translation>Jahrestag von %1</translation>
     </message>
     <message>
         <source>(no name)</source>
@@ -1700,21 +1690,6 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
             <numerusform>Diese Synchronisation würde %1 von %n Ereignis auf dem Server löschen, weil es nicht mehr in Ihrer Liste steht. Nichts wurde geändert: Wenn Sie es gelöscht haben, erlauben Sie das Löschen.</numerusform>
             <numerusform>Diese Synchronisation würde %1 der %n Ereignisse auf dem Server löschen, weil sie nicht mehr in Ihrer Liste stehen. Nichts wurde geändert: Wenn Sie sie gelöscht haben, erlauben Sie das Löschen.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 (changed elsewhere)</source>
-        <extracomment>A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.</extracomment>
-        <translation>%1 (anderswo geändert)</translation>
-    </message>
-    <message>
-        <source>%1 (changed elsewhere %2)</source>
-        <extracomment>The same, when that name is taken too; %2 is 2, 3, …</extracomment>
-        <translation>%1 (anderswo geändert %2)</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>An event name made unique; %1 is the name, %2 is 2, 3, …</extracomment>
-        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No server address is set up.</source>

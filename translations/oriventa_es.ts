@@ -532,18 +532,8 @@ continúa).
         <translation>tiene repeticiones modificadas</translation>
     </message>
     <message>
-        <source>%1&apos;s Birthday</source>
-        <extracomment>The name of an imported birthday; %1 is the person&apos;s name.</extracomment>
-        <translation>Cumpleaños de %1</translation>
-    </message>
-    <message>
         <source>The file ends in the middle of a contact, which was left out.</source>
         <translation>El archivo termina en mitad de un contacto, que se omitió.</translation>
-    </message>
-    <message>
-        <source>%1&apos;s Anniversary</source>
-        <extracomment>The name of an imported wedding anniversary; %1 is the person&apos;s name.</extracomment>
-        <translation>Aniversario de %1</translation>
     </message>
     <message>
         <source>(no name)</source>
@@ -1699,21 +1689,6 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
             <numerusform>Esta sincronización eliminaría %1 del %n evento del servidor, porque ya no está en su lista. No se ha cambiado nada: si de verdad lo eliminó, permita la eliminación.</numerusform>
             <numerusform>Esta sincronización eliminaría %1 de los %n eventos del servidor, porque ya no están en su lista. No se ha cambiado nada: si de verdad los eliminó, permita la eliminación.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 (changed elsewhere)</source>
-        <extracomment>A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.</extracomment>
-        <translation>%1 (cambiado en otro lugar)</translation>
-    </message>
-    <message>
-        <source>%1 (changed elsewhere %2)</source>
-        <extracomment>The same, when that name is taken too; %2 is 2, 3, …</extracomment>
-        <translation>%1 (cambiado en otro lugar %2)</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>An event name made unique; %1 is the name, %2 is 2, 3, …</extracomment>
-        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No server address is set up.</source>

@@ -532,18 +532,8 @@ synchronisation reprend).
         <translation>a des occurrences modifiées</translation>
     </message>
     <message>
-        <source>%1&apos;s Birthday</source>
-        <extracomment>The name of an imported birthday; %1 is the person&apos;s name.</extracomment>
-        <translation>Anniversaire de %1</translation>
-    </message>
-    <message>
         <source>The file ends in the middle of a contact, which was left out.</source>
         <translation>Le fichier se termine au milieu d’un contact, qui a été omis.</translation>
-    </message>
-    <message>
-        <source>%1&apos;s Anniversary</source>
-        <extracomment>The name of an imported wedding anniversary; %1 is the person&apos;s name.</extracomment>
-        <translation>Anniversaire de mariage de %1</translation>
     </message>
     <message>
         <source>(no name)</source>
@@ -1699,21 +1689,6 @@ Oriventa le laisse tel quel et ne l’écrasera pas&#xa0;; les événements que 
             <numerusform>Cette synchronisation supprimerait %1 sur %n événement du serveur, car il ne figure plus dans votre liste. Rien n’a été modifié&#xa0;: si vous l’avez bien supprimé, autorisez la suppression.</numerusform>
             <numerusform>Cette synchronisation supprimerait %1 des %n événements du serveur, car ils ne figurent plus dans votre liste. Rien n’a été modifié&#xa0;: si vous les avez bien supprimés, autorisez la suppression.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 (changed elsewhere)</source>
-        <extracomment>A copy of an event, kept because it was changed on this machine and elsewhere; %1 is its name.</extracomment>
-        <translation>%1 (modifié ailleurs)</translation>
-    </message>
-    <message>
-        <source>%1 (changed elsewhere %2)</source>
-        <extracomment>The same, when that name is taken too; %2 is 2, 3, …</extracomment>
-        <translation>%1 (modifié ailleurs %2)</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>An event name made unique; %1 is the name, %2 is 2, 3, …</extracomment>
-        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No server address is set up.</source>
