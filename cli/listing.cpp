@@ -3,6 +3,7 @@
 
 #include "model/eventstore.h"
 #include "model/reminderrules.h"
+#include "translations/languages.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -245,10 +246,13 @@ EventsFile::State dueEvents(const QString &path, QDate today, Listing &listing, 
 
 QByteArray listText(const Listing &listing)
 {
-    // English keeps the ISO date that scripts have long read; another language gets its own short
-    // form, in the same 10 columns.
+    // English, and any language the tool does not speak, keeps the ISO date that scripts have long
+    // read; a language it speaks gets its own short form with the whole year, in the same 10 columns.
     const QLocale locale;
-    const bool iso = locale.language() == QLocale::C || locale.language() == QLocale::English;
+    const bool iso = Languages::chosen(QLocale::system().uiLanguages()) == QLatin1String("en");
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     QByteArray text;
     for (const ListedEvent &entry : listing) {
         if (entry.next.isNull()) {
@@ -259,7 +263,7 @@ QByteArray listText(const Listing &listing)
             if (iso)
                 appendDate(text, entry.next);
             else
-                text.append(locale.toString(entry.next, QLocale::ShortFormat).leftJustified(10).toUtf8());
+                text.append(locale.toString(entry.next, format).leftJustified(10).toUtf8());
             text.append(' ');
             appendNumber(text, entry.daysRemaining, 5);
         }
