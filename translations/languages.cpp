@@ -27,6 +27,17 @@ bool load(const QString &name, const QString &dir)
     return false;
 }
 
+// The locale whose date formats Qt gives the system locale, as the C library picks it.
+QString timeLocaleName()
+{
+    for (const char *name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return value.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    }
+    return QStringLiteral("C");
+}
+
 } // namespace
 
 QStringList translated()
@@ -62,8 +73,11 @@ void install()
     load(QStringLiteral("qtbase_") + language, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     load(QStringLiteral("oriventa_") + language, resourceDir);
     // The sentences want dates of their own language in them. Qt names the system locale after
-    // LANGUAGE but takes its date formats from LC_TIME, which may be C or English: the default
-    // locale is the user's own form of the chosen language ("de-AT"), or the language alone.
+    // LANGUAGE but takes its date formats from LC_TIME: when that is another language (or C), the
+    // default locale is the user's own form of the chosen language ("de-AT"), or the language alone.
+    // A German LC_TIME of the user's choosing (de_CH, say) stays.
+    if (QLocale(timeLocaleName()).language() == QLocale(language).language())
+        return;
     for (const QString &entry : userLanguages) {
         const QLocale spoken(entry);
         if (spoken.language() == QLocale(language).language()) {
