@@ -10,6 +10,8 @@ int wholeTitleWidth(const QCommandLinkButton *button, const QString &title)
 {
     // The button draws its title in bold, at 9 points unless its own font has a size set (as a style
     // sheet does); it puts the icon with 13 pixels around it before the title and keeps 4 after it.
+    // Polished first: a style sheet's font reaches the button only then.
+    button->ensurePolished();
     QFont drawn = button->font();
     drawn.setBold(true);
     drawn.setPointSizeF(9.0);

@@ -181,7 +181,7 @@ void FacebookDialog::adjustTitle()
         setWindowTitle(ui->webView->title());
     else
         //: The window title while a page loads: %1 is the page's title, %2 how much of it has come in percent
-        setWindowTitle(tr("%1 (%2%)").arg(ui->webView->title()).arg(progress));
+        setWindowTitle(tr("%1 (%2%)").arg(ui->webView->title(), QString::number(progress)));
 }
 
 void FacebookDialog::setProgress(int p)
