@@ -3,6 +3,7 @@
 
 #include "interop/icalreader.h"
 #include "interop/vcardreader.h"
+#include "model/savefile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ FileImport failed(const QString &error)
 FileImport couldNotRead(const QFile &file)
 {
     //: Why a file could not be imported, after "<file> could not be imported: "; %1 is the system's reason.
-    return failed(QCoreApplication::translate("Import", "could not be read: %1").arg(file.errorString()));
+    return failed(QCoreApplication::translate("Import", "could not be read: %1").arg(fileErrorText(file)));
 }
 
 FileImport unknownFormat()

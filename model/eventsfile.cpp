@@ -3,6 +3,7 @@
 
 #include "model/clock.h"
 #include "model/logging.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,7 +68,7 @@ EventsFile::State EventsFile::probe(const QString &path, QString *reason, QFile 
         return State::Unreadable;
     if (!info.exists())
         return State::Missing;
-    *reason = file.errorString();
+    *reason = fileErrorText(file);
     return State::Unreadable;
 }
 
@@ -109,7 +110,7 @@ EventsFile::State EventsFile::open()
     m_events = loadEvents(file, &status);
     // A read that fails half-way (a mount gone, a disk error) is not damage in the file.
     if (file.error() != QFileDevice::NoError) {
-        m_reason = file.errorString();
+        m_reason = fileErrorText(file);
         qDeleteAll(m_events);
         m_events.clear();
         return m_state = State::Unreadable;

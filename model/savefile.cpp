@@ -3,11 +3,34 @@
 
 #include "model/privatefolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
+
+QString fileErrorText(const QFileDevice &file)
+{
+    static const char *const known[] = {
+        QT_TRANSLATE_NOOP("FileError", "Permission denied"),
+        QT_TRANSLATE_NOOP("FileError", "No such file or directory"),
+        QT_TRANSLATE_NOOP("FileError", "No space left on device"),
+        QT_TRANSLATE_NOOP("FileError", "Read-only file system"),
+        QT_TRANSLATE_NOOP("FileError", "Is a directory"),
+        QT_TRANSLATE_NOOP("FileError", "Not a directory"),
+        QT_TRANSLATE_NOOP("FileError", "Disk quota exceeded"),
+        QT_TRANSLATE_NOOP("FileError", "Too many open files"),
+        QT_TRANSLATE_NOOP("FileError", "File name too long"),
+        QT_TRANSLATE_NOOP("FileError", "Input/output error"),
+    };
+    const QString text = file.errorString();
+    for (const char *english : known) {
+        if (text == QLatin1String(english))
+            return QCoreApplication::translate("FileError", english);
+    }
+    return text;
+}
 
 namespace {
 
@@ -59,16 +82,16 @@ bool saveFileAtomically(const QString &path, const std::function<bool(QIODevice 
     const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(error, file.errorString());
+        return failed(error, fileErrorText(file));
     // An existing file's mode is carried over by the save itself.
     if (isNew && access == NewFileAccess::Private)
         file.setPermissions(OwnerOnly);
     if (!write(file) || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString reason = fileErrorText(file);
         file.cancelWriting();
         return failed(error, reason);
     }
-    return file.commit() || failed(error, file.errorString());
+    return file.commit() || failed(error, fileErrorText(file));
 }
 
 QString keepCopy(const QString &path, const QString &keptName)

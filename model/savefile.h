@@ -5,7 +5,12 @@
 
 #include <functional>
 
+class QFileDevice;
 class QIODevice;
+
+// Why the last operation on `file` failed, in the program's language. Qt passes on the C library's
+// words, which are English under a C locale: the common ones are translated here.
+QString fileErrorText(const QFileDevice &file);
 
 // Writes all of `bytes`, going on after a short write, so that a device that is full reports why
 // instead of merely taking less. True when everything was written.

@@ -374,6 +374,8 @@ private Q_SLOTS:
                                  << "%1     0  Dentist\n";
         QTest::newRow("nl list") << "nl" << list << "yyyy-MM-dd"
                                  << "%1     0  Dentist\n";
+        QTest::newRow("de missing file") << "de" << QStringList{"import", "/nonexistent/a.ics"} << ""
+                                         << "Datei oder Verzeichnis nicht gefunden";
         QTest::newRow("de usage") << "de" << QStringList{"frob"} << ""
                                   << "unbekannter Befehl „frob“";
         QTest::newRow("fr usage") << "fr" << QStringList{"frob"} << ""
