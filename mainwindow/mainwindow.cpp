@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTimer>
 
@@ -63,6 +64,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->tabWidget->setProperty("showTabs", false);
     ui->tabWidget->setCurrentIndex(0);
     keepButtonTitlesWhole();
+    sayDaysBefore();
+    for (QSpinBox *box : {ui->notifyMaxSpinBox, ui->facebookNotifyMaxSpinBox})
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &MainWindow::sayDaysBefore);
 
     model = new EventListModel(this);
     model->setHeaderData(EventListModel::DateColumn, Qt::Horizontal, tr("Date"), Qt::EditRole);
@@ -357,7 +361,18 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         keepButtonTitlesWhole();
+        sayDaysBefore();
     }
+}
+
+void MainWindow::sayDaysBefore()
+{
+    const auto after = [](int days) {
+        //: The words after a box with the number of days: only what follows the number is shown.
+        return aroundNumber(tr("%n days before the event.", "after a box", days), days).second;
+    };
+    ui->label_2->setText(after(ui->notifyMaxSpinBox->value()));
+    ui->label_12->setText(after(ui->facebookNotifyMaxSpinBox->value()));
 }
 
 void MainWindow::keepButtonTitlesWhole()

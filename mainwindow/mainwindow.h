@@ -108,6 +108,8 @@ private Q_SLOTS:
 private:
     // The fixed-width buttons widened where a translation of their title needs it.
     void keepButtonTitlesWhole();
+    // The words after the days-before boxes, in the plural form their numbers want.
+    void sayDaysBefore();
     // The event of the list's current row, if there is one.
     Event *currentEvent() const;
     void resortList();

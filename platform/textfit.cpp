@@ -24,3 +24,12 @@ void keepTitlesWhole(const QList<QCommandLinkButton *> &buttons)
     for (QCommandLinkButton *button : buttons)
         button->setMaximumWidth(std::max(button->maximumWidth(), wholeTitleWidth(button, button->text())));
 }
+
+std::pair<QString, QString> aroundNumber(const QString &sentence, int number)
+{
+    const QString digits = QString::number(number);
+    const int at = sentence.indexOf(digits);
+    if (at < 0)
+        return {sentence, QString()};
+    return {sentence.left(at), sentence.mid(at + digits.size())};
+}

@@ -133,16 +133,11 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     cancelButton->setMaximumWidth(100);
     buttonRow->addWidget(cancelButton);
 
-    // One sentence around the spin box: the radio says what comes before it, the label the rest.
-    //: A reminder's choice; %1 stands for a box where the number of days is chosen.
-    const QString againSentence = tr("Notify me again in %1 days.");
-    const int boxAt = againSentence.indexOf(QLatin1String("%1"));
     //: Tells a screen reader which reminder a control belongs to; %1 is the event's name.
     const QString forEvent = tr("For the event %1.").arg(event->name);
     auto *choiceRow = new QHBoxLayout;
-    againRadio = new QRadioButton(againSentence.left(std::max(boxAt, 0)), optionsPanel);
+    againRadio = new QRadioButton(optionsPanel);
     againRadio->setObjectName(QStringLiteral("againRadio"));
-    againRadio->setAccessibleName(QString(againSentence).replace(QLatin1String("%1"), QStringLiteral("…")));
     againRadio->setAccessibleDescription(forEvent);
     againRadio->setChecked(true);
     againSpinBox = new QSpinBox(optionsPanel);
@@ -151,8 +146,10 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
     againSpinBox->setAccessibleDescription(forEvent);
     againSpinBox->setRange(0, std::max(days, 0));
     againSpinBox->setValue(days > 0 ? days - 1 : 0);
-    daysLabel = new QLabel(boxAt < 0 ? QString() : againSentence.mid(boxAt + 2), optionsPanel);
+    daysLabel = new QLabel(optionsPanel);
     daysLabel->setBuddy(againSpinBox);
+    sayAgainIn(againSpinBox->value());
+    connect(againSpinBox, qOverload<int>(&QSpinBox::valueChanged), this, &ReminderItem::sayAgainIn);
     choiceRow->addWidget(againRadio);
     choiceRow->addWidget(againSpinBox);
     choiceRow->addWidget(daysLabel);
@@ -192,6 +189,17 @@ ReminderItem::ReminderItem(Event *shown) : QWidget(nullptr), event(shown)
 }
 
 ReminderItem::~ReminderItem() = default;
+
+void ReminderItem::sayAgainIn(int days)
+{
+    // One sentence around the spin box: the radio says what comes before it, the label the rest.
+    //: A reminder's choice shown around a box with the number of days: the words before the number
+    //: go before the box, the rest after it.
+    const auto [before, after] = aroundNumber(tr("Notify me again in %n days.", "", days), days);
+    againRadio->setText(before);
+    daysLabel->setText(after);
+    againRadio->setAccessibleName(before + QStringLiteral("…") + after);
+}
 
 void ReminderItem::showOptionsButton()
 {

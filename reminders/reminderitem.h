@@ -43,6 +43,8 @@ private:
     void applySelectedChoice();
     void showOptionsButton();
     void setPanelReachable(bool reachable);
+    // The again choice's words around its box, for that many days.
+    void sayAgainIn(int days);
 
     Event *event;
     QGroupBox *groupBox;

@@ -8,6 +8,7 @@
 #include "model/preferences.h"
 #include "tests/support/boxanswerer.h"
 #include "tests/support/events.h"
+#include "tests/support/inlanguage.h"
 #include "tests/support/mainwindowfixture.h"
 #include "tests/support/testclock.h"
 #include "tests/support/testenvironment.h"
@@ -671,6 +672,34 @@ private Q_SLOTS:
         QCOMPARE(find<QLabel>("noNotifyLabel")->maximumHeight(), event.schedule == Singular ? 999 : 1);
         click("viewOKButton");
         QCOMPARE(page(), 0);
+    }
+
+    // The words after a days box follow its number's plural form, both boxes alike.
+    void wordsAfterTheDaysBox_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("English, 1") << "" << 1 << " days before the event.";
+        QTest::newRow("German, 1") << "de" << 1 << " Tag vor dem Ereignis.";
+        QTest::newRow("German, 2") << "de" << 2 << " Tage vor dem Ereignis.";
+        QTest::newRow("French, 0") << "fr" << 0 << " jour avant l’événement.";
+    }
+
+    void wordsAfterTheDaysBox()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, days);
+        openWindow();
+        const InLanguage speaking(language);
+        QVERIFY(speaking.loaded());
+        const std::pair<const char *, const char *> boxes[] = {{"notifyMaxSpinBox", "label_2"},
+                                                               {"facebookNotifyMaxSpinBox", "label_12"}};
+        for (const auto &[box, label] : boxes) {
+            find<QSpinBox>(box)->setValue(days == 0 ? 1 : 0);
+            find<QSpinBox>(box)->setValue(days);
+            QTEST(find<QLabel>(label)->text(), "after");
+        }
     }
 
     void settingsRoundTrip()

@@ -425,6 +425,49 @@ nächste Synchronisation macht weiter).
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Auf dem Gerät ist kein Speicherplatz mehr frei</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Das Speicherkontingent ist überschritten</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message numerus="yes">
         <source>The file is damaged; only the %n events before the damage could be read.</source>
@@ -1431,6 +1474,15 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
         <source>The sync was cancelled. What it had done is kept, and the next sync goes on from there.</source>
         <translation>Die Synchronisation wurde abgebrochen. Was bis dahin erledigt war, bleibt erhalten, und die nächste Synchronisation macht dort weiter.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n days before the event.</source>
+        <comment>after a box</comment>
+        <extracomment>The words after a box with the number of days: only what follows the number is shown.</extracomment>
+        <translation>
+            <numerusform>%n Tag vor dem Ereignis.</numerusform>
+            <numerusform>%n Tage vor dem Ereignis.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1552,11 +1604,6 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
         <translation>Schließt die Auswahl für %1, ohne sie zu übernehmen.</translation>
     </message>
     <message>
-        <source>Notify me again in %1 days.</source>
-        <extracomment>A reminder&apos;s choice; %1 stands for a box where the number of days is chosen.</extracomment>
-        <translation>Erneut in %1 Tagen erinnern.</translation>
-    </message>
-    <message>
         <source>For the event %1.</source>
         <extracomment>Tells a screen reader which reminder a control belongs to; %1 is the event&apos;s name.</extracomment>
         <translation>Für das Ereignis %1.</translation>
@@ -1586,6 +1633,14 @@ Oriventa lässt sie unverändert und überschreibt sie nicht; Ereignisse, die Si
         <source>Applies the chosen reminder for %1.</source>
         <extracomment>%1 is the event&apos;s name.</extracomment>
         <translation>Übernimmt die gewählte Erinnerung für %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Notify me again in %n days.</source>
+        <extracomment>A reminder&apos;s choice shown around a box with the number of days: the words before the number go before the box, the rest after it.</extracomment>
+        <translation>
+            <numerusform>Erneut in %n Tag erinnern.</numerusform>
+            <numerusform>Erneut in %n Tagen erinnern.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

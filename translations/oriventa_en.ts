@@ -148,6 +148,15 @@
             <numerusform>You will be notified %n days before the event.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n days before the event.</source>
+        <comment>after a box</comment>
+        <extracomment>The words after a box with the number of days: only what follows the number is shown.</extracomment>
+        <translation>
+            <numerusform>%n days before the event.</numerusform>
+            <numerusform>%n days before the event.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NotificationSession</name>
@@ -176,6 +185,17 @@
         <translation>
             <numerusform>%1 is on %2 there is %n day to go.</numerusform>
             <numerusform>%1 is on %2 there are %n days to go.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReminderItem</name>
+    <message numerus="yes">
+        <source>Notify me again in %n days.</source>
+        <extracomment>A reminder&apos;s choice shown around a box with the number of days: the words before the number go before the box, the rest after it.</extracomment>
+        <translation>
+            <numerusform>Notify me again in %n days.</numerusform>
+            <numerusform>Notify me again in %n days.</numerusform>
         </translation>
     </message>
 </context>

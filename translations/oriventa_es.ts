@@ -424,6 +424,49 @@ continúa).
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Se ha superado la cuota de disco</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>El nombre del archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message numerus="yes">
         <source>The file is damaged; only the %n events before the damage could be read.</source>
@@ -1430,6 +1473,15 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
         <source>The sync was cancelled. What it had done is kept, and the next sync goes on from there.</source>
         <translation>La sincronización se canceló. Lo que ya había hecho se conserva y la próxima sincronización seguirá desde ahí.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n days before the event.</source>
+        <comment>after a box</comment>
+        <extracomment>The words after a box with the number of days: only what follows the number is shown.</extracomment>
+        <translation>
+            <numerusform>%n día antes del evento.</numerusform>
+            <numerusform>%n días antes del evento.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1551,11 +1603,6 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
         <translation>Cierra las opciones de %1 sin aplicarlas.</translation>
     </message>
     <message>
-        <source>Notify me again in %1 days.</source>
-        <extracomment>A reminder&apos;s choice; %1 stands for a box where the number of days is chosen.</extracomment>
-        <translation>Volver a avisarme dentro de %1 días.</translation>
-    </message>
-    <message>
         <source>For the event %1.</source>
         <extracomment>Tells a screen reader which reminder a control belongs to; %1 is the event&apos;s name.</extracomment>
         <translation>Para el evento %1.</translation>
@@ -1585,6 +1632,14 @@ Oriventa lo deja como está y no lo sobrescribirá; los eventos que añada ahora
         <source>Applies the chosen reminder for %1.</source>
         <extracomment>%1 is the event&apos;s name.</extracomment>
         <translation>Aplica el recordatorio elegido para %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Notify me again in %n days.</source>
+        <extracomment>A reminder&apos;s choice shown around a box with the number of days: the words before the number go before the box, the rest after it.</extracomment>
+        <translation>
+            <numerusform>Volver a avisarme dentro de %n día.</numerusform>
+            <numerusform>Volver a avisarme dentro de %n días.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,49 @@ synchronisation reprend).
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>C’est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota d’espace disque dépassé</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée/sortie</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message numerus="yes">
         <source>The file is damaged; only the %n events before the damage could be read.</source>
@@ -1430,6 +1473,15 @@ Oriventa le laisse tel quel et ne l’écrasera pas&#xa0;; les événements que 
         <source>The sync was cancelled. What it had done is kept, and the next sync goes on from there.</source>
         <translation>La synchronisation a été annulée. Ce qu’elle avait déjà fait est conservé, et la prochaine synchronisation reprendra à partir de là.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n days before the event.</source>
+        <comment>after a box</comment>
+        <extracomment>The words after a box with the number of days: only what follows the number is shown.</extracomment>
+        <translation>
+            <numerusform>%n jour avant l’événement.</numerusform>
+            <numerusform>%n jours avant l’événement.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1551,11 +1603,6 @@ Oriventa le laisse tel quel et ne l’écrasera pas&#xa0;; les événements que 
         <translation>Ferme les choix pour %1 sans les appliquer.</translation>
     </message>
     <message>
-        <source>Notify me again in %1 days.</source>
-        <extracomment>A reminder&apos;s choice; %1 stands for a box where the number of days is chosen.</extracomment>
-        <translation>Me le rappeler dans %1 jours.</translation>
-    </message>
-    <message>
         <source>For the event %1.</source>
         <extracomment>Tells a screen reader which reminder a control belongs to; %1 is the event&apos;s name.</extracomment>
         <translation>Pour l’événement %1.</translation>
@@ -1585,6 +1632,14 @@ Oriventa le laisse tel quel et ne l’écrasera pas&#xa0;; les événements que 
         <source>Applies the chosen reminder for %1.</source>
         <extracomment>%1 is the event&apos;s name.</extracomment>
         <translation>Applique le rappel choisi pour %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Notify me again in %n days.</source>
+        <extracomment>A reminder&apos;s choice shown around a box with the number of days: the words before the number go before the box, the rest after it.</extracomment>
+        <translation>
+            <numerusform>Me le rappeler dans %n jour.</numerusform>
+            <numerusform>Me le rappeler dans %n jours.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
