@@ -211,9 +211,12 @@ void ReminderItem::showOptionsButton()
 
 void ReminderItem::setPanelReachable(bool reachable)
 {
-    // A closed panel and the zero-wide Cancel are out of sight: Tab must not stop on them.
+    // A closed panel and the zero-wide Cancel are out of sight: Tab must not stop on them, nor a
+    // screen reader read them.
     optionsPanel->setEnabled(reachable);
     cancelButton->setEnabled(reachable);
+    optionsPanel->setVisible(reachable);
+    cancelButton->setVisible(reachable);
 }
 
 void ReminderItem::toggleOptions()
