@@ -11,7 +11,23 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <json/json.h>
+
+#include <memory>
+
 namespace {
+
+// Qt 5.15's reader keeps the last of two equal keys and leaks the value it drops. A state with a
+// key twice is in doubt anyway: it is refused before Qt reads it.
+bool hasNoKeyTwice(const QByteArray &bytes)
+{
+    Json::CharReaderBuilder builder;
+    builder["rejectDupKeys"] = true;
+    const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    Json::Value root;
+    std::string errors;
+    return reader->parse(bytes.constData(), bytes.constData() + bytes.size(), &root, &errors);
+}
 
 // Each event as its record in the events file, so that it comes back exactly.
 QString eventText(const Event &event)
@@ -56,6 +72,8 @@ SyncState parseSyncState(const QByteArray &bytes)
 {
     // Any item in doubt spoils the whole state: an empty one only costs a comparison of contents,
     // while a wrong one makes events look deleted on one side.
+    if (!hasNoKeyTwice(bytes))
+        return {};
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     const QJsonObject root = document.object();
     const auto text = [](const QJsonObject &object, const char *key, QString *value) {

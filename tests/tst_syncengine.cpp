@@ -586,6 +586,7 @@ void TestSyncEngine::inconsistentStateIsNoState_data()
     QTest::newRow("href a number") << "href" << QJsonValue(3);
     QTest::newRow("etag a list") << "etag" << QJsonValue(QJsonArray{"a"});
     QTest::newRow("calendar a number") << "calendar" << QJsonValue(1);
+    QTest::newRow("items twice") << "twice" << QJsonValue(QJsonValue::Undefined);
 }
 
 // Whatever the state file says, a sync with it loses nothing on either side.
@@ -605,7 +606,10 @@ void TestSyncEngine::inconsistentStateIsNoState()
     root["items"] = items;
     if (key == "calendar")
         root[key] = value;
-    QVERIFY(writeFile(path, QJsonDocument(root).toJson()));
+    QByteArray bytes = QJsonDocument(root).toJson();
+    if (key == "twice") // a reader that took the later list would find it whole
+        bytes.insert(1, "\"items\": [[1]],");
+    QVERIFY(writeFile(path, bytes));
     w.a.state = readSyncState(path);
     QVERIFY(w.a.state.items.isEmpty());
     for (Machine *m : {&w.a, &w.b, &w.a}) {
