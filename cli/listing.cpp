@@ -249,7 +249,7 @@ QByteArray listText(const Listing &listing)
     // English, and any language the tool does not speak, keeps the ISO date that scripts have long
     // read; a language it speaks gets its own short form with the whole year, in the same 10 columns.
     const QLocale locale;
-    const bool iso = Languages::chosen(QLocale::system().uiLanguages()) == QLatin1String("en");
+    const bool iso = Languages::chosen() == QLatin1String("en");
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));

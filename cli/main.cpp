@@ -11,7 +11,6 @@
 #include "version.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <cstdio>
 #include <memory>
@@ -53,8 +52,7 @@ void write(std::FILE *stream, const QString &text)
 Outcome show(const Request &request, QDate today, Speech &speech)
 {
     // A due reminder's sentence has plural forms, even in English.
-    if (request.command == Request::Command::Due ||
-        Languages::chosen(QLocale::system().uiLanguages()) != QLatin1String("en"))
+    if (request.command == Request::Command::Due || Languages::chosen() != QLatin1String("en"))
         speech.begin();
     Listing listing;
     const QString path = eventsFilePath();

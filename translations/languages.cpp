@@ -38,14 +38,7 @@ QString timeLocaleName()
     return QStringLiteral("C");
 }
 
-} // namespace
-
-QStringList translated()
-{
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
-}
-
-QString chosen(const QStringList &userLanguages)
+QString chosenFrom(const QStringList &userLanguages)
 {
     const QStringList ours = translated();
     for (const QString &entry : userLanguages) {
@@ -59,6 +52,18 @@ QString chosen(const QStringList &userLanguages)
     return QStringLiteral("en");
 }
 
+} // namespace
+
+QStringList translated()
+{
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+}
+
+QString chosen()
+{
+    return chosenFrom(QLocale::system().uiLanguages());
+}
+
 void install()
 {
     if (!QCoreApplication::instance())
@@ -67,7 +72,7 @@ void install()
     // Installed first, so that a language loaded after it is asked first.
     load(QStringLiteral("oriventa_en"), resourceDir);
     const QStringList userLanguages = QLocale::system().uiLanguages();
-    const QString language = chosen(userLanguages);
+    const QString language = chosenFrom(userLanguages);
     if (language == QLatin1String("en"))
         return;
     load(QStringLiteral("qtbase_") + language, QLibraryInfo::location(QLibraryInfo::TranslationsPath));

@@ -12,7 +12,7 @@ namespace Languages {
 QStringList translated();
 
 // The first of the user's languages that the program speaks; "en" when that comes first or none does.
-QString chosen(const QStringList &userLanguages);
+QString chosen();
 
 // Loads the English plural forms, and the chosen language's texts with Qt's own for the standard
 // buttons and dialogs, into the running application; dates and numbers then follow that language
